@@ -1,0 +1,29 @@
+# wxWidgets as one interface target.
+add_library(folivex_wx INTERFACE)
+target_include_directories(folivex_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
+target_compile_definitions(folivex_wx INTERFACE ${wxWidgets_DEFINITIONS})
+target_compile_options(folivex_wx INTERFACE ${wxWidgets_CXX_FLAGS})
+target_link_libraries(folivex_wx INTERFACE ${wxWidgets_LIBRARIES})
+
+# The precompiled wx header, built once and reused by every target that uses wx.
+add_library(folivex_wx_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
+target_link_libraries(folivex_wx_pch PUBLIC folivex_wx)
+target_precompile_headers(folivex_wx_pch PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
+
+function(folivex_use_wx target)
+  target_link_libraries(${target} PRIVATE folivex_wx)
+  target_precompile_headers(${target} REUSE_FROM folivex_wx_pch)
+endfunction()
+
+# A GoogleTest executable whose cases are registered with CTest under `label`.
+# Discovery runs at test time, so GUI binaries are listed under the same display as they run.
+function(folivex_add_test_executable name label)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    PROPERTIES LABELS ${label} TIMEOUT 120
+               ENVIRONMENT "FOLIVEX_PROGRAM_DIR=${FOLIVEX_PROGRAM_DIR};FOLIVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

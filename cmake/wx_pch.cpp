@@ -1,0 +1,1 @@
+// Carries the precompiled wx header that the GUI targets reuse.
