@@ -1,0 +1,81 @@
+// The host's main window: menu bar, one-button tool bar, status bar with the key-state
+// panes, and the list view as its client.
+#pragma once
+
+#include <wx/frame.h>
+
+class CFolivexDoc;
+class CFolivexView;
+class wxKeyEvent;
+class wxIdleEvent;
+class wxCloseEvent;
+class wxCommandEvent;
+
+// Command ids of the menus and the tool bar; they are the window ids of the items.
+namespace HostCommand {
+enum : int {
+    CreateHTML = 32771,
+    BrowseHTML = 32772,
+    EditHTML = 32773,
+    AddItem = 32774,
+    EditItem = 32775,
+    DeleteItem = 32776,
+    ViewItem = 32777,
+    SearchItem = 32778,
+    ClearList = 32779,
+    Manual = 32780,
+    PluginAbout = 32781,
+    PluginHelp = 32782,
+    Options = 32783,
+    PluginOption = 32784,
+    CopyItem = 32786,
+    About = 57664,
+    Exit = 57665,
+    ToggleToolBar = 59392,
+    ToggleStatusBar = 59393,
+};
+}
+
+// Status bar panes, in order.
+enum StatusPane : int { MessagePane = 0, KanaPane, CapsPane, NumPane, ScrollPane, PaneCount };
+
+class CMainFrame : public wxFrame {
+public:
+    // Created hidden; the application shows it once the plug-in has started.
+    explicit CMainFrame(CFolivexDoc* doc);
+
+    CFolivexView* GetView() const { return m_view; }
+    CFolivexDoc* GetDocument() const { return m_doc; }
+
+    // The idle text of the message pane ("ﾚﾃﾞｨ").
+    static wxString IdleText();
+
+    // Puts the idle text back whenever a menu closes or the pointer leaves the tool-bar
+    // button, instead of restoring whatever the pane showed before.
+    void DoGiveHelp(const wxString& text, bool show) override;
+
+protected:
+    // Menu and tool-bar commands are offered to the view before the frame's own table.
+    bool TryBefore(wxEvent& event) override;
+
+private:
+    void CreateMenus();
+    void CreateBars();
+    void UpdateKeyStatePanes();
+
+    void OnClose(wxCloseEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnEditHtml(wxCommandEvent& event);
+    void OnManual(wxCommandEvent& event);
+    void OnOptions(wxCommandEvent& event);
+    void OnPluginOption(wxCommandEvent& event);
+    void OnPluginAbout(wxCommandEvent& event);
+    void OnPluginHelp(wxCommandEvent& event);
+    void OnToggleToolBar(wxCommandEvent& event);
+    void OnToggleStatusBar(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnIdle(wxIdleEvent& event);
+
+    CFolivexDoc* m_doc;
+    CFolivexView* m_view = nullptr;
+};
