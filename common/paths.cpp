@@ -1,0 +1,33 @@
+#include "paths.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+namespace paths {
+
+std::string Join(std::string_view directory, std::string_view name)
+{
+    std::string path;
+    path.reserve(directory.size() + 1 + name.size());
+    path.append(directory).append("/").append(name);
+    return path;
+}
+
+std::string ProgramDirectory()
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) return {};
+    const std::string executable(buffer, static_cast<std::size_t>(length));
+    return executable.substr(0, executable.rfind('/'));
+}
+
+std::string CurrentDirectory()
+{
+    char buffer[PATH_MAX];
+    if (::getcwd(buffer, sizeof buffer) == nullptr) return {};
+    return buffer;
+}
+
+}  // namespace paths
