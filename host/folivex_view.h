@@ -1,0 +1,80 @@
+// The item list: a report list that fills the main window. The plug-in owns its columns
+// and rows; the host routes the item commands, tracks the selection in the status bar and
+// maps a few keys and mouse actions to commands.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <wx/listctrl.h>
+
+#include "folivex/plugin.h"
+
+class CFolivexDoc;
+class wxMenu;
+
+class CFolivexView : public wxListCtrl, public IPluginList {
+public:
+    CFolivexView(wxWindow* parent, CFolivexDoc* doc);
+    ~CFolivexView() override;
+
+    CFolivexDoc* GetDocument() const { return m_doc; }
+
+    // For HINT_PLUGIN_LOADED: the plug-in's StartUp. Other hints do nothing.
+    void OnUpdate(int hint);
+
+    // "%d: %s" for the first selected row, else "ﾚﾃﾞｨ", in the frame's message pane.
+    void UpdateSelectionStatus();
+    // Every row, then every column: the list as a newly loaded plug-in expects it.
+    void ResetListControl();
+
+    // IPluginList; texts are CP932.
+    int InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) override;
+    bool DeleteColumn(int column) override;
+    int GetColumnCount() const override;
+    int InsertItem(int position, std::string_view text) override;
+    bool SetItemText(int item, int column, std::string_view text) override;
+    std::string GetItemText(int item, int column) const override;
+    bool DeleteItem(int item) override;
+    bool DeleteAllItems() override;
+    int GetItemCount() const override;
+    int GetFirstSelectedItem() const override;
+    void SetFullRowSelect(bool on) override;
+    void SetSortAscending(bool on) override;
+
+    int m_bCtrlDown = 0;
+
+protected:
+    // Shows the context menu at `position` (view coordinates); its commands come back to
+    // the view. Tests replace it to choose an item without a real popup.
+    virtual void TrackContextMenu(wxMenu& menu, const wxPoint& position);
+
+private:
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnItemChanged(wxListEvent& event);
+
+    void OnAddItem(wxCommandEvent& event);
+    void OnEditItem(wxCommandEvent& event);
+    void OnDeleteItem(wxCommandEvent& event);
+    void OnCopyItem(wxCommandEvent& event);
+    void OnViewItem(wxCommandEvent& event);
+    void OnSearchItem(wxCommandEvent& event);
+    void OnClearList(wxCommandEvent& event);
+    void OnCreateHtml(wxCommandEvent& event);
+    void OnBrowseHtml(wxCommandEvent& event);
+
+    // The document, or nullptr after reporting that there is none.
+    CFolivexDoc* RequireDocument() const;
+    // Runs a command as the key filter or a mouse action would send it.
+    void SendCommand(int id);
+    void SetStatusText(const wxString& text);
+    int SortedPosition(std::string_view text) const;
+
+    CFolivexDoc* m_doc;
+    wxWindow* m_rowsWindow;
+    bool m_sortAscending = false;
+};
