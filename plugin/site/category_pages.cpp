@@ -1,0 +1,337 @@
+#include "site/category_pages.h"
+
+#include <functional>
+#include <vector>
+
+#include "core/code_tables.h"
+#include "cp932.h"
+#include "paths.h"
+#include "site/html_writer.h"
+
+namespace {
+
+struct ListTexts {
+    std::string nameBaseStyle = cp932::Literal(
+        "\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\t<TD NOWRAP>スタイル</TD>\r\n");
+    std::string strongTaste = cp932::Literal("\t<TD NOWRAP>強度</TD>\r\n\t<TD NOWRAP>味わい</TD>\r\n");
+    std::string nameStyle = cp932::Literal("\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>スタイル</TD>\r\n");
+    std::string nameBase = cp932::Literal("\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\r\n");
+    std::string styleTaste = cp932::Literal("\t<TD NOWRAP>スタイル</TD>\r\n\t<TD NOWRAP>味わい</TD>\r\n");
+    std::string styleStrong = cp932::Literal("\t<TD NOWRAP>スタイル</TD>\r\n\t<TD NOWRAP>強度</TD>\r\n");
+    std::string noEntries = cp932::Literal("該当項目はありません。\r\n");
+    std::string initialBefore = cp932::Literal("頭文字 ＜");
+    std::string strongBefore = cp932::Literal("アルコール強度 ＜");
+    std::string tasteBefore = cp932::Literal("味わい ＜");
+    std::string codeAfter = cp932::Literal("＞ 一覧");
+    std::string all = cp932::Literal("全カクテル一覧");
+    std::string baseAfter = cp932::Literal(" ベース一覧");
+    std::string styleAfter = cp932::Literal(" スタイル一覧");
+    std::string masterAfter = cp932::Literal(" 作一覧");
+    std::string noMaster = cp932::Literal("作者不明一覧");
+    std::string unknown = cp932::Literal("不明");
+};
+
+const ListTexts& Texts() {
+    static const ListTexts texts;
+    return texts;
+}
+
+enum class Value { Base, Style, Strong, Taste };
+
+struct Cell {
+    Value value;
+    bool nowrap;
+};
+
+struct ListKind {
+    std::string heading;
+    const std::string& header1;
+    const std::string& header2;
+    std::vector<Cell> cells;
+};
+
+using Filter = std::function<bool(const SiteCocktail&)>;
+
+std::string ListPath(const SiteContext& site, const std::string& pageName) {
+    return paths::Join(site.outDirectory, pageName + ".html");
+}
+
+// Writes one row; false when one of its labels has no entry (the row stays written).
+bool AppendRow(std::string& page, const SiteCocktail& cocktail, const std::vector<Cell>& cells) {
+    page += "<TR ALIGN=\"center\">\r\n";
+    page += FormatPiece("\t<TD ALIGN=\"left\" NOWRAP><A HREF=\"fvxcocktail%d.html\" TARGET=\"fvxtop\">",
+                        cocktail.index);
+    page += EscapeHtml(cocktail.name);
+    page += "</A></TD>";
+    bool complete = true;
+    for (const Cell& cell : cells) {
+        std::string text;
+        switch (cell.value) {
+            case Value::Base: text = cocktail.baseName; break;
+            case Value::Style: text = cocktail.styleName; break;
+            case Value::Strong: complete = StrongLabel(cocktail.strong, text) && complete; break;
+            case Value::Taste: complete = TasteLabel(cocktail.taste, text) && complete; break;
+        }
+        page += cell.nowrap ? "\t<TD NOWRAP>" : "\t<TD>";
+        page += EscapeHtml(text);
+        page += "</TD>";
+    }
+    page += "</TR>\r\n";
+    return complete;
+}
+
+// The list page family: -1 on failure, else the number of cocktails listed.
+int WriteListPage(SiteContext& site, const std::string& path, const ListKind& kind, const Filter& listed) {
+    const PluginSettings& s = site.settings;
+    PageFile file;
+    if (!file.Create(site, path)) return -1;
+    std::vector<const SiteCocktail*> rows;
+    for (const SiteCocktail& c : site.model.Cocktails())
+        if (listed(c)) rows.push_back(&c);
+
+    std::string page;
+    AppendPageHead(page, s);
+    AppendFaceSizeFont(page, s);
+    AppendHeading(page, s, kind.heading, "<BR><BR>");
+    bool ok = true;
+    if (rows.empty()) {
+        page += Texts().noEntries;
+    } else {
+        page += "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n";
+        page += s.title.titleColor.empty() ? std::string("<TR ALIGN=\"center\">\r\n")
+                                           : "<TR ALIGN=\"center\" BGCOLOR=\"" + s.title.titleColor + "\">\r\n";
+        page += kind.header1;
+        page += kind.header2;
+        page += "</TR>\r\n";
+        for (const SiteCocktail* row : rows) {
+            const SiteCocktail* cocktail = site.model.ReadCocktail(row->name);
+            if (!cocktail) {
+                site.Fail("cannot read cocktail " + row->name + ": its ingredients, base, style or author are missing");
+                ok = false;
+                break;
+            }
+            if (!AppendRow(page, *cocktail, kind.cells)) {
+                site.Fail("cocktail " + cocktail->name + " has a strength or taste code without a label");
+                ok = false;
+                break;
+            }
+        }
+        if (ok) page += "</TABLE>\r\n";
+    }
+    if (ok) AppendPageTail(page);
+    if (!file.Write(site, page) || !file.Close(site)) return -1;
+    return ok ? static_cast<int>(rows.size()) : -1;
+}
+
+const std::vector<Cell> kAllCells = {
+    {Value::Base, false}, {Value::Style, true}, {Value::Strong, true}, {Value::Taste, false}};
+
+// Table rows whose name matches `name` as every name look-up does.
+std::vector<int> MatchingIndexes(const std::vector<NamedRow>& table, const std::string& name) {
+    std::vector<int> indexes;
+    for (const NamedRow& row : table)
+        if (cp932::CompareNames(row.name, name) == 0) indexes.push_back(row.index);
+    return indexes;
+}
+
+bool Contains(const std::vector<int>& values, int value) {
+    for (const int v : values)
+        if (v == value) return true;
+    return false;
+}
+
+// The menu family. `entry` writes the list page of entry k and gives its menu line.
+struct MenuKind {
+    int setting;
+    const char* fileName;
+    const char* backLink;
+    const char* headingLine;
+};
+
+const char* const kBackLink = "&lt;&lt;<A HREF=\"fvxmenu.html\">Menu</A>&gt;&gt;\r\n";
+
+enum class EntryResult { Line, Failed, End };
+
+bool WriteMenu(SiteContext& site, const MenuKind& kind,
+               const std::function<EntryResult(int k, std::string& line)>& entry) {
+    if (kind.setting == 0) return true;
+    const PluginSettings& s = site.settings;
+    PageFile file;
+    if (!file.Create(site, paths::Join(site.outDirectory, kind.fileName))) return false;
+    std::string menu;
+    AppendPageHead(menu, s);
+    AppendFaceFont(menu, s);
+    menu += "<P><FONT SIZE=\"+1\"><STRONG>\r\n";
+    menu += kind.backLink;
+    menu += kind.headingLine;
+    menu += "<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n";
+    for (int k = 0;; ++k) {
+        std::string line;
+        const EntryResult result = entry(k, line);
+        if (result == EntryResult::End) break;
+        if (result == EntryResult::Failed) {
+            // The menu keeps the lines of the pages written before the failing one.
+            file.Write(site, menu);
+            return false;
+        }
+        menu += line;
+    }
+    menu += "</UL></TD></TR></TABLE>\r\n";
+    AppendPageTail(menu);
+    return file.Write(site, menu) && file.Close(site);
+}
+
+std::string PageName(const char* pattern, int k) {
+    return FormatPiece(pattern, k);
+}
+
+std::string MenuLine(const std::string& pageName, const std::string& text) {
+    return "<LI><A HREF=\"" + pageName + ".html\" TARGET=\"fvxtop\">" + text + "</A>\r\n";
+}
+
+// Menus over a name table: one page per row in FLD_INDEX order; the author menu adds the
+// page of the cocktails without author as its last entry.
+bool WriteNameMenu(SiteContext& site, const MenuKind& kind, const char* pattern,
+                   const std::vector<NamedRow>& table,
+                   bool (*writer)(SiteContext&, const std::string&, const std::string&), bool withUnknown) {
+    return WriteMenu(site, kind, [&](int k, std::string& line) {
+        const std::size_t position = static_cast<std::size_t>(k);
+        const bool isUnknown = withUnknown && position == table.size();
+        if (position >= table.size() && !isUnknown) return EntryResult::End;
+        const std::string pageName = PageName(pattern, k);
+        const std::string name = isUnknown ? std::string() : table[position].name;
+        if (!writer(site, pageName, name)) return EntryResult::Failed;
+        line = MenuLine(pageName, isUnknown ? Texts().unknown : EscapeHtml(name));
+        return EntryResult::Line;
+    });
+}
+
+using LabelFunction = bool (*)(int, std::string&);
+
+bool WriteCodeMenu(SiteContext& site, const MenuKind& kind, const char* pattern, LabelFunction label,
+                   bool (*writer)(SiteContext&, const std::string&, int)) {
+    return WriteMenu(site, kind, [&](int k, std::string& line) {
+        std::string text;
+        if (!label(k, text)) return EntryResult::End;
+        const std::string pageName = PageName(pattern, k);
+        if (!writer(site, pageName, k)) return EntryResult::Failed;
+        line = MenuLine(pageName, EscapeHtml(text));
+        return EntryResult::Line;
+    });
+}
+
+}  // namespace
+
+int WriteAlphabetPage(SiteContext& site, const std::string& pageName, int code) {
+    const ListTexts& t = Texts();
+    std::string label;
+    InitialLabel(code, label);
+    const ListKind kind{t.initialBefore + label + t.codeAfter, t.nameBaseStyle, t.strongTaste, kAllCells};
+    return WriteListPage(site, ListPath(site, pageName), kind,
+                         [code](const SiteCocktail& c) { return c.initial == code; });
+}
+
+bool WriteStrongPage(SiteContext& site, const std::string& pageName, int code) {
+    const ListTexts& t = Texts();
+    std::string label;
+    StrongLabel(code, label);
+    const ListKind kind{t.strongBefore + label + t.codeAfter, t.nameBase, t.styleTaste,
+                       {{Value::Base, false}, {Value::Style, true}, {Value::Taste, false}}};
+    return WriteListPage(site, ListPath(site, pageName), kind,
+                         [code](const SiteCocktail& c) { return c.strong == code; }) >= 0;
+}
+
+bool WriteTastePage(SiteContext& site, const std::string& pageName, int code) {
+    const ListTexts& t = Texts();
+    std::string label;
+    TasteLabel(code, label);
+    const ListKind kind{t.tasteBefore + label + t.codeAfter, t.nameBase, t.styleStrong,
+                       {{Value::Base, false}, {Value::Style, true}, {Value::Strong, false}}};
+    return WriteListPage(site, ListPath(site, pageName), kind,
+                         [code](const SiteCocktail& c) { return c.taste == code; }) >= 0;
+}
+
+bool WriteBasePage(SiteContext& site, const std::string& pageName, const std::string& name) {
+    const ListTexts& t = Texts();
+    const ListKind kind{name + t.baseAfter, t.nameStyle, t.strongTaste,
+                       {{Value::Style, true}, {Value::Strong, false}, {Value::Taste, false}}};
+    const std::vector<int> bases = MatchingIndexes(site.model.Bases(), name);
+    return WriteListPage(site, ListPath(site, pageName), kind,
+                         [&bases](const SiteCocktail& c) { return Contains(bases, c.baseIndex); }) >= 0;
+}
+
+bool WriteStylePage(SiteContext& site, const std::string& pageName, const std::string& name) {
+    const ListTexts& t = Texts();
+    const ListKind kind{name + t.styleAfter, t.nameBase, t.strongTaste,
+                       {{Value::Base, false}, {Value::Strong, true}, {Value::Taste, false}}};
+    const std::vector<int> styles = MatchingIndexes(site.model.Styles(), name);
+    return WriteListPage(site, ListPath(site, pageName), kind,
+                         [&styles](const SiteCocktail& c) { return Contains(styles, c.styleIndex); }) >= 0;
+}
+
+bool WriteMasterPage(SiteContext& site, const std::string& pageName, const std::string& name) {
+    const ListTexts& t = Texts();
+    if (name.empty()) {
+        const ListKind kind{t.noMaster, t.nameBaseStyle, t.strongTaste, kAllCells};
+        return WriteListPage(site, ListPath(site, pageName), kind,
+                             [](const SiteCocktail& c) { return !c.hasMaster; }) >= 0;
+    }
+    const ListKind kind{name + t.masterAfter, t.nameBaseStyle, t.strongTaste, kAllCells};
+    const std::vector<int> masters = MatchingIndexes(site.model.Masters(), name);
+    return WriteListPage(site, ListPath(site, pageName), kind, [&masters](const SiteCocktail& c) {
+               return c.hasMaster && Contains(masters, c.masterIndex);
+           }) >= 0;
+}
+
+bool WriteAllPage(SiteContext& site) {
+    const ListTexts& t = Texts();
+    const ListKind kind{t.all, t.nameBaseStyle, t.strongTaste, kAllCells};
+    return WriteListPage(site, paths::Join(site.outDirectory, "fvxall.html"), kind,
+                         [](const SiteCocktail&) { return true; }) >= 0;
+}
+
+bool WriteAlphabetMenu(SiteContext& site) {
+    const MenuKind kind{site.settings.file.alphabet, "fvxalphabetmenu.html",
+                        "&lt;&lt;&nbsp;<A HREF=\"fvxmenu.html\">Menu</A>&nbsp;&gt;&gt;\r\n",
+                        "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Alphabet --</FONT></P>\r\n"};
+    return WriteMenu(site, kind, [&site](int k, std::string& line) {
+        std::string letter;
+        if (!InitialLabel(k, letter)) return EntryResult::End;
+        const std::string pageName = PageName("fvxalphabet%d", k);
+        const int count = WriteAlphabetPage(site, pageName, k);
+        if (count < 0) return EntryResult::Failed;
+        line = FormatPiece("<LI><A HREF=\"%s.html\" TARGET=\"fvxtop\">%s (%d)</A>\r\n", pageName.c_str(),
+                           letter.c_str(), count);
+        return EntryResult::Line;
+    });
+}
+
+bool WriteBaseMenu(SiteContext& site) {
+    const MenuKind kind{site.settings.file.basePage, "fvxbasemenu.html", kBackLink,
+                        "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Base --</FONT></P>\r\n"};
+    return WriteNameMenu(site, kind, "fvxbase%d", site.model.Bases(), WriteBasePage, false);
+}
+
+bool WriteStrongMenu(SiteContext& site) {
+    const MenuKind kind{site.settings.file.strongPage, "fvxstrongmenu.html", kBackLink,
+                        "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Strong --</FONT></P>\r\n"};
+    return WriteCodeMenu(site, kind, "fvxstrong%d", StrongLabel, WriteStrongPage);
+}
+
+bool WriteTasteMenu(SiteContext& site) {
+    const MenuKind kind{site.settings.file.tastePage, "fvxtastemenu.html", kBackLink,
+                        "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Taste --</FONT></P>\r\n"};
+    return WriteCodeMenu(site, kind, "fvxtaste%d", TasteLabel, WriteTastePage);
+}
+
+bool WriteStyleMenu(SiteContext& site) {
+    const MenuKind kind{site.settings.file.stylePage, "fvxstylemenu.html", kBackLink,
+                        "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Style --</FONT></P>\r\n"};
+    return WriteNameMenu(site, kind, "fvxstyle%d", site.model.Styles(), WriteStylePage, false);
+}
+
+bool WriteMasterMenu(SiteContext& site) {
+    const MenuKind kind{site.settings.file.masterPage, "fvxmastermenu.html", kBackLink,
+                        "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Master --</FONT></P>\r\n"};
+    return WriteNameMenu(site, kind, "fvxmaster%d", site.model.Masters(), WriteMasterPage, true);
+}

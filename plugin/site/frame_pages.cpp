@@ -1,0 +1,162 @@
+#include "site/frame_pages.h"
+
+#include <ctime>
+
+#include "paths.h"
+#include "site/html_writer.h"
+
+namespace {
+
+const char* FrameEnd(const PluginSettings& settings) {
+    return settings.design.frameResize == 1 ? ">\r\n" : " NORESIZE>\r\n";
+}
+
+// One navigation link per enabled page kind; the menu and the footer differ only in the
+// text around each link. A link shows when its flag is exactly 1.
+std::string NavigationLinks(const PluginSettings& settings, const char* before, const char* after) {
+    struct Link {
+        int flag;
+        const char* target;
+        const char* frame;
+        const char* caption;
+    };
+    const FileSettings& file = settings.file;
+    const Link links[] = {
+        {file.alphabet, "fvxalphabetmenu.html", "menu", "Alphabet"},
+        {file.basePage, "fvxbasemenu.html", "menu", "Base"},
+        {file.strongPage, "fvxstrongmenu.html", "menu", "Strong"},
+        {file.stylePage, "fvxstylemenu.html", "menu", "Style"},
+        {file.tastePage, "fvxtastemenu.html", "menu", "Taste"},
+        {file.masterPage, "fvxmastermenu.html", "menu", "Master"},
+        {file.allPage, "fvxall.html", "fvxtop", "All"},
+    };
+    std::string text;
+    for (const Link& link : links) {
+        if (link.flag != 1) continue;
+        text += before;
+        text += FormatPiece("<A HREF=\"%s\" TARGET=\"%s\">%s</A>", link.target, link.frame, link.caption);
+        text += after;
+    }
+    if (!settings.url.urlTopPage.empty()) {
+        text += before;
+        text += "<A HREF=\"";
+        text += settings.url.urlTopPage;
+        text += "\" TARGET=\"_top\">Home</A>";
+        text += after;
+    }
+    return text;
+}
+
+int CurrentYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}
+
+}  // namespace
+
+bool WriteIndexPage(SiteContext& site, const std::string& indexFileName) {
+    const PluginSettings& s = site.settings;
+    std::string page = "<HTML>\r\n";
+    page += "<HEAD><TITLE>";
+    page += s.title.windowTitle;
+    page += "</TITLE></HEAD>\r\n";
+    if (s.design.frameBorder == 1 && !s.design.borderColor.empty())
+        page += FormatPiece(
+            "<FRAMESET ROWS=\"*,80\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\" BORDERCOLOR=\"%s\" NAME=\"fs1\">\r\n",
+            s.design.frameSpacing, s.design.borderColor.c_str());
+    else if (s.design.frameBorder == 1)
+        page += FormatPiece("<FRAMESET ROWS=\"*,80\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\" NAME=\"fs1\">\r\n",
+                            s.design.frameSpacing);
+    else
+        page += "<FRAMESET ROWS=\"*,80\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\" NAME=\"fs1\">\r\n";
+    page += "\t<FRAME SRC=\"fvxmain.html\" NAME=\"main\" SCROLLING=\"auto\"";
+    page += FrameEnd(s);
+    page += "\t<FRAME SRC=\"fvxtail.html\" NAME=\"tail\" SCROLLING=\"no\"";
+    page += FrameEnd(s);
+    page += "\t<NOFRAMES><BODY></BODY></NOFRAMES>\r\n";
+    page += "</FRAMESET>\r\n";
+    page += "</HTML>";
+    return WritePageFile(site, paths::Join(site.outDirectory, indexFileName), page);
+}
+
+bool WriteMainFrameset(SiteContext& site) {
+    const PluginSettings& s = site.settings;
+    std::string page = "<HTML>\r\n";
+    if (s.design.frameBorder == 1 && !s.design.borderColor.empty())
+        page += FormatPiece("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\" BORDERCOLOR=\"%s\">\r\n",
+                            s.design.frameSpacing, s.design.borderColor.c_str());
+    else if (s.design.frameBorder == 1)
+        page += FormatPiece("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\">\r\n",
+                            s.design.frameSpacing);
+    else
+        page += "<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\">\r\n";
+    page += "\t<FRAME SRC=\"fvxmenu.html\" NAME=\"menu\" SCROLLING=\"auto\"";
+    page += FrameEnd(s);
+    page += "\t<FRAME SRC=\"fvxtop.html\" NAME=\"fvxtop\" SCROLLING=\"auto\"";
+    page += FrameEnd(s);
+    page += "\t<NOFRAMES><BODY></BODY></NOFRAMES>\r\n";
+    page += "</FRAMESET>\r\n";
+    page += "</HTML>";
+    return WritePageFile(site, paths::Join(site.outDirectory, "fvxmain.html"), page);
+}
+
+bool WriteMenuPage(SiteContext& site) {
+    const PluginSettings& s = site.settings;
+    std::string page;
+    AppendPageHead(page, s);
+    AppendFaceFont(page, s);
+    page += "<P><FONT SIZE=\"+1\"><STRONG>\r\n";
+    page += "&lt;&lt;&nbsp;Menu&nbsp;&gt;&gt;\r\n";
+    page += "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- TOP --</FONT></P>\r\n";
+    page += "<TABLE WIDTH=\"100%\"><TR><TD><UL>\r\n";
+    page += NavigationLinks(s, "<LI>", "\r\n");
+    page += "</UL></TD></TR></TABLE>\r\n";
+    AppendPageTail(page);
+    return WritePageFile(site, paths::Join(site.outDirectory, "fvxmenu.html"), page);
+}
+
+bool WriteTopPage(SiteContext& site) {
+    const PluginSettings& s = site.settings;
+    std::string page;
+    AppendPageHead(page, s);
+    AppendFaceSizeFont(page, s);
+    if (!s.title.windowTitle.empty()) AppendHeading(page, s, EscapeHtml(s.title.windowTitle), "");
+    if (!s.topComment.empty()) {
+        // The comment may carry the user's own HTML, so it goes out as stored.
+        page += "<PRE>";
+        page += s.topComment;
+        page += "</PRE>";
+    }
+    AppendPageTail(page);
+    return WritePageFile(site, paths::Join(site.outDirectory, "fvxtop.html"), page);
+}
+
+bool WriteTailPage(SiteContext& site) {
+    const PluginSettings& s = site.settings;
+    std::string page;
+    AppendPageHead(page, s);
+    AppendFaceFont(page, s);
+    page += "[&nbsp;<A HREF=\"fvxmain.html\" TARGET=\"main\">Top</A>&nbsp;\r\n";
+    page += NavigationLinks(s, "|&nbsp;", "&nbsp;\r\n");
+    page += "]";
+    if (!s.user.userName.empty()) {
+        page += "<P><FONT SIZE=\"-1\">All Rights Reserved, Copyright (C) ";
+        page += std::to_string(CurrentYear());
+        page += ", </FONT>\r\n";
+        page += "<FONT SIZE=\"+1\">";
+        if (!s.user.userMail.empty()) {
+            page += "<A HREF=\"mailto:";
+            page += s.user.userMail;
+            page += "\">";
+            page += EscapeHtml(s.user.userName);
+            page += "</A>";
+        } else {
+            page += EscapeHtml(s.user.userName);
+        }
+        page += "</FONT></P>\r\n";
+    }
+    AppendPageTail(page);
+    return WritePageFile(site, paths::Join(site.outDirectory, "fvxtail.html"), page);
+}

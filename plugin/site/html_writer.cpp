@@ -1,0 +1,107 @@
+#include "site/html_writer.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+void AppendAttribute(std::string& text, std::string_view name, const std::string& value) {
+    if (value.empty()) return;
+    text += ' ';
+    text += name;
+    text += "=\"";
+    text += value;
+    text += '"';
+}
+
+}  // namespace
+
+std::string BuildBodyTag(const PluginSettings& settings) {
+    std::string tag = "<BODY";
+    if (!settings.design.background.empty()) {
+        // The image folder carries its own trailing slash when it wants one.
+        tag += " BACKGROUND=\"";
+        tag += settings.url.urlImages;
+        tag += settings.design.background;
+        tag += '"';
+    }
+    AppendAttribute(tag, "BGCOLOR", settings.design.bgColor);
+    AppendAttribute(tag, "TEXT", settings.font.textColor);
+    AppendAttribute(tag, "LINK", settings.font.linkColor);
+    AppendAttribute(tag, "ALINK", settings.font.aLinkColor);
+    AppendAttribute(tag, "VLINK", settings.font.vLinkColor);
+    tag += '>';
+    return tag;
+}
+
+std::string EscapeHtml(std::string_view text) {
+    // These five are single bytes below 0x40, never a trail byte of CP932, so byte-wise is exact.
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&': escaped += "&amp;"; break;
+            case '<': escaped += "&lt;"; break;
+            case '>': escaped += "&gt;"; break;
+            case '"': escaped += "&quot;"; break;
+            case ' ': escaped += "&nbsp;"; break;
+            default: escaped += c; break;
+        }
+    }
+    return escaped;
+}
+
+void AppendPageHead(std::string& page, const PluginSettings& settings) {
+    page += "<HTML>\r\n";
+    page += BuildBodyTag(settings);
+    page += "<CENTER>\r\n";
+}
+
+void AppendPageTail(std::string& page) {
+    page += "</CENTER></BODY>\r\n";
+    page += "</HTML>";
+}
+
+void AppendFaceFont(std::string& page, const PluginSettings& settings) {
+    if (settings.font.fontFace.empty()) return;
+    page += "<BASEFONT FACE=\"";
+    page += settings.font.fontFace;
+    page += "\">\r\n";
+}
+
+void AppendFaceSizeFont(std::string& page, const PluginSettings& settings) {
+    if (settings.font.fontFace.empty() && settings.font.fontSize.empty()) return;
+    page += "<BASEFONT";
+    AppendAttribute(page, "FACE", settings.font.fontFace);
+    AppendAttribute(page, "SIZE", settings.font.fontSize);
+    page += ">\r\n";
+}
+
+void AppendHeading(std::string& page, const PluginSettings& settings, std::string_view heading,
+                   std::string_view trailing) {
+    const TitleSettings& title = settings.title;
+    const bool styled = !title.titleColor.empty() || !title.titleFace.empty() || !title.titleSize.empty();
+    if (styled) {
+        page += "<FONT";
+        AppendAttribute(page, "COLOR", title.titleColor);
+        AppendAttribute(page, "FACE", title.titleFace);
+        AppendAttribute(page, "SIZE", title.titleSize);
+        page += ">\r\n";
+    }
+    page += heading;
+    if (styled) page += "</FONT>\r\n";
+    page += trailing;
+}
+
+std::string FormatPiece(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list measure;
+    va_copy(measure, args);
+    const int length = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
+    va_end(args);
+    return text;
+}

@@ -1,0 +1,59 @@
+#include "site/site_context.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+void SiteContext::Fail(std::string_view what) {
+    if (error.empty()) error = what;
+}
+
+PageFile::~PageFile() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+bool PageFile::Create(SiteContext& site, const std::string& path) {
+    m_path = path;
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (m_fd < 0) {
+        site.Fail("cannot create " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    site.createdFiles.push_back(path);
+    return true;
+}
+
+bool PageFile::Write(SiteContext& site, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(m_fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            site.Fail("cannot write " + m_path + ": " + std::strerror(errno));
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool PageFile::Close(SiteContext& site) {
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0) {
+        site.Fail("cannot write " + m_path + ": " + std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+bool WritePageFile(SiteContext& site, const std::string& path, std::string_view bytes) {
+    PageFile file;
+    return file.Create(site, path) && file.Write(site, bytes) && file.Close(site);
+}
+
+bool WritePartialPage(SiteContext& site, const std::string& path, std::string_view bytes) {
+    WritePageFile(site, path, bytes);
+    return false;
+}

@@ -1,0 +1,46 @@
+// What every page writer of one generation run shares: the settings, the in-memory model,
+// the output directory, and a record of the files created and of what failed.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/settings.h"
+#include "site/site_model.h"
+
+struct SiteContext {
+    const PluginSettings& settings;
+    const SiteModel& model;
+    std::string outDirectory;
+    // Paths in order of creation, so callers can count and tests can check the order.
+    std::vector<std::string> createdFiles;
+    // The first failure of the run, in words (CP932 where it quotes stored text).
+    std::string error;
+
+    void Fail(std::string_view what);
+};
+
+// A page file created (or truncated) for writing, never deleted. Whatever was written
+// before a failure stays in the file.
+class PageFile {
+public:
+    PageFile() = default;
+    PageFile(const PageFile&) = delete;
+    PageFile& operator=(const PageFile&) = delete;
+    ~PageFile();
+
+    bool Create(SiteContext& site, const std::string& path);
+    bool Write(SiteContext& site, std::string_view bytes);
+    bool Close(SiteContext& site);
+
+private:
+    int m_fd = -1;
+    std::string m_path;
+};
+
+// Creates the file, writes `bytes` in one go and closes it.
+bool WritePageFile(SiteContext& site, const std::string& path, std::string_view bytes);
+
+// Finishes a page that stopped half-way: the file keeps what was built so far.
+bool WritePartialPage(SiteContext& site, const std::string& path, std::string_view bytes);

@@ -1,0 +1,74 @@
+#include "site_fixture.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#include <SQLiteCpp/Statement.h>
+
+#include "core/schema.h"
+#include "cp932.h"
+
+std::string Sjis(const std::string& utf8) {
+    return cp932::Literal(utf8);
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("missing file " + path.string());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TempDirectory::TempDirectory() {
+    std::random_device random;
+    m_path = std::filesystem::temp_directory_path() / ("site-test-" + std::to_string(random()));
+    std::filesystem::create_directories(m_path);
+}
+
+TempDirectory::~TempDirectory() {
+    std::error_code ignored;
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+CocktailStore::CocktailStore(const std::filesystem::path& directory) {
+    if (!CreateCocktailDatabase((directory / "Barvella.mdb").string(), m_database))
+        throw std::runtime_error("cannot create the test store");
+}
+
+int CocktailStore::AddName(const char* table, const std::string& name) {
+    SQLite::Statement insert(*m_database, std::string("INSERT INTO ") + table + " (FLD_NAME) VALUES (?)");
+    insert.bind(1, Sjis(name));
+    insert.exec();
+    return static_cast<int>(m_database->getLastInsertRowid());
+}
+
+int CocktailStore::AddCocktail(const CocktailRow& row) {
+    SQLite::Statement insert(*m_database,
+                             "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, FLD_STYLE, "
+                             "FLD_BASE, FLD_HOWTO, FLD_MEMO, FLD_PICTURE, FLD_MASTER) VALUES (?,?,?,?,?,?,?,?,'',?)");
+    insert.bind(1, Sjis(row.name));
+    insert.bind(2, row.initial);
+    insert.bind(3, row.strong);
+    insert.bind(4, row.taste);
+    insert.bind(5, row.style);
+    insert.bind(6, row.base);
+    insert.bind(7, Sjis(row.howTo));
+    insert.bind(8, Sjis(row.memo));
+    if (row.master) insert.bind(9, *row.master);
+    else insert.bind(9);
+    insert.exec();
+    const int index = static_cast<int>(m_database->getLastInsertRowid());
+    for (const auto& [name, quantity] : row.materials) {
+        SQLite::Statement material(*m_database,
+                                   "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?,?,?)");
+        material.bind(1, index);
+        material.bind(2, Sjis(name));
+        material.bind(3, Sjis(quantity));
+        material.exec();
+    }
+    return index;
+}
