@@ -65,7 +65,7 @@ bool ReadCocktail(SQLite::Database& database, const std::string& name, CocktailR
 // Adds the cocktail's ingredients to `materials` (not emptied first); false when it has none.
 bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& materials);
 
-// Appends every distinct ingredient name, in ascending byte order.
+// Appends every distinct ingredient name (names that match count once), in name order.
 bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& names);
 
 // Append one row to TBL_BASE, TBL_STYLE or TBL_MASTER and answer its new FLD_INDEX.

@@ -1,0 +1,137 @@
+#include "settings.h"
+
+#include <array>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "atomic_file.h"
+#include "paths.h"
+#include "profile_file.h"
+
+namespace {
+
+constexpr const char* kSettingsFileName = "Barvella.ini";
+constexpr const char* kCommentFileName = "BarvellaTC.fvxcmt";
+
+// Values are read through a buffer of this size, so at most 255 bytes come back.
+constexpr std::size_t kValueBuffer = 256;
+constexpr std::size_t kCommentChunk = 256;
+
+struct SettingKey {
+    const char* section;
+    const char* key;
+    std::string* (*text)(PluginSettings&);  // null for an integer setting
+    int* (*number)(PluginSettings&);        // null for a text setting
+    const char* absent;                     // value when the file has no such key
+};
+
+SettingKey Text(const char* section, const char* key, std::string* (*member)(PluginSettings&))
+{
+    return {section, key, member, nullptr, ""};
+}
+
+SettingKey Number(const char* section, const char* key, int* (*member)(PluginSettings&), const char* absent)
+{
+    return {section, key, nullptr, member, absent};
+}
+
+// Save order, which is also the order of a newly written file.
+const std::array<SettingKey, 27>& Keys()
+{
+    using S = PluginSettings;
+    static const std::array<SettingKey, 27> keys = {
+        Text("DESIGN", "BACKGROUND", [](S& s) { return &s.design.background; }),
+        Text("DESIGN", "BGCOLOR", [](S& s) { return &s.design.bgColor; }),
+        Number("DESIGN", "FRAMEBORDER", [](S& s) { return &s.design.frameBorder; }, "0"),
+        Number("DESIGN", "FRAMESPACING", [](S& s) { return &s.design.frameSpacing; }, "0"),
+        Number("DESIGN", "FRAMERESIZE", [](S& s) { return &s.design.frameResize; }, "0"),
+        Text("DESIGN", "BORDERCOLOR", [](S& s) { return &s.design.borderColor; }),
+        Text("TITLE", "TITLECOLOR", [](S& s) { return &s.title.titleColor; }),
+        Text("TITLE", "TITLESIZE", [](S& s) { return &s.title.titleSize; }),
+        Text("TITLE", "TITLEFACE", [](S& s) { return &s.title.titleFace; }),
+        Text("TITLE", "WINDOWTITLE", [](S& s) { return &s.title.windowTitle; }),
+        Text("FONT", "TEXTCOLOR", [](S& s) { return &s.font.textColor; }),
+        Text("FONT", "FONTSIZE", [](S& s) { return &s.font.fontSize; }),
+        Text("FONT", "FONTFACE", [](S& s) { return &s.font.fontFace; }),
+        Text("FONT", "LINKCOLOR", [](S& s) { return &s.font.linkColor; }),
+        Text("FONT", "ALINKCOLOR", [](S& s) { return &s.font.aLinkColor; }),
+        Text("FONT", "VLINKCOLOR", [](S& s) { return &s.font.vLinkColor; }),
+        Number("FILE", "ALPHABET", [](S& s) { return &s.file.alphabet; }, "1"),
+        Number("FILE", "BASEPAGE", [](S& s) { return &s.file.basePage; }, "1"),
+        Number("FILE", "STYLEPAGE", [](S& s) { return &s.file.stylePage; }, "1"),
+        Number("FILE", "STRONGPAGE", [](S& s) { return &s.file.strongPage; }, "1"),
+        Number("FILE", "TASTEPAGE", [](S& s) { return &s.file.tastePage; }, "1"),
+        Number("FILE", "MASTERPAGE", [](S& s) { return &s.file.masterPage; }, "1"),
+        Number("FILE", "ALLPAGE", [](S& s) { return &s.file.allPage; }, "1"),
+        Text("USER", "USERNAME", [](S& s) { return &s.user.userName; }),
+        Text("USER", "USERMAIL", [](S& s) { return &s.user.userMail; }),
+        Text("URL", "URLTOPPAGE", [](S& s) { return &s.url.urlTopPage; }),
+        Text("URL", "URLIMAGES", [](S& s) { return &s.url.urlImages; }),
+    };
+    return keys;
+}
+
+// The settings have always been read with STRONGPAGE ahead of STYLEPAGE.
+constexpr std::array<std::size_t, 27> kLoadOrder = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                                    14, 15, 16, 17, 19, 18, 20, 21, 22, 23, 24, 25, 26};
+
+// Decimal text as the settings have always been read: leading blanks and a sign are taken,
+// reading stops at the first non-digit, no number gives 0, and overflow saturates.
+int ReadInteger(const std::string& text)
+{
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+// Reads the comment in fixed chunks; each chunk counts only up to its first NUL byte.
+bool ReadComment(const std::string& path, std::string& comment)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return true;
+    std::string text;
+    char buffer[kCommentChunk + 1];
+    std::size_t got = 0;
+    do {
+        std::memset(buffer, 0, sizeof buffer);
+        got = std::fread(buffer, 1, kCommentChunk, file);
+        if (got > 0) text.append(buffer, std::strlen(buffer));
+    } while (got == kCommentChunk);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return false;
+    comment = std::move(text);
+    return true;
+}
+
+}  // namespace
+
+bool LoadSettings(const std::string& directory, PluginSettings& settings)
+{
+    const std::string path = paths::Join(directory, kSettingsFileName);
+    for (std::size_t position : kLoadOrder) {
+        const SettingKey& key = Keys()[position];
+        const std::string value = profile::ReadString(path, key.section, key.key, key.absent, kValueBuffer);
+        if (key.text != nullptr) {
+            *key.text(settings) = value;
+        } else {
+            *key.number(settings) = ReadInteger(value);
+        }
+    }
+    return ReadComment(paths::Join(directory, kCommentFileName), settings.topComment);
+}
+
+bool SaveSettings(const std::string& directory, const PluginSettings& settings)
+{
+    const std::string path = paths::Join(directory, kSettingsFileName);
+    // The accessors hand out pointers into a mutable record; this copy keeps `settings` const.
+    PluginSettings values = settings;
+    for (const SettingKey& key : Keys()) {
+        const std::string value = key.text != nullptr ? *key.text(values) : std::to_string(*key.number(values));
+        if (!profile::WriteString(path, key.section, key.key, value)) return false;
+    }
+    return fileio::WriteFileAtomically(paths::Join(directory, kCommentFileName), settings.topComment);
+}

@@ -1,0 +1,66 @@
+#include "startup.h"
+
+#include "cocktail_database.h"
+#include "cp932.h"
+#include "paths.h"
+#include "schema.h"
+
+namespace {
+
+struct ColumnDefinition {
+    const char* heading;  // UTF-8 here, CP932 in the list
+    ListColumnAlign align;
+    int width;
+};
+
+constexpr ColumnDefinition kColumns[] = {
+    {"カクテル名称", ListColumnAlign::Left, 200}, {"ベース", ListColumnAlign::Center, 100},
+    {"スタイル", ListColumnAlign::Center, 70},    {"強度", ListColumnAlign::Center, 50},
+    {"味わい", ListColumnAlign::Center, 50},
+};
+
+bool OpenOrCreate(CBarvellaApp& app)
+{
+    const std::string path = paths::Join(app.hostDirectory, kDatabaseFileName);
+    switch (OpenCocktailDatabase(path, app.database)) {
+    case 0:
+        return true;
+    case -1:
+        return CreateCocktailDatabase(path, app.database);
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& directory, const PluginNotifier& notify)
+{
+    app.hostDirectory = directory;
+    if (!LoadSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
+    if (!OpenOrCreate(app)) return PLUGIN_FAILED;
+    // A library kept loaded by a refused clean-up is started again: the lists mirror the
+    // tables, so they are loaded afresh rather than appended twice.
+    app.baseNames.clear();
+    app.masterNames.clear();
+    app.styleNames.clear();
+    if (!LoadBaseNames(*app.database, app.baseNames) || !LoadMasterNames(*app.database, app.masterNames) ||
+        !LoadStyleNames(*app.database, app.styleNames)) {
+        return PLUGIN_FAILED;
+    }
+    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
+        const ColumnDefinition& definition = kColumns[column];
+        list.InsertColumn(column, cp932::Literal(definition.heading), definition.align, definition.width);
+    }
+    list.SetFullRowSelect(true);
+    list.SetSortAscending(true);
+    if (!FillCocktailList(*app.database, list, CocktailQuery{}, notify)) return PLUGIN_FAILED;
+    return PLUGIN_OK;
+}
+
+int CleanUpPlugin(CBarvellaApp& app)
+{
+    if (!SaveSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
+    CloseCocktailDatabase(app.database);
+    return PLUGIN_OK;
+}

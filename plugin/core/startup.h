@@ -1,0 +1,17 @@
+// What the plug-in does when the host loads and unloads it, apart from showing messages.
+#pragma once
+
+#include <string>
+
+#include "barvella_app.h"
+#include "folivex/plugin.h"
+#include "list_fill.h"
+
+// Loads the settings, opens Barvella.mdb in `directory` (creating it when it is missing),
+// loads the name lists, sets up the five columns and fills the list. PLUGIN_OK or
+// PLUGIN_FAILED; what was done before a failing step stays done.
+int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& directory, const PluginNotifier& notify);
+
+// Saves the settings and closes the database. When saving fails the database stays open
+// (the application object closes it at unload) and the answer is PLUGIN_FAILED.
+int CleanUpPlugin(CBarvellaApp& app);
