@@ -1,6 +1,7 @@
-// The host's output side: browsing and editing the generated site, the manual, and the
-// commands that hand the plug-in its own windows.
+// The host's output side: browsing and editing the generated site, and the manual.
 #pragma once
+
+#include <string>
 
 class CFolivexDoc;
 
@@ -11,5 +12,6 @@ void BrowseHtml(CFolivexDoc* doc);
 // Lets the user choose a page and starts the configured HTML editor on it.
 void EditHtml(CFolivexDoc* doc);
 
-// Opens "Folivex Manual.txt" from the program directory; a failure stays silent.
-void OpenManual(CFolivexDoc* doc);
+// Opens "Folivex Manual.txt" in `programDirectory` (file-system bytes); a failure stays
+// silent.
+void OpenManual(const std::string& programDirectory);

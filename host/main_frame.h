@@ -2,9 +2,12 @@
 // panes, and the list view as its client.
 #pragma once
 
+#include <string>
+
 #include <wx/frame.h>
 
-class CFolivexDoc;
+#include "folivex_doc.h"
+
 class CFolivexView;
 class wxKeyEvent;
 class wxIdleEvent;
@@ -47,6 +50,9 @@ public:
     CFolivexView* GetView() const { return m_view; }
     CFolivexDoc* GetDocument() const { return m_doc; }
 
+    // Directory of the executable, where the manual lives.
+    const std::string programDirectory;
+
     // The idle text of the message pane ("ﾚﾃﾞｨ").
     static wxString IdleText();
 
@@ -62,6 +68,7 @@ private:
     void CreateMenus();
     void CreateBars();
     void UpdateKeyStatePanes();
+    void RunPluginWindowCommand(PluginCommand command);
 
     void OnClose(wxCloseEvent& event);
     void OnExit(wxCommandEvent& event);

@@ -7,6 +7,7 @@
 #include <wx/propdlg.h>
 
 class CFolivexDoc;
+class CFolivexView;
 class wxBookCtrlEvent;
 class wxCheckBox;
 class wxTextCtrl;
@@ -56,6 +57,8 @@ public:
     wxTextCtrl* m_editPluginName;
 
 private:
+    // The fields into the members, without the empty-name check.
+    bool TakeFields();
     void OnBrowsePlugin(wxCommandEvent& event);
 };
 
@@ -86,6 +89,6 @@ private:
     COptionPluginPropertyPage* m_pluginPage;
 };
 
-// The Options command: shows the sheet and, on OK, stores the settings, reloads a changed
-// plug-in, writes the settings file and retitles `frame`.
-void RunHostOptions(wxFrame* frame, CFolivexDoc* doc);
+// The Options command: shows the sheet over `parent` and, on OK, stores the settings,
+// reloads a changed plug-in, writes the settings file and retitles the main window.
+void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view);

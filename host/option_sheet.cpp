@@ -1,0 +1,323 @@
+#include "option_sheet.h"
+
+#include <optional>
+
+#include <wx/bookctrl.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/filedlg.h>
+#include <wx/fontenum.h>
+#include <wx/settings.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "cp932_wx.h"
+#include "folivex_doc.h"
+#include "folivex_view.h"
+#include "host_messages.h"
+#include "shell_seams.h"
+
+namespace {
+
+// Each setting is read back through a 260-byte buffer, so the fields stay well inside it.
+constexpr std::size_t kMaxSettingBytes = 256;
+
+enum ControlId : int {
+    IdOutDirectory = 1000,
+    IdBrowseOutDirectory = 1001,
+    IdIndexFileName = 1002,
+    IdEditorPath = 1003,
+    IdBrowseEditor = 1004,
+    IdBrowseAfterCreate = 1005,
+    IdPluginName = 1006,
+    IdBrowsePlugin = 1007,
+};
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+wxFont DialogFont() {
+    static const wxFont font = [] {
+        const wxString face = "IPAPGothic";
+        if (wxFontEnumerator::IsValidFacename(face))
+            return wxFont(wxFontInfo(9).FaceName(face));
+        return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    }();
+    return font;
+}
+
+// Places controls by dialog units of the page's font.
+class DialogLayout {
+public:
+    explicit DialogLayout(wxWindow* page) : m_page(page) {
+        page->SetFont(DialogFont());
+        page->SetMinSize(page->ConvertDialogToPixels(wxSize(210, 154)));
+    }
+
+    void Label(const char* text, int x, int y, int width, int height) const {
+        new wxStaticText(m_page, wxID_ANY, U(text), Position(x, y), Size(width, height));
+    }
+
+    wxTextCtrl* Edit(int id, int x, int y, int width, int height) const {
+        auto* edit = new wxTextCtrl(m_page, id, wxEmptyString, Position(x, y), Size(width, height));
+        edit->SetMaxLength(kMaxSettingBytes);
+        return edit;
+    }
+
+    wxButton* Button(int id, const char* text, int x, int y, int width, int height) const {
+        return new wxButton(m_page, id, U(text), Position(x, y), Size(width, height));
+    }
+
+    wxCheckBox* CheckBox(int id, const char* text, int x, int y, int width, int height) const {
+        return new wxCheckBox(m_page, id, U(text), Position(x, y), Size(width, height));
+    }
+
+private:
+    wxPoint Position(int x, int y) const { return m_page->ConvertDialogToPixels(wxPoint(x, y)); }
+    wxSize Size(int width, int height) const { return m_page->ConvertDialogToPixels(wxSize(width, height)); }
+
+    wxWindow* m_page;
+};
+
+// Takes a field into `bytes`, refusing text that CP932 cannot hold or that is too long.
+// Text the user left as it was keeps its stored bytes, so a setting whose bytes have more
+// than one Unicode reading is never rewritten by merely showing it.
+bool TakeField(wxTextCtrl* edit, const char* fieldName, std::string& bytes) {
+    const wxString value = edit->GetValue();
+    std::optional<std::string> converted;
+    if (value == cp932::ToWx(bytes))
+        converted = bytes;
+    else
+        converted = cp932::FromWx(value);
+    if (!converted) {
+        ShowHostError(U("「") + U(fieldName) + U("」に Shift-JIS で表せない文字が含まれています。"));
+        edit->SetFocus();
+        return false;
+    }
+    if (converted->size() > kMaxSettingBytes) {
+        ShowHostError(U("「") + U(fieldName) + U("」は 256 バイト以内で入力してください。"));
+        edit->SetFocus();
+        return false;
+    }
+    bytes = *converted;
+    return true;
+}
+
+// A chooser's answer as CP932, or nullopt after telling the user it cannot be stored.
+std::optional<std::string> ChosenText(const wxString& chosen, const char* fieldName) {
+    std::optional<std::string> bytes = cp932::FromWx(chosen);
+    if (!bytes)
+        ShowHostError(U("「") + U(fieldName) + U("」に Shift-JIS で表せない文字が含まれています。"));
+    return bytes;
+}
+
+constexpr const char* kOutDirectoryField = "HTML出力ディレクトリ";
+constexpr const char* kIndexFileNameField = "インデックスファイル名称";
+constexpr const char* kEditorPathField = "HTMLエディタ";
+constexpr const char* kPluginNameField = "プラグイン名称";
+
+}  // namespace
+
+COptionHtmlPropertyPage::COptionHtmlPropertyPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
+    const DialogLayout layout(this);
+    layout.Label(kOutDirectoryField, 5, 5, 100, 8);
+    m_editOutDirectory = layout.Edit(IdOutDirectory, 5, 15, 170, 15);
+    layout.Button(IdBrowseOutDirectory, "参照...", 180, 15, 25, 15);
+    layout.Label(kIndexFileNameField, 5, 35, 105, 8);
+    m_editIndexFileName = layout.Edit(IdIndexFileName, 5, 45, 200, 15);
+    layout.Label(kEditorPathField, 5, 65, 110, 8);
+    m_editEditorPath = layout.Edit(IdEditorPath, 5, 75, 170, 15);
+    layout.Button(IdBrowseEditor, "参照...", 180, 75, 25, 15);
+    m_checkBrowseAfterCreate = layout.CheckBox(IdBrowseAfterCreate, "HTML生成後、ブラウザを起動", 5, 100, 170, 10);
+
+    Bind(wxEVT_BUTTON, &COptionHtmlPropertyPage::OnBrowseOutDirectory, this, IdBrowseOutDirectory);
+    Bind(wxEVT_BUTTON, &COptionHtmlPropertyPage::OnBrowseEditor, this, IdBrowseEditor);
+}
+
+bool COptionHtmlPropertyPage::TransferDataToWindow() {
+    m_editOutDirectory->ChangeValue(cp932::ToWx(m_strOutDirectory));
+    m_editIndexFileName->ChangeValue(cp932::ToWx(m_strIndexFileName));
+    m_editEditorPath->ChangeValue(cp932::ToWx(m_strEditorPath));
+    m_checkBrowseAfterCreate->SetValue(m_bBrowseAfterCreate == 1);
+    return true;
+}
+
+bool COptionHtmlPropertyPage::TransferDataFromWindow() {
+    std::string outDirectory = m_strOutDirectory;
+    std::string indexFileName = m_strIndexFileName;
+    std::string editorPath = m_strEditorPath;
+    if (!TakeField(m_editOutDirectory, kOutDirectoryField, outDirectory) ||
+        !TakeField(m_editIndexFileName, kIndexFileNameField, indexFileName) ||
+        !TakeField(m_editEditorPath, kEditorPathField, editorPath))
+        return false;
+    m_strOutDirectory = outDirectory;
+    m_strIndexFileName = indexFileName;
+    m_strEditorPath = editorPath;
+    m_bBrowseAfterCreate = m_checkBrowseAfterCreate->GetValue() ? 1 : 0;
+    return true;
+}
+
+void COptionHtmlPropertyPage::OnBrowseOutDirectory(wxCommandEvent&) {
+    if (!TransferDataFromWindow())
+        return;
+    const std::optional<wxString> folder = shell::ChooseFolder(this, U("HTML出力ディレクトリの検索"));
+    if (!folder)
+        return;
+    const std::optional<std::string> bytes = folder->empty() ? std::nullopt : cp932::FromWx(*folder);
+    if (!bytes) {
+        ShowHostError(U("選択したディレクトリにHTMLを出力することはできません。"));
+        return;
+    }
+    m_strOutDirectory = *bytes;
+    TransferDataToWindow();
+}
+
+void COptionHtmlPropertyPage::OnBrowseEditor(wxCommandEvent&) {
+    if (!TransferDataFromWindow())
+        return;
+    shell::FileChoice choice;
+    choice.parent = this;
+    choice.message = U("ファイルを開く");
+    choice.wildcard = "All Files (*)|*";
+    choice.style = wxFD_OPEN | wxFD_FILE_MUST_EXIST;
+    const std::optional<shell::ChosenFile> editor = shell::ChooseFile(choice);
+    if (!editor)
+        return;
+    if (const std::optional<std::string> bytes = ChosenText(editor->path, kEditorPathField)) {
+        m_strEditorPath = *bytes;
+        TransferDataToWindow();
+    }
+}
+
+COptionPluginPropertyPage::COptionPluginPropertyPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
+    const DialogLayout layout(this);
+    layout.Label(kPluginNameField, 5, 5, 65, 8);
+    m_editPluginName = layout.Edit(IdPluginName, 5, 15, 170, 15);
+    layout.Button(IdBrowsePlugin, "参照...", 180, 15, 25, 15);
+
+    Bind(wxEVT_BUTTON, &COptionPluginPropertyPage::OnBrowsePlugin, this, IdBrowsePlugin);
+}
+
+bool COptionPluginPropertyPage::TransferDataToWindow() {
+    m_editPluginName->ChangeValue(cp932::ToWx(m_strPluginName));
+    return true;
+}
+
+bool COptionPluginPropertyPage::TakeFields() { return TakeField(m_editPluginName, kPluginNameField, m_strPluginName); }
+
+bool COptionPluginPropertyPage::TransferDataFromWindow() {
+    if (!TakeFields())
+        return false;
+    if (m_strPluginName.empty()) {
+        ShowHostError(U("プラグイン名称を設定してください。"));
+        m_editPluginName->SetFocus();
+        return false;
+    }
+    return true;
+}
+
+void COptionPluginPropertyPage::OnBrowsePlugin(wxCommandEvent&) {
+    // An empty name is no reason to refuse choosing one.
+    if (!TakeFields())
+        return;
+    shell::FileChoice choice;
+    choice.parent = this;
+    choice.message = U("ファイルを開く");
+    choice.wildcard = "SO Files (*.so)|*.so";
+    choice.style = wxFD_OPEN | wxFD_FILE_MUST_EXIST;
+    const std::optional<shell::ChosenFile> plugin = shell::ChooseFile(choice);
+    if (!plugin)
+        return;
+    // The loader looks a bare name up in the program directory first.
+    if (const std::optional<std::string> bytes = ChosenText(plugin->name, kPluginNameField)) {
+        m_strPluginName = *bytes;
+        TransferDataToWindow();
+    }
+}
+
+COptionPropertySheet::COptionPropertySheet(wxWindow* parent) {
+    Create(parent, wxID_ANY, U("ｵﾌﾟｼｮﾝ設定 - Folivex"));
+    SetFont(DialogFont());
+    CreateButtons(wxOK | wxCANCEL);
+    m_htmlPage = new COptionHtmlPropertyPage(GetBookCtrl());
+    m_pluginPage = new COptionPluginPropertyPage(GetBookCtrl());
+    GetBookCtrl()->AddPage(m_htmlPage, U("HTML設定"), true);
+    GetBookCtrl()->AddPage(m_pluginPage, U("ﾌﾟﾗｸﾞｲﾝ設定"));
+    LayoutDialog();
+
+    Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &COptionPropertySheet::OnPageChanging, this);
+    Bind(wxEVT_BUTTON, &COptionPropertySheet::OnOK, this, wxID_OK);
+}
+
+void COptionPropertySheet::SetHtmlSettings(const std::string& outDirectory, const std::string& indexFileName,
+                                           const std::string& editorPath, int browseAfterCreate) {
+    m_htmlPage->m_strOutDirectory = outDirectory;
+    m_htmlPage->m_strIndexFileName = indexFileName;
+    m_htmlPage->m_strEditorPath = editorPath;
+    m_htmlPage->m_bBrowseAfterCreate = browseAfterCreate;
+}
+
+void COptionPropertySheet::GetHtmlSettings(HtmlSettings& settings) const {
+    settings.outDirectory = m_htmlPage->m_strOutDirectory;
+    settings.indexFileName = m_htmlPage->m_strIndexFileName;
+    settings.editorPath = m_htmlPage->m_strEditorPath;
+    settings.browseAfterCreate = m_htmlPage->m_bBrowseAfterCreate;
+}
+
+void COptionPropertySheet::SetPluginName(const std::string& name) { m_pluginPage->m_strPluginName = name; }
+
+void COptionPropertySheet::GetPluginName(std::string& name) const { name = m_pluginPage->m_strPluginName; }
+
+bool COptionPropertySheet::TransferDataToWindow() {
+    return m_htmlPage->TransferDataToWindow() && m_pluginPage->TransferDataToWindow();
+}
+
+bool COptionPropertySheet::LeaveCurrentPage() {
+    wxWindow* page = GetBookCtrl()->GetCurrentPage();
+    return !page || page->TransferDataFromWindow();
+}
+
+void COptionPropertySheet::OnPageChanging(wxBookCtrlEvent& event) {
+    if (event.GetEventObject() != GetBookCtrl())
+        return;
+    const int leaving = event.GetOldSelection();
+    if (leaving != wxNOT_FOUND && !GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow())
+        event.Veto();
+}
+
+void COptionPropertySheet::OnOK(wxCommandEvent&) {
+    if (LeaveCurrentPage())
+        EndDialog(wxID_OK);
+}
+
+void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view) {
+    if (!doc || !view) {
+        ShowHostError(U("内部処理エラーが発生しました。"));
+        return;
+    }
+    COptionPropertySheet sheet(parent);
+    sheet.SetHtmlSettings(doc->HTMLOutDirectory, doc->HTMLIndexFileName, doc->HTMLEditorPath,
+                          doc->BrowseHTMLAfterCreate);
+    sheet.SetPluginName(doc->PluginName);
+    if (sheet.ShowModal() != wxID_OK)
+        return;
+
+    HtmlSettings html;
+    sheet.GetHtmlSettings(html);
+    std::string pluginName;
+    sheet.GetPluginName(pluginName);
+
+    doc->BrowseHTMLAfterCreate = html.browseAfterCreate;
+    doc->HTMLEditorPath = html.editorPath;
+    doc->HTMLIndexFileName = html.indexFileName;
+    doc->HTMLOutDirectory = html.outDirectory;
+    // Bytes, not names: a change of letter case loads another library on a case-sensitive
+    // file system.
+    if (doc->PluginName != pluginName) {
+        view->ResetListControl();
+        doc->PluginName = pluginName;
+        doc->LoadPlugin();
+    }
+    if (!doc->SaveHostSettings())
+        ShowHostError(U("オプションの保存に失敗しました。"));
+    doc->UpdateTitle();
+}
