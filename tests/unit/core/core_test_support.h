@@ -1,0 +1,62 @@
+// Helpers for the core's tests: a scratch directory, the host's list as a fake, CP932 text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "folivex/plugin.h"
+
+namespace coretest {
+
+// A fresh directory under the system's temporary directory, removed with everything in it.
+class TempDirectory {
+public:
+    TempDirectory();
+    ~TempDirectory();
+    TempDirectory(const TempDirectory&) = delete;
+    TempDirectory& operator=(const TempDirectory&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
+
+private:
+    std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, std::string_view bytes);
+
+// CP932 bytes of a UTF-8 literal.
+std::string Sjis(std::string_view utf8);
+
+// The host's report list as plain data. With the sorted style on, rows go to their place
+// in ascending byte order of the first column, as the host's control puts them.
+class FakePluginList : public IPluginList {
+public:
+    struct Column {
+        std::string heading;
+        ListColumnAlign align;
+        int width;
+    };
+
+    int InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) override;
+    bool DeleteColumn(int column) override;
+    int GetColumnCount() const override { return static_cast<int>(columns.size()); }
+    int InsertItem(int position, std::string_view text) override;
+    bool SetItemText(int item, int column, std::string_view text) override;
+    std::string GetItemText(int item, int column) const override;
+    bool DeleteItem(int item) override;
+    bool DeleteAllItems() override;
+    int GetItemCount() const override { return static_cast<int>(rows.size()); }
+    int GetFirstSelectedItem() const override { return -1; }
+    void SetFullRowSelect(bool on) override { fullRowSelect = on; }
+    void SetSortAscending(bool on) override { sortAscending = on; }
+
+    std::vector<Column> columns;
+    std::vector<std::vector<std::string>> rows;
+    bool fullRowSelect = false;
+    bool sortAscending = false;
+};
+
+}  // namespace coretest
