@@ -5,8 +5,8 @@
 
 class CAboutDialog : public wxDialog {
 public:
-    CAboutDialog(wxWindow* parent, const wxIcon& icon);
+    explicit CAboutDialog(wxWindow* parent);
 };
 
-// Shows the about box modally, with the main window's icon.
+// Shows the about box modally over the main window.
 void ShowAboutBox();

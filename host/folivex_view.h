@@ -19,6 +19,8 @@ public:
     ~CFolivexView() override;
 
     CFolivexDoc* GetDocument() const { return m_doc; }
+    // The inner window that shows the rows and receives keys and clicks.
+    wxWindow* GetRowsWindow() const { return m_rowsWindow; }
 
     // For HINT_PLUGIN_LOADED: the plug-in's StartUp. Other hints do nothing.
     void OnUpdate(int hint);

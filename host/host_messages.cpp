@@ -1,0 +1,16 @@
+#include "host_messages.h"
+
+#include <wx/msgdlg.h>
+
+namespace {
+
+int ShowHostMessage(const wxString& text, long buttons) {
+    wxMessageDialog dialog(nullptr, text, wxString::FromUTF8("Folivex"), buttons | wxICON_ERROR);
+    return dialog.ShowModal();
+}
+
+}  // namespace
+
+void ShowHostError(const wxString& text) { ShowHostMessage(text, wxOK); }
+
+bool AskHostOkCancel(const wxString& text) { return ShowHostMessage(text, wxOK | wxCANCEL) == wxID_OK; }

@@ -1,0 +1,3 @@
+#include "folivex_app.h"
+
+wxIMPLEMENT_APP(CFolivexApp);

@@ -1,0 +1,1 @@
+// A loadable library that exports none of the entry points.
