@@ -1,0 +1,30 @@
+// barvella: the command-line companion. Each command lives in its own file and registers
+// itself here.
+#include <cstdio>
+
+#include <CLI/CLI.hpp>
+#include <SQLiteCpp/Exception.h>
+
+#include "command.h"
+#include "generate_command.h"
+
+int main(int argc, char** argv) {
+    CLI::App app("Barvella cocktail workspace tool", "barvella");
+    app.require_subcommand(1);
+    AddGenerateCommand(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 1;
+    } catch (const CommandFailure& e) {
+        std::fprintf(stderr, "barvella: %s\n", e.what());
+        return 1;
+    } catch (const SQLite::Exception& e) {
+        std::fprintf(stderr, "barvella: database error: %s\n", e.what());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "barvella: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
