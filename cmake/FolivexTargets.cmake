@@ -12,6 +12,12 @@ target_precompile_headers(folivex_wx_pch PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pc
 
 function(folivex_use_wx target)
   target_link_libraries(${target} PRIVATE folivex_wx)
+  # An executable would be compiled with -fPIE, which the shared header (built -fPIC) refuses.
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE OFF)
+    target_compile_options(${target} PRIVATE -fPIC)
+  endif()
   target_precompile_headers(${target} REUSE_FROM folivex_wx_pch)
 endfunction()
 
