@@ -67,7 +67,8 @@ int FakePluginList::InsertItem(int position, std::string_view text)
         place = std::upper_bound(rows.begin(), rows.end(), row[0],
                                  [](const std::string& value, const std::vector<std::string>& r) { return value < r[0]; });
     }
-    return static_cast<int>(rows.insert(place, std::move(row)) - rows.begin());
+    const auto inserted = rows.insert(place, std::move(row));
+    return static_cast<int>(inserted - rows.begin());
 }
 
 bool FakePluginList::SetItemText(int item, int column, std::string_view text)
