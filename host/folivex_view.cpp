@@ -45,14 +45,7 @@ CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
     if (m_doc != nullptr) {
         m_doc->SetView(this);
     }
-    m_rowsWindow->Bind(wxEVT_KEY_DOWN, &CFolivexView::OnKeyDown, this);
-    m_rowsWindow->Bind(wxEVT_KEY_UP, &CFolivexView::OnKeyUp, this);
-    m_rowsWindow->Bind(wxEVT_LEFT_DOWN, &CFolivexView::OnLeftDown, this);
-    m_rowsWindow->Bind(wxEVT_LEFT_DCLICK, &CFolivexView::OnLeftDoubleClick, this);
-    m_rowsWindow->Bind(wxEVT_RIGHT_DOWN, &CFolivexView::OnRightDown, this);
-    Bind(wxEVT_LIST_ITEM_SELECTED, &CFolivexView::OnItemChanged, this);
-    Bind(wxEVT_LIST_ITEM_DESELECTED, &CFolivexView::OnItemChanged, this);
-    Bind(wxEVT_LIST_ITEM_FOCUSED, &CFolivexView::OnItemChanged, this);
+    BindRowEvents(true);
 
     Bind(wxEVT_MENU, &CFolivexView::OnAddItem, this, HostCommand::AddItem);
     Bind(wxEVT_MENU, &CFolivexView::OnEditItem, this, HostCommand::EditItem);
@@ -66,9 +59,29 @@ CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
 }
 
 CFolivexView::~CFolivexView() {
+    // The base class still sends selection and focus events while it takes its rows down.
+    BindRowEvents(false);
     if (m_doc != nullptr && m_doc->GetView() == this) {
         m_doc->SetView(nullptr);
     }
+}
+
+void CFolivexView::BindRowEvents(bool on) {
+    const auto bind = [on](wxEvtHandler* handler, const auto& type, auto method, CFolivexView* view) {
+        if (on) {
+            handler->Bind(type, method, view);
+        } else {
+            handler->Unbind(type, method, view);
+        }
+    };
+    bind(m_rowsWindow, wxEVT_KEY_DOWN, &CFolivexView::OnKeyDown, this);
+    bind(m_rowsWindow, wxEVT_KEY_UP, &CFolivexView::OnKeyUp, this);
+    bind(m_rowsWindow, wxEVT_LEFT_DOWN, &CFolivexView::OnLeftDown, this);
+    bind(m_rowsWindow, wxEVT_LEFT_DCLICK, &CFolivexView::OnLeftDoubleClick, this);
+    bind(m_rowsWindow, wxEVT_RIGHT_DOWN, &CFolivexView::OnRightDown, this);
+    bind(this, wxEVT_LIST_ITEM_SELECTED, &CFolivexView::OnItemChanged, this);
+    bind(this, wxEVT_LIST_ITEM_DESELECTED, &CFolivexView::OnItemChanged, this);
+    bind(this, wxEVT_LIST_ITEM_FOCUSED, &CFolivexView::OnItemChanged, this);
 }
 
 void CFolivexView::OnUpdate(int hint) {
