@@ -52,6 +52,7 @@ protected:
     virtual void TrackContextMenu(wxMenu& menu, const wxPoint& position);
 
 private:
+    void BindRowEvents(bool on);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
     void OnLeftDown(wxMouseEvent& event);

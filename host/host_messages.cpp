@@ -4,8 +4,9 @@
 
 namespace {
 
+// Without wxDIALOG_NO_PARENT the box would attach itself to the active window.
 int ShowHostMessage(const wxString& text, long buttons) {
-    wxMessageDialog dialog(nullptr, text, wxString::FromUTF8("Folivex"), buttons | wxICON_ERROR);
+    wxMessageDialog dialog(nullptr, text, wxString::FromUTF8("Folivex"), buttons | wxICON_ERROR | wxDIALOG_NO_PARENT);
     return dialog.ShowModal();
 }
 
