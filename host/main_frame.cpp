@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr int kToolBarId = 0xE800;
-constexpr int kStatusBarId = 0xE801;
-
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 struct MenuEntry {
@@ -139,13 +136,13 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateBars() {
-    wxToolBar* toolBar = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL, kToolBarId);
+    wxToolBar* toolBar = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL);
     toolBar->SetToolBitmapSize(wxSize(16, 15));
     toolBar->AddTool(HostCommand::Manual, U("ﾍﾙﾌﾟ"), ManualToolImage(), U("ﾍﾙﾌﾟ"));
     toolBar->SetToolLongHelp(HostCommand::Manual, U("ﾌﾟﾛｸﾞﾗﾑのﾍﾙﾌﾟﾌｧｲﾙを表示"));
     toolBar->Realize();
 
-    wxStatusBar* statusBar = CreateStatusBar(PaneCount, wxSTB_DEFAULT_STYLE, kStatusBarId);
+    wxStatusBar* statusBar = CreateStatusBar(PaneCount);
     int widths[PaneCount] = {-1, 0, 0, 0, 0};
     const char* indicators[PaneCount] = {nullptr, "ｶﾅ", "CAP", "NUM", "SCRL"};
     for (int pane = KanaPane; pane < PaneCount; ++pane)

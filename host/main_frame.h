@@ -14,28 +14,32 @@ class wxIdleEvent;
 class wxCloseEvent;
 class wxCommandEvent;
 
-// Command ids of the menus and the tool bar; they are the window ids of the items.
+// Command ids of the menus and the tool bar. The host's command numbers (32771 and up)
+// lie above the window ids wx accepts (below 0x7FFF), so each wx id is its command number
+// less 0x8000: the same sixteen bits read as unsigned.
+constexpr int CommandWindowId(int command) { return command - 0x8000; }
+
 namespace HostCommand {
 enum : int {
-    CreateHTML = 32771,
-    BrowseHTML = 32772,
-    EditHTML = 32773,
-    AddItem = 32774,
-    EditItem = 32775,
-    DeleteItem = 32776,
-    ViewItem = 32777,
-    SearchItem = 32778,
-    ClearList = 32779,
-    Manual = 32780,
-    PluginAbout = 32781,
-    PluginHelp = 32782,
-    Options = 32783,
-    PluginOption = 32784,
-    CopyItem = 32786,
-    About = 57664,
-    Exit = 57665,
-    ToggleToolBar = 59392,
-    ToggleStatusBar = 59393,
+    CreateHTML = CommandWindowId(32771),
+    BrowseHTML = CommandWindowId(32772),
+    EditHTML = CommandWindowId(32773),
+    AddItem = CommandWindowId(32774),
+    EditItem = CommandWindowId(32775),
+    DeleteItem = CommandWindowId(32776),
+    ViewItem = CommandWindowId(32777),
+    SearchItem = CommandWindowId(32778),
+    ClearList = CommandWindowId(32779),
+    Manual = CommandWindowId(32780),
+    PluginAbout = CommandWindowId(32781),
+    PluginHelp = CommandWindowId(32782),
+    Options = CommandWindowId(32783),
+    PluginOption = CommandWindowId(32784),
+    CopyItem = CommandWindowId(32786),
+    About = CommandWindowId(57664),
+    Exit = CommandWindowId(57665),
+    ToggleToolBar = CommandWindowId(59392),
+    ToggleStatusBar = CommandWindowId(59393),
 };
 }
 

@@ -280,8 +280,12 @@ void COptionPropertySheet::OnPageChanging(wxBookCtrlEvent& event) {
     if (event.GetEventObject() != GetBookCtrl())
         return;
     const int leaving = event.GetOldSelection();
-    if (leaving != wxNOT_FOUND && !GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow())
-        event.Veto();
+    if (leaving == wxNOT_FOUND || GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow())
+        return;
+    event.Veto();
+    // GTK switches a page set by the program even when the change is vetoed; putting the
+    // refused page back once the switch is over keeps the sheet where the user must act.
+    CallAfter([this, leaving] { GetBookCtrl()->ChangeSelection(leaving); });
 }
 
 void COptionPropertySheet::OnOK(wxCommandEvent&) {
