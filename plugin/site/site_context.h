@@ -2,6 +2,8 @@
 // the output directory, and a record of the files created and of what failed.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +23,8 @@ struct SiteContext {
     void Fail(std::string_view what);
 };
 
-// A page file created (or truncated) for writing, never deleted. Whatever was written
-// before a failure stays in the file.
+// A page file created (or rewritten) for writing, never deleted. When it is closed it holds
+// exactly the bytes written to it in this run, also after a failure.
 class PageFile {
 public:
     PageFile() = default;
@@ -36,6 +38,7 @@ public:
 
 private:
     int m_fd = -1;
+    off_t m_written = 0;
     std::string m_path;
 };
 

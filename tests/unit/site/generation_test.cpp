@@ -101,6 +101,10 @@ TEST_F(Generation, CategoriesOffStillWriteFramesAllPageAndDetails) {
 TEST_F(Generation, FailureMidRunKeepsEarlierPagesAndPagesOfEarlierRuns) {
     const std::string stale = (out.Path() / "fvxbase7.html").string();
     { std::ofstream(stale) << "old run"; }
+    // Longer files of an earlier run are cut to exactly the new bytes, also a cut-off page.
+    const std::string junk(5000, '~');
+    { std::ofstream(out.Path() / "fvxmain.html") << junk; }
+    { std::ofstream(out.Path() / "fvxalphabet0.html") << junk; }
     store.AddBase("Gin");
     store.AddStyle("Short");
     CocktailRow row;
@@ -115,6 +119,12 @@ TEST_F(Generation, FailureMidRunKeepsEarlierPagesAndPagesOfEarlierRuns) {
     EXPECT_EQ(result.createdFiles.front(), out.Str() + "//index.html");
     EXPECT_EQ(Names(result).back(), "fvxalphabet0.html");
     EXPECT_EQ(ReadFileBytes(stale), "old run");
+    const std::string frameset = ReadFileBytes(out.Path() / "fvxmain.html");
+    EXPECT_EQ(frameset.substr(frameset.size() - 7), "</HTML>");
+    EXPECT_EQ(frameset.find('~'), std::string::npos);
+    const std::string cut = ReadFileBytes(out.Path() / "fvxalphabet0.html");
+    EXPECT_EQ(cut.find('~'), std::string::npos);
+    EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
     EXPECT_EQ(observer.statuses.size(), 2u);
     EXPECT_EQ(observer.position, 10);
 }
