@@ -1,6 +1,7 @@
 // Helpers for the core's tests: a scratch directory, the host's list as a fake, CP932 text.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,12 +27,10 @@ private:
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, std::string_view bytes);
+std::string Sjis(std::string_view utf8);  // CP932 bytes of a UTF-8 literal
 
-// CP932 bytes of a UTF-8 literal.
-std::string Sjis(std::string_view utf8);
-
-// The host's report list as plain data. With the sorted style on, rows go to their place
-// in ascending byte order of the first column, as the host's control puts them.
+// The host's report list as plain data. With the sorted style on, rows go to their place in
+// ascending byte order of the first column, as the host's control puts them.
 class FakePluginList : public IPluginList {
 public:
     struct Column {
@@ -40,18 +39,38 @@ public:
         int width;
     };
 
-    int InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) override;
-    bool DeleteColumn(int column) override;
+    int InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) override
+    {
+        columns.insert(columns.begin() + column, Column{std::string(heading), align, width});
+        return column;
+    }
+    bool DeleteColumn(int column) override { return columns.erase(columns.begin() + column), true; }
     int GetColumnCount() const override { return static_cast<int>(columns.size()); }
     int InsertItem(int position, std::string_view text) override;
-    bool SetItemText(int item, int column, std::string_view text) override;
-    std::string GetItemText(int item, int column) const override;
-    bool DeleteItem(int item) override;
-    bool DeleteAllItems() override;
+    bool SetItemText(int item, int column, std::string_view text) override
+    {
+        if (column >= GetColumnCount()) return false;
+        rows.at(static_cast<std::size_t>(item)).at(static_cast<std::size_t>(column)) = text;
+        return true;
+    }
+    std::string GetItemText(int item, int column) const override
+    {
+        return rows.at(static_cast<std::size_t>(item)).at(static_cast<std::size_t>(column));
+    }
+    bool DeleteItem(int item) override { return rows.erase(rows.begin() + item), true; }
+    bool DeleteAllItems() override { return rows.clear(), true; }
     int GetItemCount() const override { return static_cast<int>(rows.size()); }
     int GetFirstSelectedItem() const override { return -1; }
     void SetFullRowSelect(bool on) override { fullRowSelect = on; }
     void SetSortAscending(bool on) override { sortAscending = on; }
+
+    // The texts of one column, top to bottom.
+    std::vector<std::string> Texts(int column) const
+    {
+        std::vector<std::string> texts;
+        for (int row = 0; row < GetItemCount(); ++row) texts.push_back(GetItemText(row, column));
+        return texts;
+    }
 
     std::vector<Column> columns;
     std::vector<std::vector<std::string>> rows;
