@@ -5,18 +5,15 @@
 #include "main_frame.h"
 #include "paths.h"
 
-CFolivexApp::CFolivexApp()
-    : startupDirectory(paths::CurrentDirectory()), programDirectory(paths::ProgramDirectory()) {
+CFolivexApp::CFolivexApp() : startupDirectory(paths::CurrentDirectory()) {
     Bind(wxEVT_MENU, &CFolivexApp::OnAppAbout, this, HostCommand::About);
 }
 
 CFolivexApp::~CFolivexApp() = default;
 
+// The program takes no arguments; whatever is given is ignored, so the base class's
+// command-line parsing is not run.
 bool CFolivexApp::OnInit() {
-    if (!wxApp::OnInit()) {
-        return false;
-    }
-    SetAppDisplayName("Folivex");
     m_doc = std::make_unique<CFolivexDoc>(startupDirectory);
     CMainFrame* frame = new CMainFrame(m_doc.get());
     SetTopWindow(frame);

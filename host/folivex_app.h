@@ -21,7 +21,6 @@ public:
 
     // The working directory when the program started, handed to the plug-in.
     const std::string startupDirectory;
-    const std::string programDirectory;
 
 private:
     void OnAppAbout(wxCommandEvent& event);
