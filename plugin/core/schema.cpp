@@ -74,38 +74,22 @@ std::string ByteLength(const std::string& field)
 std::string ColumnDefinition(const FieldDefinition& field)
 {
     const std::string name = field.name;
-    std::string column = name;
-    switch (field.kind) {
-    case FieldKind::Counter:
-        return column + " INTEGER PRIMARY KEY AUTOINCREMENT CHECK (" + name + " BETWEEN 1 AND 2147483647)";
-    case FieldKind::Text:
-    case FieldKind::Memo:
-        column += " TEXT";
-        break;
-    case FieldKind::Short:
-    case FieldKind::Long:
-        column += " INTEGER";
-        break;
-    }
-    if (field.required) column += " NOT NULL";
+    const std::string notNull = field.required ? " NOT NULL" : "";
     const std::string minimum = field.allowZeroLength ? "0" : "1";
     switch (field.kind) {
-    case FieldKind::Text:
-        column += " CHECK (" + ByteLength(name) + " BETWEEN " + minimum + " AND " + std::to_string(kMaxTextBytes) + ")";
-        break;
-    case FieldKind::Memo:
-        if (!field.allowZeroLength) column += " CHECK (" + ByteLength(name) + " >= 1)";
-        break;
-    case FieldKind::Short:
-        column += " CHECK (" + name + " BETWEEN -32768 AND 32767)";
-        break;
-    case FieldKind::Long:
-        column += " CHECK (" + name + " BETWEEN -2147483648 AND 2147483647)";
-        break;
     case FieldKind::Counter:
+        return name + " INTEGER PRIMARY KEY AUTOINCREMENT CHECK (" + name + " BETWEEN 1 AND 2147483647)";
+    case FieldKind::Text:
+        return name + " TEXT" + notNull + " CHECK (" + ByteLength(name) + " BETWEEN " + minimum + " AND " +
+               std::to_string(kMaxTextBytes) + ")";
+    case FieldKind::Memo:
+        return name + " TEXT" + notNull + (field.allowZeroLength ? "" : " CHECK (" + ByteLength(name) + " >= 1)");
+    case FieldKind::Short:
+        return name + " INTEGER" + notNull + " CHECK (" + name + " BETWEEN -32768 AND 32767)";
+    case FieldKind::Long:
         break;
     }
-    return column;
+    return name + " INTEGER" + notNull + " CHECK (" + name + " BETWEEN -2147483648 AND 2147483647)";
 }
 
 std::string CreateTableStatement(const TableDefinition& table)
