@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 
 #include <SQLiteCpp/Statement.h>
 
@@ -12,9 +11,9 @@
 namespace {
 
 // "FLD_NAME = ? COLLATE <name collation>", for every query that matches a name.
-std::string NameMatches(const std::string& column = "FLD_NAME")
+std::string NameMatches()
 {
-    return column + " = ? COLLATE " + kNameCollation;
+    return std::string("FLD_NAME = ? COLLATE ") + kNameCollation;
 }
 
 // Rolls back on every way out except a successful Commit.
@@ -50,21 +49,14 @@ constexpr NameTable kBaseTable{"TBL_BASE"};
 constexpr NameTable kStyleTable{"TBL_STYLE"};
 constexpr NameTable kMasterTable{"TBL_MASTER"};
 
-// Throws on a database error; nullopt when no row matches.
-std::optional<int> QueryIndexByName(SQLite::Database& database, const std::string& sql, const std::string& name)
+// The first row of that name; throws on a database error.
+std::optional<int> FindNameIndex(SQLite::Database& database, NameTable table, const std::string& name)
 {
-    SQLite::Statement query(database, sql);
+    SQLite::Statement query(database, std::string("SELECT FLD_INDEX FROM ") + table.table + " WHERE " + NameMatches() +
+                                          " ORDER BY FLD_INDEX LIMIT 1");
     query.bind(1, name);
     if (!query.executeStep()) return std::nullopt;
     return query.getColumn(0).getInt();
-}
-
-std::optional<int> FindNameIndex(SQLite::Database& database, NameTable table, const std::string& name)
-{
-    return QueryIndexByName(database,
-                            std::string("SELECT FLD_INDEX FROM ") + table.table + " WHERE " + NameMatches() +
-                                " ORDER BY FLD_INDEX LIMIT 1",
-                            name);
 }
 
 int AddName(SQLite::Database& database, NameTable table, const std::string& name)
@@ -166,6 +158,18 @@ int FindOrAddName(SQLite::Database& database, NameTable table, const std::string
     return index;
 }
 
+void AddMaterialRows(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials)
+{
+    SQLite::Statement insert(database, "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?, ?, ?)");
+    for (const auto& [ingredient, quantity] : materials) {
+        insert.bind(1, cocktailIndex);
+        insert.bind(2, ingredient);
+        insert.bind(3, quantity);
+        insert.exec();
+        insert.reset();
+    }
+}
+
 // Stored numbers of a cocktail written by StoreCocktail.
 struct StoredIndexes {
     int cocktail = 0, base = 0, style = 0, master = 0;
@@ -202,7 +206,7 @@ StoredIndexes StoreCocktail(SQLite::Database& database, const CocktailRecord& re
     insert.exec();
     // The new row's own number, not a name look-up that could find an older namesake.
     stored.cocktail = static_cast<int>(database.getLastInsertRowid());
-    if (!InsertMaterials(database, stored.cocktail, materials)) throw std::runtime_error("ingredients not stored");
+    AddMaterialRows(database, stored.cocktail, materials);
     return stored;
 }
 
@@ -423,14 +427,7 @@ bool AddMaster(SQLite::Database& database, const std::string& name, int& index)
 bool InsertMaterials(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials)
 {
     try {
-        SQLite::Statement insert(database, "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?, ?, ?)");
-        for (const auto& [ingredient, quantity] : materials) {
-            insert.bind(1, cocktailIndex);
-            insert.bind(2, ingredient);
-            insert.bind(3, quantity);
-            insert.exec();
-            insert.reset();
-        }
+        AddMaterialRows(database, cocktailIndex, materials);
         return true;
     } catch (const std::exception&) {
         return false;
