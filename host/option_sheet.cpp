@@ -1,5 +1,6 @@
 #include "option_sheet.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <wx/bookctrl.h>
@@ -67,8 +68,12 @@ public:
         return new wxButton(m_page, id, U(text), Position(x, y), Size(width, height));
     }
 
+    // GTK draws its check mark taller than ten dialog units and refuses to squeeze it.
     wxCheckBox* CheckBox(int id, const char* text, int x, int y, int width, int height) const {
-        return new wxCheckBox(m_page, id, U(text), Position(x, y), Size(width, height));
+        auto* box = new wxCheckBox(m_page, id, U(text), Position(x, y));
+        const wxSize size = Size(width, height);
+        box->SetSize(wxSize(size.GetWidth(), std::max(size.GetHeight(), box->GetBestSize().GetHeight())));
+        return box;
     }
 
 private:
@@ -238,6 +243,8 @@ COptionPropertySheet::COptionPropertySheet(wxWindow* parent) {
     Create(parent, wxID_ANY, U("ｵﾌﾟｼｮﾝ設定 - Folivex"));
     SetFont(DialogFont());
     CreateButtons(wxOK | wxCANCEL);
+    if (wxWindow* cancel = FindWindow(wxID_CANCEL))
+        cancel->SetLabel(U("キャンセル"));
     m_htmlPage = new COptionHtmlPropertyPage(GetBookCtrl());
     m_pluginPage = new COptionPluginPropertyPage(GetBookCtrl());
     GetBookCtrl()->AddPage(m_htmlPage, U("HTML設定"), true);
