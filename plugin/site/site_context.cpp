@@ -60,8 +60,3 @@ bool WritePageFile(SiteContext& site, const std::string& path, std::string_view 
     PageFile file;
     return file.Create(site, path) && file.Write(site, bytes) && file.Close(site);
 }
-
-bool WritePartialPage(SiteContext& site, const std::string& path, std::string_view bytes) {
-    WritePageFile(site, path, bytes);
-    return false;
-}

@@ -44,6 +44,3 @@ private:
 
 // Creates the file, writes `bytes` in one go and closes it.
 bool WritePageFile(SiteContext& site, const std::string& path, std::string_view bytes);
-
-// Finishes a page that stopped half-way: the file keeps what was built so far.
-bool WritePartialPage(SiteContext& site, const std::string& path, std::string_view bytes);

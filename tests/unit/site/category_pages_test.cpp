@@ -182,15 +182,6 @@ TEST_F(CategoryPages, MenusWriteEveryListPageAndLine) {
     EXPECT_EQ(s.createdFiles[3], out.Str() + "/fvxbase2.html");
 }
 
-TEST_F(CategoryPages, SwitchedOffMenuWritesNothing) {
-    settings.file = FileSettings{0, 0, 0, 0, 0, 0, 1};
-    SiteContext& s = Context();
-    for (auto writer : {WriteAlphabetMenu, WriteBaseMenu, WriteStrongMenu, WriteTasteMenu, WriteStyleMenu,
-                        WriteMasterMenu})
-        EXPECT_TRUE(writer(s));
-    EXPECT_TRUE(s.createdFiles.empty());
-}
-
 TEST_F(CategoryPages, UnreadableCocktailCutsTheListAndTheMenu) {
     CocktailRow orphan;
     orphan.name = "Orphan";
