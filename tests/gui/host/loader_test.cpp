@@ -24,74 +24,48 @@ protected:
         ASSERT_EQ(doc->LoadPlugin(), 1);
         ClearLog();
     }
+    bool StartsWith(const std::string& call, const char* entry) const { return call.rfind(entry, 0) == 0; }
 };
 
-TEST_F(LoaderTest, CompletePluginBindsEverythingAndStartsWithAnEmptyList) {
+TEST_F(LoaderTest, BareNameComesFromTheProgramDirectoryThenFromTheSystemSearch) {
     doc->PluginName = kRecordingPlugin;
     EXPECT_EQ(doc->LoadPlugin(), 1);
-    EXPECT_TRUE(doc->IsPluginLoaded());
     EXPECT_TRUE(IsMapped(InProgramDirectory(kRecordingPlugin)));
-    for (PluginCommand command : {CreateHTML, AddItem, DeleteItem, EditItem, CopyItem, ViewItem, SearchItem,
-                                  ClearList, Option, About, Help}) {
-        EXPECT_TRUE(doc->HasEntry(command)) << command;
-    }
-    EXPECT_NE(doc->entries.StartUp, nullptr);
-    EXPECT_NE(doc->entries.CleanUp, nullptr);
     EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t/start/directory\t0\t0"});
-}
 
-TEST_F(LoaderTest, BareNameIsTakenFromTheProgramDirectoryBeforeTheSystemSearch) {
-    doc->PluginName = kRecordingPlugin;
-    ASSERT_EQ(doc->LoadPlugin(), 1);
-    EXPECT_TRUE(IsMapped(InProgramDirectory(kRecordingPlugin)));
-
-    // Not in the program directory: the system's search finds it (and it is no plug-in).
+    // Not in the program directory: the system finds it (and it is no plug-in).
     doc->PluginName = "libm.so.6";
     wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage(kIncomplete));
     EXPECT_TRUE(doc->IsPluginLoaded());
     EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
 }
 
-TEST_F(LoaderTest, PartialPluginWarnsOnceStartsAndReportsEachMissingEntry) {
+TEST_F(LoaderTest, PartialAndEmptyPluginsWarnOnceAndReportEachMissingEntry) {
     doc->PluginName = kPartialPlugin;
     wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage(kIncomplete));
-    EXPECT_TRUE(doc->IsPluginLoaded());
     EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t/start/directory\t0\t0"});
-
     EXPECT_TRUE(doc->RunPluginCommand(AddItem, view));
-    EXPECT_TRUE(doc->RunPluginCommand(ViewItem, view));
-    for (PluginCommand command : {CreateHTML, DeleteItem, EditItem, CopyItem, SearchItem, ClearList, Option, About, Help}) {
+    for (PluginCommand command : {CreateHTML, EditItem, Help}) {
         wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, view)), ExpectHostMessage(kNotImplemented));
     }
+
+    doc->PluginName = kEmptyPlugin;
+    wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage(kIncomplete));
+    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(AddItem, view)), ExpectHostMessage(kNotImplemented));
+    // Without CleanUp the library is simply freed.
+    doc->UnloadPlugin();
+    EXPECT_FALSE(IsMapped(InProgramDirectory(kEmptyPlugin)));
     EXPECT_EQ(Calls().size(), 3u);
 }
 
-TEST_F(LoaderTest, EmptyPluginIsLoadedButEveryCommandReportsItsMissingEntry) {
-    doc->PluginName = kEmptyPlugin;
-    wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage(kIncomplete));
-    EXPECT_TRUE(doc->IsPluginLoaded());
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(AddItem, view)), ExpectHostMessage(kNotImplemented));
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(Help, nullptr)), ExpectHostMessage(kNotImplemented));
-    // Without CleanUp the library is simply freed.
-    doc->UnloadPlugin();
-    EXPECT_FALSE(doc->IsPluginLoaded());
-    EXPECT_FALSE(IsMapped(InProgramDirectory(kEmptyPlugin)));
-}
-
-TEST_F(LoaderTest, LibraryThatCannotBeLoadedLeavesNothingLoaded) {
+TEST_F(LoaderTest, NothingLoadableLeavesNothingLoadedAndAnEmptyNameKeepsTheOldPlugin) {
     for (const std::string& name : {std::string(kNotALibrary), std::string("NoSuchPlugin.so"),
-                                   InProgramDirectory("missing/RecordingPlugin.so")}) {
+                                    InProgramDirectory("missing/RecordingPlugin.so")}) {
         doc->PluginName = name;
         wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage("プラグインのロードに失敗しました。"));
         EXPECT_FALSE(doc->IsPluginLoaded()) << name;
-        EXPECT_EQ(doc->entries.StartUp, nullptr);
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(ViewItem, view)),
-                      ExpectHostMessage("プラグインが読みこまれていません。"));
+        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, view), ExpectHostMessage("プラグインが読みこまれていません。"));
     }
-    EXPECT_TRUE(Calls().empty());
-}
-
-TEST_F(LoaderTest, EmptyNameIsReportedAndKeepsTheLoadedPlugin) {
     LoadRecording();
     doc->PluginName.clear();
     wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage("プラグイン名称が未設定です。"));
@@ -101,7 +75,6 @@ TEST_F(LoaderTest, EmptyNameIsReportedAndKeepsTheLoadedPlugin) {
 
 TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     LoadRecording();
-    SetResult("EditItem", "0");
     EXPECT_TRUE(doc->RunPluginCommand(EditItem, view));
     SetResult("EditItem", "-1001");
     EXPECT_FALSE(doc->RunPluginCommand(EditItem, view));
@@ -112,7 +85,6 @@ TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     SetResult("EditItem", kThrow);
     wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, view)), ExpectHostMessage(kException));
     // An exception out of a command leaves the plug-in loaded and working.
-    EXPECT_TRUE(doc->IsPluginLoaded());
     EXPECT_TRUE(doc->RunPluginCommand(CopyItem, view));
     EXPECT_EQ(Calls().size(), 6u);
 }
@@ -120,7 +92,6 @@ TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
 TEST_F(LoaderTest, EachCommandHasItsOwnFailureMessageAndArguments) {
     LoadRecording();
     doc->HTMLOutDirectory = "/out/dir";
-    doc->HTMLIndexFileName = "";
     const std::pair<PluginCommand, const char*> failures[] = {
         {CreateHTML, "HTMLの生成に失敗しました。"},     {AddItem, "アイテムの追加に失敗しました。"},
         {DeleteItem, "アイテムの削除に失敗しました。"},   {EditItem, "アイテムの編集に失敗しました。"},
@@ -133,26 +104,18 @@ TEST_F(LoaderTest, EachCommandHasItsOwnFailureMessageAndArguments) {
         SetResult(kPluginEntryNames[command], "-1");
         wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, view)), ExpectHostMessage(message));
     }
-    SetResult("CreateHTML", "0");
-    EXPECT_TRUE(doc->RunPluginCommand(CreateHTML, view));
     const std::vector<std::string> calls = Calls();
-    ASSERT_EQ(calls.size(), 12u);
+    ASSERT_EQ(calls.size(), 11u);
     EXPECT_EQ(calls[0], "CreateHTML\t-1\t0\t/out/dir\t");
     EXPECT_EQ(calls[1], "AddItem\t-1\t0");
     EXPECT_EQ(calls[8], "Option");
-    EXPECT_EQ(calls[11], "CreateHTML\t-1\t0\t/out/dir\t");
 }
 
 TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
     doc->PluginName = kRecordingPlugin;
     SetResult("StartUp", "-1");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの初期化に失敗しました。"));
-    EXPECT_TRUE(doc->IsPluginLoaded());
     EXPECT_TRUE(doc->RunPluginCommand(AddItem, view));
-
-    SetResult("StartUp", "-1001");
-    doc->LoadPlugin();
-    EXPECT_TRUE(doc->IsPluginLoaded());
     SetResult("StartUp", "7");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kInvalidResult));
     EXPECT_TRUE(doc->IsPluginLoaded());
@@ -164,8 +127,7 @@ TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
     EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
     const std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0], "CleanUp");
-    EXPECT_EQ(calls[1].rfind("StartUp", 0), 0u);
+    EXPECT_TRUE(StartsWith(calls[1], "StartUp"));
     EXPECT_EQ(calls[2], "CleanUp");
 }
 
@@ -179,35 +141,24 @@ TEST_F(LoaderTest, RefusingCleanUpAtReloadKeepsTheOldLibraryBesideTheNewOne) {
     EXPECT_TRUE(IsMapped(InProgramDirectory(kPartialPlugin)));
     // The table now belongs to the new library alone.
     EXPECT_FALSE(doc->HasEntry(EditItem));
-    EXPECT_TRUE(doc->HasEntry(AddItem));
     const std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0], "CleanUp");
-    EXPECT_EQ(calls[1].rfind("StartUp", 0), 0u);
+    EXPECT_TRUE(StartsWith(calls[1], "StartUp"));
 }
 
 TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
     LoadRecording();
     SetResult("CleanUp", "-1001");
     doc->UnloadPlugin();
-    EXPECT_TRUE(doc->IsPluginLoaded());
     SetResult("CleanUp", "3");
     wxTEST_DIALOG(doc->UnloadPlugin(), ExpectHostMessage(kInvalidResult));
     EXPECT_TRUE(doc->IsPluginLoaded());
     SetResult("CleanUp", kThrow);
     wxTEST_DIALOG(doc->UnloadPlugin(), ExpectHostMessage(kException));
-    EXPECT_FALSE(doc->IsPluginLoaded());
     EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
 
-    LoadRecording();
+    // At exit the windows go first; the document's CleanUp then frees the library.
     SetResult("CleanUp", "0");
-    doc->UnloadPlugin();
-    EXPECT_FALSE(doc->IsPluginLoaded());
-    EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
-    EXPECT_EQ(Calls(), std::vector<std::string>{"CleanUp"});
-}
-
-TEST_F(LoaderTest, DocumentCleansUpAfterTheWindowsAreGone) {
     LoadRecording();
     DestroyWindows();
     doc.reset();
