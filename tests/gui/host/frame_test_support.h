@@ -4,19 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include <wx/app.h>
 #include <wx/testing.h>
 
 #include "folivex_doc.h"
-#include "folivex_view.h"
 #include "main_frame.h"
 #include "recording_plugin_control.h"
 #include "shell_seams.h"
@@ -33,33 +28,32 @@ public:
 protected:
     int OnInvoked(wxMessageDialog* dialog) const override {
         EXPECT_EQ(dialog->GetMessage().utf8_string(), m_text.utf8_string());
-        EXPECT_EQ(dialog->GetCaption().utf8_string(), "Folivex");
+        EXPECT_EQ(dialog->GetCaption(), "Folivex");
         EXPECT_TRUE(dialog->GetMessageDialogStyle() & wxICON_ERROR);
         return m_answer;
     }
-    wxString GetDefaultDescription() const override { return "host message \"" + m_text + "\""; }
 
 private:
     wxString m_text;
     int m_answer;
 };
 
-// What the host would have opened, started or chosen.
+// What the host would have opened, started or chosen; `succeed` is what opening and
+// starting answer.
 struct RecordedShell {
-    std::vector<wxString> opened;
+    std::vector<wxString> opened, folderTitles;
     std::vector<std::vector<wxString>> started;
     std::vector<shell::FileChoice> fileChoices;
-    std::vector<wxString> folderTitles;
     bool succeed = true;
     std::optional<wxString> folder;
     std::optional<shell::ChosenFile> file;
 
     RecordedShell() {
         shell::Current() = shell::Seams{
-            [this](const wxString& path) { opened.push_back(path); return succeed; },
-            [this](const std::vector<wxString>& argv) { started.push_back(argv); return succeed; },
-            [this](wxWindow*, const wxString& title) { folderTitles.push_back(title); return folder; },
-            [this](const shell::FileChoice& choice) { fileChoices.push_back(choice); return file; },
+            [this](const wxString& path) { return opened.push_back(path), succeed; },
+            [this](const std::vector<wxString>& argv) { return started.push_back(argv), succeed; },
+            [this](wxWindow*, const wxString& title) { return folderTitles.push_back(title), folder; },
+            [this](const shell::FileChoice& choice) { return fileChoices.push_back(choice), file; },
         };
     }
     ~RecordedShell() { shell::Current() = shell::DesktopSeams(); }
@@ -77,10 +71,8 @@ protected:
         // Two names for one library, so a change of letter case has something to load.
         for (const char* name : {"RecordingPlugin.so", "recordingPlugin.so"})
             std::filesystem::copy_file(std::filesystem::path(built) / recording_plugin::kRecordingPlugin, dir / name);
-        ClearResults();
         setenv(recording_plugin::kLogVariable, LogPath().c_str(), 1);
         setenv(recording_plugin::kFillVariable, "1", 1);
-
         doc = std::make_unique<CFolivexDoc>(dir.string());
         doc->programDirectory = dir.string();
         frame = new CMainFrame(doc.get());
@@ -94,41 +86,36 @@ protected:
             frame->Destroy();
         wxTheApp->ProcessIdle();
         doc.reset();
-        ClearResults();
-        unsetenv(recording_plugin::kLogVariable);
-        unsetenv(recording_plugin::kFillVariable);
+        for (const char* name : kPluginEntryNames)
+            unsetenv(recording_plugin::ResultVariable(name).c_str());
         std::filesystem::remove_all(dir);
     }
 
-    static void ClearResults() {
-        for (const char* name : kPluginEntryNames)
-            unsetenv(recording_plugin::ResultVariable(name).c_str());
-    }
     static void SetResult(const char* entry, const char* result) {
         setenv(recording_plugin::ResultVariable(entry).c_str(), result, 1);
     }
 
-    // The frame's way in for a menu or tool-bar command, by the host's command number.
+    // A menu or tool-bar command as the frame receives it, by the host's command number.
     void Command(int command) {
         wxCommandEvent event(wxEVT_MENU, CommandWindowId(command));
-        event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }
 
     std::string LogPath() const { return (dir / "calls.log").string(); }
+    // The entry points called since set-up, by name.
     std::vector<std::string> Calls() const {
         std::vector<std::string> names;
-        std::ifstream log(LogPath());
+        std::istringstream log(Contents(LogPath()));
         for (std::string line; std::getline(log, line);)
             names.push_back(line.substr(0, line.find('\t')));
         return names;
     }
-    std::string SettingsFile() const {
-        std::ifstream file(dir / "Folivex.ini", std::ios::binary);
+    static std::string Contents(const std::filesystem::path& path) {
         std::ostringstream bytes;
-        bytes << file.rdbuf();
+        bytes << std::ifstream(path, std::ios::binary).rdbuf();
         return bytes.str();
     }
+    std::string SettingsFile() const { return Contents(dir / "Folivex.ini"); }
     // A directory in the settings file's place makes every write fail.
     void MakeSettingsUnwritable() const { std::filesystem::create_directory(dir / "Folivex.ini"); }
 

@@ -1,9 +1,9 @@
 #include <functional>
 
 #include <wx/bookctrl.h>
-#include <wx/checkbox.h>
 #include <wx/textctrl.h>
 
+#include "folivex_view.h"
 #include "frame_test_support.h"
 #include "option_sheet.h"
 
@@ -54,12 +54,8 @@ TEST_F(HostFrameTest, LetterCaseChangeResetsListAndReloads) {
                       sheet.GetPluginPage()->m_editPluginName->SetValue("recordingPlugin.so");
                       return PressOK(sheet);
                   }));
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"CleanUp", "StartUp"}));
-    std::ifstream log(LogPath());
-    std::string cleanUp, startUp;
-    std::getline(log, cleanUp);
-    std::getline(log, startUp);
-    EXPECT_EQ(startUp, "StartUp\t" + dir.string() + "\t0\t0");
+    // The new plug-in starts on a list with no columns and no rows.
+    EXPECT_EQ(Contents(LogPath()), "CleanUp\nStartUp\t" + dir.string() + "\t0\t0\n");
     EXPECT_EQ(frame->GetTitle(), "recordingPlugin.so - Folivex");
     EXPECT_NE(SettingsFile().find("PluginName=recordingPlugin.so\r\n"), std::string::npos);
 }
@@ -82,35 +78,31 @@ TEST_F(HostFrameTest, EmptyPluginNameIsRefusedAndCancelWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir / "Folivex.ini"));
 }
 
-TEST_F(HostFrameTest, ChosenRootLikeDirectoryDoublesTheSeparatorInBrowse) {
+TEST_F(HostFrameTest, ChosenRootLikeDirectoryTakesEffectEvenUnsaved) {
     shell.folder = "/srv/root/";
-    wxTEST_DIALOG(Command(32783), ExpectOptionSheet([](COptionPropertySheet& sheet) {
+    MakeSettingsUnwritable();
+    wxTEST_DIALOG(Command(32783),
+                  ExpectOptionSheet([](COptionPropertySheet& sheet) {
                       Press(sheet.GetHtmlPage(), 1001);
                       sheet.GetHtmlPage()->m_editIndexFileName->SetValue("index.html");
                       return PressOK(sheet);
-                  }));
+                  }),
+                  ExpectHostMessage("オプションの保存に失敗しました。"));
     EXPECT_EQ(shell.folderTitles, std::vector<wxString>{U("HTML出力ディレクトリの検索")});
+    // A directory that ends in the separator gives a doubled one.
     Command(32772);
     EXPECT_EQ(shell.opened, std::vector<wxString>{"/srv/root//index.html"});
 }
 
-TEST_F(HostFrameTest, ChoosersFillTheirFields) {
+TEST_F(HostFrameTest, FieldsTakeChosenFilesAndRefuseWhatTheSettingsCannotHold) {
     COptionPropertySheet sheet(frame);
     shell.file = shell::ChosenFile{"/usr/lib/folivex/Barvella.so", "Barvella.so"};
     sheet.SetPluginName("");
     sheet.TransferDataToWindow();
     Press(sheet.GetPluginPage(), 1007);
-    Press(sheet.GetHtmlPage(), 1004);
     EXPECT_EQ(sheet.GetPluginPage()->m_editPluginName->GetValue(), "Barvella.so");
-    EXPECT_EQ(sheet.GetHtmlPage()->m_editEditorPath->GetValue(), "/usr/lib/folivex/Barvella.so");
-    ASSERT_EQ(shell.fileChoices.size(), 2u);
-    EXPECT_EQ(shell.fileChoices[0].wildcard, "SO Files (*.so)|*.so");
-    EXPECT_EQ(shell.fileChoices[1].wildcard, "All Files (*)|*");
-}
+    EXPECT_EQ(shell.fileChoices.at(0).wildcard, "SO Files (*.so)|*.so");
 
-TEST_F(HostFrameTest, FieldsRefuseTextTheSettingsCannotHold) {
-    COptionPropertySheet sheet(frame);
-    sheet.TransferDataToWindow();
     COptionHtmlPropertyPage* page = sheet.GetHtmlPage();
     page->m_editOutDirectory->SetValue(U("/srv/\U0001F378"));
     wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
@@ -122,17 +114,6 @@ TEST_F(HostFrameTest, FieldsRefuseTextTheSettingsCannotHold) {
     HtmlSettings settings;
     sheet.GetHtmlSettings(settings);
     EXPECT_TRUE(settings.outDirectory.empty());
-}
-
-TEST_F(HostFrameTest, FailedSaveAfterOkKeepsTheNewSettings) {
-    MakeSettingsUnwritable();
-    wxTEST_DIALOG(Command(32783),
-                  ExpectOptionSheet([](COptionPropertySheet& sheet) {
-                      sheet.GetHtmlPage()->m_checkBrowseAfterCreate->SetValue(true);
-                      return PressOK(sheet);
-                  }),
-                  ExpectHostMessage("オプションの保存に失敗しました。"));
-    EXPECT_EQ(doc->BrowseHTMLAfterCreate, 1);
 }
 
 }  // namespace
