@@ -1,5 +1,7 @@
 #include "main_frame.h"
 
+#include <initializer_list>
+
 #include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
