@@ -118,6 +118,8 @@ TEST_F(ViewTest, ListRefusesOutOfRangeRequestsInsteadOfAsserting) {
     EXPECT_EQ(list.GetItemText(5, 0), "");
     EXPECT_FALSE(list.DeleteItem(1));
     EXPECT_FALSE(list.DeleteColumn(1));
+    EXPECT_EQ(list.InsertColumn(7, "past the end", ListColumnAlign::Center, 50), 1);
+    EXPECT_EQ(list.InsertColumn(-1, "negative", ListColumnAlign::Right, 50), 2);
 }
 
 TEST_F(ViewTest, CtrlEnterEditsOnceThenEnterViews) {
