@@ -182,6 +182,36 @@ TEST_F(CategoryPages, MenusWriteEveryListPageAndLine) {
     EXPECT_EQ(s.createdFiles[3], out.Str() + "/fvxbase2.html");
 }
 
+TEST_F(CategoryPages, StrengthTasteAndStyleMenus) {
+    settings.font.fontFace = "Gothic";
+    SiteContext& s = Context();
+    ASSERT_TRUE(WriteStrongMenu(s));
+    ASSERT_TRUE(WriteTasteMenu(s));
+    ASSERT_TRUE(WriteStyleMenu(s));
+    const auto menu = [](const char* heading, const std::string& lines) {
+        return std::string(kHead) + "<BASEFONT FACE=\"Gothic\">\r\n<P><FONT SIZE=\"+1\"><STRONG>\r\n" +
+               "&lt;&lt;<A HREF=\"fvxmenu.html\">Menu</A>&gt;&gt;\r\n</STRONG></FONT><BR><FONT SIZE=\"-1\">-- " +
+               heading + " --</FONT></P>\r\n<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n" + Sjis(lines) +
+               "</UL></TD></TR></TABLE>\r\n" + kTail;
+    };
+    EXPECT_EQ(File("fvxstrongmenu.html"),
+              menu("Strong", "<LI><A HREF=\"fvxstrong0.html\" TARGET=\"fvxtop\">極強</A>\r\n"
+                             "<LI><A HREF=\"fvxstrong1.html\" TARGET=\"fvxtop\">強</A>\r\n"
+                             "<LI><A HREF=\"fvxstrong2.html\" TARGET=\"fvxtop\">中</A>\r\n"
+                             "<LI><A HREF=\"fvxstrong3.html\" TARGET=\"fvxtop\">弱</A>\r\n"
+                             "<LI><A HREF=\"fvxstrong4.html\" TARGET=\"fvxtop\">極弱</A>\r\n"));
+    EXPECT_EQ(File("fvxtastemenu.html"),
+              menu("Taste", "<LI><A HREF=\"fvxtaste0.html\" TARGET=\"fvxtop\">極辛</A>\r\n"
+                            "<LI><A HREF=\"fvxtaste1.html\" TARGET=\"fvxtop\">辛</A>\r\n"
+                            "<LI><A HREF=\"fvxtaste2.html\" TARGET=\"fvxtop\">中</A>\r\n"
+                            "<LI><A HREF=\"fvxtaste3.html\" TARGET=\"fvxtop\">甘</A>\r\n"
+                            "<LI><A HREF=\"fvxtaste4.html\" TARGET=\"fvxtop\">極甘</A>\r\n"));
+    EXPECT_EQ(File("fvxstylemenu.html"),
+              menu("Style", "<LI><A HREF=\"fvxstyle0.html\" TARGET=\"fvxtop\">Short</A>\r\n"
+                            "<LI><A HREF=\"fvxstyle1.html\" TARGET=\"fvxtop\">ロング</A>\r\n"));
+    EXPECT_TRUE(std::filesystem::exists(out.Path() / "fvxtaste4.html"));
+}
+
 TEST_F(CategoryPages, UnreadableCocktailCutsTheListAndTheMenu) {
     CocktailRow orphan;
     orphan.name = "Orphan";
