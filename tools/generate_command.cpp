@@ -54,7 +54,9 @@ void Generate(const GenerateOptions& options) {
     SilentObserver observer;
     const GenerationResult result =
         GenerateSite(*database, settings, options.outDirectory, options.indexFileName, observer);
-    if (!result.ok) throw CommandFailure("generation failed: " + TerminalText(result.error));
+    if (!result.ok && !result.errorCocktail.empty())
+        throw CommandFailure("generation failed: cocktail " + TerminalText(result.errorCocktail) + " " + result.error);
+    if (!result.ok) throw CommandFailure("generation failed: " + result.error);
 
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;
     std::printf("wrote %zu files to %s in %.2f s\n", result.createdFiles.size(), options.outDirectory.c_str(),

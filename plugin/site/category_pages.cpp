@@ -106,12 +106,12 @@ int WriteListPage(SiteContext& site, const std::string& path, const ListKind& ki
         for (const SiteCocktail* row : rows) {
             const SiteCocktail* cocktail = site.model.ReadCocktail(row->name);
             if (!cocktail) {
-                site.Fail("cannot read cocktail " + row->name + ": its ingredients, base, style or author are missing");
+                site.Fail(kUnreadable, row->name);
                 ok = false;
                 break;
             }
             if (!AppendRow(page, *cocktail, kind.cells)) {
-                site.Fail("cocktail " + cocktail->name + " has a strength or taste code without a label");
+                site.Fail("has a strength or taste code without a label", cocktail->name);
                 ok = false;
                 break;
             }

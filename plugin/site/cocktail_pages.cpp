@@ -107,8 +107,7 @@ bool WriteCocktailPages(SiteContext& site) {
     for (const SiteCocktail& listed : site.model.Cocktails()) {
         const SiteCocktail* cocktail = site.model.ReadCocktail(listed.name);
         if (!cocktail) {
-            site.Fail("cannot read cocktail " + listed.name +
-                      ": its ingredients, base, style or author are missing");
+            site.Fail(kUnreadable, listed.name);
             return false;
         }
         if (!WriteCocktailPage(site, *cocktail)) return false;

@@ -51,11 +51,12 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
                               GenerationObserver& observer) {
     GenerationResult result;
     SiteModel model;
-    SiteContext site{settings, model, outDirectory, {}, {}};
+    SiteContext site(settings, model, outDirectory);
     const auto finish = [&](bool ok) {
         result.ok = ok;
         result.createdFiles = std::move(site.createdFiles);
         result.error = std::move(site.error);
+        result.errorCocktail = std::move(site.errorCocktail);
         return result;
     };
 

@@ -31,8 +31,9 @@ protected:
 struct GenerationResult {
     bool ok = false;
     std::vector<std::string> createdFiles;
-    // What failed, in words; CP932 where it quotes stored text.
+    // What failed, in words, and the CP932 name of the cocktail it concerns, if any.
     std::string error;
+    std::string errorCocktail;
 };
 
 GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,

@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <cstring>
 
-void SiteContext::Fail(std::string_view what) {
-    if (error.empty()) error = what;
+void SiteContext::Fail(std::string_view what, std::string_view cocktail) {
+    if (!error.empty()) return;
+    error = what;
+    errorCocktail = cocktail;
 }
 
 PageFile::~PageFile() {

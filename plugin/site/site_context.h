@@ -6,22 +6,29 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/settings.h"
 #include "site/site_model.h"
 
 struct SiteContext {
+    SiteContext(const PluginSettings& settings, const SiteModel& model, std::string outDirectory)
+        : settings(settings), model(model), outDirectory(std::move(outDirectory)) {}
+
     const PluginSettings& settings;
     const SiteModel& model;
     std::string outDirectory;
     // Paths in order of creation, so callers can count and tests can check the order.
     std::vector<std::string> createdFiles;
-    // The first failure of the run, in words (CP932 where it quotes stored text).
+    // The first failure of the run, in words, and the CP932 name of the cocktail it concerns.
     std::string error;
+    std::string errorCocktail;
 
-    void Fail(std::string_view what);
+    void Fail(std::string_view what, std::string_view cocktail = {});
 };
+
+inline constexpr const char* kUnreadable = "cannot be read: its ingredients, base, style or author are missing";
 
 // A page file created (or rewritten) for writing, never deleted. When it is closed it holds
 // exactly the bytes written to it in this run, also after a failure.

@@ -218,6 +218,17 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     }
 
+    {
+        SQLite::Database db((work / kDatabaseFileName).string(), SQLite::OPEN_READWRITE);
+        SQLite::Statement lonely(db, "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, "
+                                     "FLD_STYLE, FLD_BASE, FLD_HOWTO) VALUES (?, 0, 0, 0, 1, 1, 'x')");
+        lonely.bind(1, cp932::Literal("孤独"));
+        lonely.exec();
+    }
+    run = Tool("generate --dir '" + work.string() + "' --out '" + (root / "o").string() + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cocktail 孤独 cannot be read"), std::string::npos) << run.err;
+
     run = Tool("generate --help");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("--out"), std::string::npos);

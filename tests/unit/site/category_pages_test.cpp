@@ -49,7 +49,7 @@ protected:
     }
     SiteContext& Context() {
         model.Load(store.Database());
-        site = std::make_unique<SiteContext>(SiteContext{settings, model, out.Str(), {}, {}});
+        site = std::make_unique<SiteContext>(settings, model, out.Str());
         return *site;
     }
     std::string File(const std::string& name) { return ReadFileBytes(out.Path() / name); }

@@ -15,7 +15,7 @@ protected:
     }
     bool Generate() {
         model.Load(store.Database());
-        SiteContext site{settings, model, out.Str(), {}, {}};
+        SiteContext site(settings, model, out.Str());
         return WriteCocktailPages(site);
     }
     std::string Page(int index) {
@@ -112,12 +112,12 @@ TEST_F(DetailPages, PagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCockt
     store.AddCocktail(broken);
 
     model.Load(store.Database());
-    SiteContext site{settings, model, out.Str(), {}, {}};
+    SiteContext site(settings, model, out.Str());
     EXPECT_FALSE(WriteCocktailPages(site));
     const std::string dir = out.Str() + "/";
     EXPECT_EQ(site.createdFiles,
               (std::vector<std::string>{dir + "fvxcocktail" + std::to_string(a) + ".html",
                                         dir + "fvxcocktail" + std::to_string(c) + ".html",
                                         dir + "fvxcocktail" + std::to_string(b) + ".html"}));
-    EXPECT_NE(site.error.find("No ingredients"), std::string::npos);
+    EXPECT_EQ(site.errorCocktail, "No ingredients");
 }

@@ -11,12 +11,12 @@ namespace {
 class FramePages : public ::testing::Test {
 protected:
     std::string Run(bool (*writer)(SiteContext&), const char* file) {
-        SiteContext site{settings, model, out.Str(), {}, {}};
+        SiteContext site(settings, model, out.Str());
         EXPECT_TRUE(writer(site));
         return ReadFileBytes(out.Path() / file);
     }
     std::string Index() {
-        SiteContext site{settings, model, out.Str(), {}, {}};
+        SiteContext site(settings, model, out.Str());
         EXPECT_TRUE(WriteIndexPage(site, "index.html"));
         return ReadFileBytes(out.Path() / "index.html");
     }

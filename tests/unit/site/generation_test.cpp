@@ -114,7 +114,7 @@ TEST_F(Generation, FailureMidRunKeepsEarlierPagesAndPagesOfEarlierRuns) {
 
     const GenerationResult result = Run(out.Str() + "/");
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("Lonely"), std::string::npos);
+    EXPECT_EQ(result.errorCocktail, "Lonely");
     // Plain concatenation doubles the separator.
     EXPECT_EQ(result.createdFiles.front(), out.Str() + "//index.html");
     EXPECT_EQ(Names(result).back(), "fvxalphabet0.html");
