@@ -1,17 +1,14 @@
-// A main frame over a real document and the recording test plug-in, in a scratch program
-// directory, with the desktop seams replaced by recorders.
+// The real main frame over the recording test plug-in, with the desktop seams replaced by
+// recorders.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include <wx/app.h>
-#include <wx/testing.h>
 
-#include "folivex_doc.h"
+#include "host_test_support.h"
 #include "main_frame.h"
 #include "recording_plugin_control.h"
 #include "shell_seams.h"
@@ -19,24 +16,6 @@
 namespace frame_test {
 
 inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
-// One host message box: caption "Folivex", the error icon and exactly `text`.
-class ExpectHostMessage : public wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
-public:
-    explicit ExpectHostMessage(const char* text, int answer = wxID_OK) : m_text(U(text)), m_answer(answer) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        EXPECT_EQ(dialog->GetMessage().utf8_string(), m_text.utf8_string());
-        EXPECT_EQ(dialog->GetCaption(), "Folivex");
-        EXPECT_TRUE(dialog->GetMessageDialogStyle() & wxICON_ERROR);
-        return m_answer;
-    }
-
-private:
-    wxString m_text;
-    int m_answer;
-};
 
 // What the host would have opened, started or chosen; `succeed` is what opening and
 // starting answer.
@@ -59,40 +38,20 @@ struct RecordedShell {
     ~RecordedShell() { shell::Current() = shell::DesktopSeams(); }
 };
 
-class HostFrameTest : public testing::Test {
+class HostFrameTest : public HostTest {
 protected:
     void SetUp() override {
-        const char* built = std::getenv("FOLIVEX_PROGRAM_DIR");
-        ASSERT_NE(built, nullptr) << "run through ctest";
-        dir = std::filesystem::temp_directory_path() /
-              ("hostframe-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        // Two names for one library, so a change of letter case has something to load.
-        for (const char* name : {"RecordingPlugin.so", "recordingPlugin.so"})
-            std::filesystem::copy_file(std::filesystem::path(built) / recording_plugin::kRecordingPlugin, dir / name);
-        setenv(recording_plugin::kLogVariable, LogPath().c_str(), 1);
+        HostTest::SetUp();
+        // A second name for the library, so a change of letter case has something to load.
+        std::filesystem::copy_file(InProgramDirectory(recording_plugin::kRecordingPlugin),
+                                   InProgramDirectory("recordingPlugin.so"));
         setenv(recording_plugin::kFillVariable, "1", 1);
-        doc = std::make_unique<CFolivexDoc>(dir.string());
-        doc->programDirectory = dir.string();
-        frame = new CMainFrame(doc.get());
-        doc->PluginName = "RecordingPlugin.so";
+        mainFrame = new CMainFrame(doc.get());
+        frame = mainFrame;
+        view = mainFrame->GetView();
+        doc->PluginName = recording_plugin::kRecordingPlugin;
         doc->LoadPlugin();
-        std::filesystem::remove(LogPath());
-    }
-
-    void TearDown() override {
-        if (frame)
-            frame->Destroy();
-        wxTheApp->ProcessIdle();
-        doc.reset();
-        for (const char* name : kPluginEntryNames)
-            unsetenv(recording_plugin::ResultVariable(name).c_str());
-        std::filesystem::remove_all(dir);
-    }
-
-    static void SetResult(const char* entry, const char* result) {
-        setenv(recording_plugin::ResultVariable(entry).c_str(), result, 1);
+        ClearLog();
     }
 
     // A menu or tool-bar command as the frame receives it, by the host's command number.
@@ -101,27 +60,22 @@ protected:
         frame->GetEventHandler()->ProcessEvent(event);
     }
 
-    std::string LogPath() const { return (dir / "calls.log").string(); }
     // The entry points called since set-up, by name.
-    std::vector<std::string> Calls() const {
+    std::vector<std::string> CallNames() const {
         std::vector<std::string> names;
-        std::istringstream log(Contents(LogPath()));
-        for (std::string line; std::getline(log, line);)
+        for (const std::string& line : Calls())
             names.push_back(line.substr(0, line.find('\t')));
         return names;
     }
-    static std::string Contents(const std::filesystem::path& path) {
+    std::string SettingsFile() const {
         std::ostringstream bytes;
-        bytes << std::ifstream(path, std::ios::binary).rdbuf();
+        bytes << std::ifstream(InProgramDirectory("Folivex.ini"), std::ios::binary).rdbuf();
         return bytes.str();
     }
-    std::string SettingsFile() const { return Contents(dir / "Folivex.ini"); }
     // A directory in the settings file's place makes every write fail.
-    void MakeSettingsUnwritable() const { std::filesystem::create_directory(dir / "Folivex.ini"); }
+    void MakeSettingsUnwritable() const { std::filesystem::create_directory(InProgramDirectory("Folivex.ini")); }
 
-    std::filesystem::path dir;
-    std::unique_ptr<CFolivexDoc> doc;
-    CMainFrame* frame = nullptr;
+    CMainFrame* mainFrame = nullptr;
     RecordedShell shell;
 };
 

@@ -22,9 +22,9 @@ TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPage) {
     const std::filesystem::path before = std::filesystem::current_path();
     wxTEST_DIALOG(Command(32773), ExpectHostMessage("HTMLエディタが設定されていません。"));
     doc->HTMLEditorPath = "/opt/My Editor/edit";
-    doc->HTMLOutDirectory = dir.string();
+    doc->HTMLOutDirectory = programDirectory;
     Command(32773);
-    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), dir));
+    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), programDirectory));
     ASSERT_EQ(shell.fileChoices.size(), 1u);
     EXPECT_EQ(shell.fileChoices[0].defaultDirectory, wxGetCwd());
     EXPECT_EQ(shell.fileChoices[0].wildcard, "HTML Files (*.htm, *.html)|*.htm;*.html");

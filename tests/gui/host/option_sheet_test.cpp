@@ -3,7 +3,6 @@
 #include <wx/bookctrl.h>
 #include <wx/textctrl.h>
 
-#include "folivex_view.h"
 #include "frame_test_support.h"
 #include "option_sheet.h"
 
@@ -42,8 +41,8 @@ TEST_F(HostFrameTest, OkWithoutChangesKeepsPluginAndStoredBytes) {
                       sheet.GetBookCtrl()->SetSelection(1);
                       return PressOK(sheet);
                   }));
-    EXPECT_TRUE(Calls().empty());
-    EXPECT_EQ(frame->GetView()->GetItemCount(), 4);
+    EXPECT_TRUE(CallNames().empty());
+    EXPECT_EQ(view->GetItemCount(), 4);
     EXPECT_EQ(doc->PluginName, "\x87\x9A.so");
     EXPECT_NE(SettingsFile().find("PluginName=\x87\x9A.so\r\n"), std::string::npos);
 }
@@ -55,7 +54,7 @@ TEST_F(HostFrameTest, LetterCaseChangeResetsListAndReloads) {
                       return PressOK(sheet);
                   }));
     // The new plug-in starts on a list with no columns and no rows.
-    EXPECT_EQ(Contents(LogPath()), "CleanUp\nStartUp\t" + dir.string() + "\t0\t0\n");
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"CleanUp", "StartUp\t/start/directory\t0\t0"}));
     EXPECT_EQ(frame->GetTitle(), "recordingPlugin.so - Folivex");
     EXPECT_NE(SettingsFile().find("PluginName=recordingPlugin.so\r\n"), std::string::npos);
 }
@@ -74,8 +73,8 @@ TEST_F(HostFrameTest, EmptyPluginNameIsRefusedAndCancelWritesNothing) {
                   }));
     EXPECT_TRUE(doc->HTMLOutDirectory.empty());
     EXPECT_EQ(doc->PluginName, "RecordingPlugin.so");
-    EXPECT_TRUE(Calls().empty());
-    EXPECT_FALSE(std::filesystem::exists(dir / "Folivex.ini"));
+    EXPECT_TRUE(CallNames().empty());
+    EXPECT_FALSE(std::filesystem::exists(InProgramDirectory("Folivex.ini")));
 }
 
 TEST_F(HostFrameTest, ChosenRootLikeDirectoryTakesEffectEvenUnsaved) {
