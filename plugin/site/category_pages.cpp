@@ -140,7 +140,6 @@ bool Contains(const std::vector<int>& values, int value) {
     return false;
 }
 
-// The menu family. `entry` writes the list page of entry k and gives its menu line.
 struct MenuKind {
     int setting;
     const char* fileName;
@@ -152,6 +151,8 @@ const char* const kBackLink = "&lt;&lt;<A HREF=\"fvxmenu.html\">Menu</A>&gt;&gt;
 
 enum class EntryResult { Line, Failed, End };
 
+// The menu family. `entry` writes the list page of entry k and gives its menu line; each
+// list page is complete on disk before its line goes into the still open menu file.
 bool WriteMenu(SiteContext& site, const MenuKind& kind,
                const std::function<EntryResult(int k, std::string& line)>& entry) {
     if (kind.setting == 0) return true;
