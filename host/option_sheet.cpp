@@ -83,6 +83,10 @@ private:
     wxWindow* m_page;
 };
 
+void RefuseUnrepresentable(const char* fieldName) {
+    ShowHostError(U("「") + U(fieldName) + U("」に Shift-JIS で表せない文字が含まれています。"));
+}
+
 // Takes a field into `bytes`, refusing text that CP932 cannot hold or that is too long.
 // Text the user left as it was keeps its stored bytes, so a setting whose bytes have more
 // than one Unicode reading is never rewritten by merely showing it.
@@ -94,7 +98,7 @@ bool TakeField(wxTextCtrl* edit, const char* fieldName, std::string& bytes) {
     else
         converted = cp932::FromWx(value);
     if (!converted) {
-        ShowHostError(U("「") + U(fieldName) + U("」に Shift-JIS で表せない文字が含まれています。"));
+        RefuseUnrepresentable(fieldName);
         edit->SetFocus();
         return false;
     }
@@ -111,7 +115,7 @@ bool TakeField(wxTextCtrl* edit, const char* fieldName, std::string& bytes) {
 std::optional<std::string> ChosenText(const wxString& chosen, const char* fieldName) {
     std::optional<std::string> bytes = cp932::FromWx(chosen);
     if (!bytes)
-        ShowHostError(U("「") + U(fieldName) + U("」に Shift-JIS で表せない文字が含まれています。"));
+        RefuseUnrepresentable(fieldName);
     return bytes;
 }
 
