@@ -13,7 +13,6 @@
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
 #include "core/schema.h"
-#include "cp932.h"
 
 namespace {
 
@@ -27,8 +26,7 @@ protected:
     {
         EXPECT_EQ(dialog->GetMessage(), m_text);
         EXPECT_EQ(dialog->GetCaption(), "Barvella");
-        EXPECT_TRUE(dialog->GetMessageDialogStyle() & wxICON_INFORMATION);
-        EXPECT_FALSE(dialog->GetMessageDialogStyle() & wxCANCEL);
+        EXPECT_EQ(dialog->GetMessageDialogStyle() & (wxICON_MASK | wxCANCEL), wxICON_INFORMATION);
         EXPECT_EQ(dialog->GetParent(), m_owner);
         return wxID_OK;
     }
@@ -39,72 +37,53 @@ private:
     wxWindow* m_owner;
 };
 
-class CoreEntryPoints : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_library.Load(BarvellaSession::ProgramDirectory() + "/Barvella.so", wxDL_NOW));
-        m_startUp = reinterpret_cast<StartUpFunc>(m_library.GetSymbol("StartUp"));
-        m_cleanUp = reinterpret_cast<CleanUpFunc>(m_library.GetSymbol("CleanUp"));
-        m_clearList = reinterpret_cast<ClearListFunc>(m_library.GetSymbol("ClearList"));
-        ASSERT_TRUE(m_startUp && m_cleanUp && m_clearList);
-        m_work = std::filesystem::temp_directory_path() / ("barvella-entry-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_work);
-        std::filesystem::create_directories(m_work);
-        m_frame = new wxFrame(nullptr, wxID_ANY, "Folivex");
-        m_frame->Show();  // a hidden window cannot own a modal box
-        wxTheApp->SetTopWindow(m_frame);
-    }
+TEST(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms)
+{
+    wxDynamicLibrary library(BarvellaSession::ProgramDirectory() + "/Barvella.so", wxDL_NOW);
+    auto startUp = reinterpret_cast<StartUpFunc>(library.GetSymbol("StartUp"));
+    auto cleanUp = reinterpret_cast<CleanUpFunc>(library.GetSymbol("CleanUp"));
+    auto clearList = reinterpret_cast<ClearListFunc>(library.GetSymbol("ClearList"));
+    ASSERT_TRUE(startUp && cleanUp && clearList);
 
-    void TearDown() override
+    const auto work = std::filesystem::temp_directory_path() / ("barvella-entry-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(work);
+    std::filesystem::create_directories(work);
     {
-        wxTheApp->SetTopWindow(nullptr);
-        std::filesystem::remove_all(m_work);
-    }
-
-    // Three cocktails, two of which hold a strength code without a label.
-    void MakeWorkspace()
-    {
-        CBarvellaApp app;
-        ASSERT_TRUE(CreateCocktailDatabase((m_work / "Barvella.mdb").string(), app.database));
+        // Three cocktails, two of which hold a strength code without a label.
+        CBarvellaApp previous;
+        ASSERT_TRUE(CreateCocktailDatabase((work / "Barvella.mdb").string(), previous.database));
         for (const char* name : {"Gimlet", "Martini", "Zombie"}) {
             CocktailRecord record;
             record.name = name;
-            record.baseName = "Gin";
             record.styleName = "Short";
+            record.baseName = "Gin";
             record.howTo = "stir";
-            ASSERT_TRUE(InsertCocktail(app, record, {{"ice", "1"}}));
+            ASSERT_TRUE(InsertCocktail(previous, record, {{"ice", "1"}}));
         }
-        app.database->exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME <> 'Gimlet'");
+        previous.database->exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME <> 'Gimlet'");
     }
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "Folivex");
+    frame->Show();  // a hidden window cannot own a modal box
+    wxTheApp->SetTopWindow(frame);
 
-    wxDynamicLibrary m_library;
-    StartUpFunc m_startUp = nullptr;
-    CleanUpFunc m_cleanUp = nullptr;
-    ClearListFunc m_clearList = nullptr;
-    std::filesystem::path m_work;
-    wxFrame* m_frame = nullptr;
-    RecordingList m_list;
-};
-
-TEST_F(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms)
-{
-    MakeWorkspace();
+    RecordingList list;
     int result = -99;
-    wxTEST_DIALOG(result = m_startUp(&m_list, m_work.string().c_str()),
-                  ExpectNotice("エラーのため、取得できないレコードが存在します。", m_frame));
+    wxTEST_DIALOG(result = startUp(&list, work.string().c_str()),
+                  ExpectNotice("エラーのため、取得できないレコードが存在します。", frame));
     EXPECT_EQ(result, PLUGIN_OK);
-    ASSERT_EQ(m_list.GetItemCount(), 1);
-    EXPECT_EQ(m_list.GetItemText(0, 0), "Gimlet");
-
+    ASSERT_EQ(list.GetItemCount(), 1);
+    EXPECT_EQ(list.GetItemText(0, 0), "Gimlet");
     for (int time = 0; time < 2; ++time) {
-        wxTEST_DIALOG(result = m_clearList(&m_list),
-                      ExpectNotice("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。", m_frame));
+        wxTEST_DIALOG(result = clearList(&list),
+                      ExpectNotice("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。", frame));
         EXPECT_EQ(result, PLUGIN_OK);
     }
-    EXPECT_EQ(m_list.GetItemCount(), 1) << "the host empties the list, not the plug-in";
-    EXPECT_EQ(m_cleanUp(), PLUGIN_OK);
-    EXPECT_TRUE(std::filesystem::exists(m_work / "Barvella.ini"));
+    EXPECT_EQ(list.GetItemCount(), 1) << "the host empties the list, not the plug-in";
+    EXPECT_EQ(cleanUp(), PLUGIN_OK);
+    EXPECT_TRUE(std::filesystem::exists(work / "Barvella.ini"));
+
+    wxTheApp->SetTopWindow(nullptr);
+    std::filesystem::remove_all(work);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ protected:
     CBarvellaApp app;
 };
 
-TEST_F(CocktailStore, InsertingWithNewBaseAndStyleAndNoAuthorAddsOneRowEachAndExtendsTheLists)
+TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterTheCommit)
 {
     app.masterNames = {"someone"};
     CocktailRecord record = Cocktail("Gimlet", "Gin", "Short");
@@ -72,16 +72,13 @@ TEST_F(CocktailStore, InsertingWithNewBaseAndStyleAndNoAuthorAddsOneRowEachAndEx
               (Names{"Gimlet", "Gin", "Short", "", record.howTo, "memo"}));
     EXPECT_EQ((std::vector<int>{read.initial, read.strong, read.taste}), (std::vector<int>{6, 2, 1}));
     EXPECT_EQ(read.materials, materials);
-}
 
-TEST_F(CocktailStore, ASecondCocktailOfTheSameBaseAddsNoBase)
-{
-    ASSERT_TRUE(Store(Cocktail("Daiquiri", "Rum", "Short", "Ann")));
-    ASSERT_TRUE(Store(Cocktail("Mojito", "RUM", "Long", "ann")));
-    EXPECT_EQ(AllRows(), (Counts{2, 1, 2, 1, 2}));
-    EXPECT_EQ(app.baseNames, Names{"Rum"});
-    EXPECT_EQ(app.masterNames, Names{"Ann"});
-    EXPECT_EQ(app.styleNames, (Names{"Short", "Long"}));
+    CocktailRecord sameBase = Cocktail("Rickey", "GIN", "Long", "ann");
+    ASSERT_TRUE(InsertCocktail(app, sameBase, {{"soda", "up"}}));
+    EXPECT_EQ(AllRows(), (Counts{2, 1, 2, 1, 3})) << "the base matches whatever the case of its letters";
+    EXPECT_EQ(app.baseNames, Names{"Gin"});
+    EXPECT_EQ(sameBase.baseIndex, record.baseIndex);
+    EXPECT_EQ(app.masterNames, (Names{"someone", "ann"}));
 }
 
 TEST_F(CocktailStore, DeletingRemovesNamesThatNoCocktailUsesAnyMore)
@@ -102,19 +99,13 @@ TEST_F(CocktailStore, DeletingRemovesNamesThatNoCocktailUsesAnyMore)
     EXPECT_EQ(app.styleNames, Names{"Short"}) << "Gimlet still uses it";
 
     EXPECT_FALSE(DeleteCocktail(app, "Daiquiri"));
-}
 
-TEST_F(CocktailStore, ARolledBackDeleteLeavesStoreAndListsAsTheyWere)
-{
-    ASSERT_TRUE(Store(Cocktail("Daiquiri", "Rum", "Short", "Ann")));
-    // The last step of the delete fails, after the base and the author were taken out.
+    // The last step of a delete fails, after the base and the author rows were taken out.
     db().exec("CREATE TEMP TRIGGER refuse BEFORE DELETE ON TBL_STYLE BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_FALSE(DeleteCocktail(app, "Daiquiri"));
+    EXPECT_FALSE(DeleteCocktail(app, "Gimlet"));
     EXPECT_EQ(AllRows(), (Counts{1, 1, 1, 1, 1}));
-    EXPECT_EQ(app.baseNames, Names{"Rum"});
-    EXPECT_EQ(app.masterNames, Names{"Ann"});
-    CocktailRecord read;
-    EXPECT_TRUE(ReadCocktail(db(), "Daiquiri", read));
+    EXPECT_EQ(app.baseNames, Names{"Gin"});
+    EXPECT_EQ(app.masterNames, Names{"Bob"});
 }
 
 TEST_F(CocktailStore, AnEditReplacesTheCocktailAndItsNames)

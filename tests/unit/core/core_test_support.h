@@ -1,11 +1,16 @@
-// Helpers for the core's tests: a scratch directory, the host's list as a fake, CP932 text.
+// Helpers for the core's tests: a scratch directory, files, CP932 text, the host's list.
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "cp932.h"
 #include "folivex/plugin.h"
 
 namespace coretest {
@@ -13,8 +18,15 @@ namespace coretest {
 // A fresh directory under the system's temporary directory, removed with everything in it.
 class TempDirectory {
 public:
-    TempDirectory();
-    ~TempDirectory();
+    TempDirectory() : path_((std::filesystem::temp_directory_path() / "barvella-core-XXXXXX").string())
+    {
+        if (::mkdtemp(path_.data()) == nullptr) throw std::runtime_error("no temporary directory");
+    }
+    ~TempDirectory()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     TempDirectory(const TempDirectory&) = delete;
     TempDirectory& operator=(const TempDirectory&) = delete;
 
@@ -25,9 +37,19 @@ private:
     std::string path_;
 };
 
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, std::string_view bytes);
-std::string Sjis(std::string_view utf8);  // CP932 bytes of a UTF-8 literal
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFile(const std::string& path, std::string_view bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string Sjis(std::string_view utf8) { return cp932::Literal(utf8); }
 
 // The host's report list as plain data. With the sorted style on, rows go to their place in
 // ascending byte order of the first column, as the host's control puts them.
@@ -46,7 +68,17 @@ public:
     }
     bool DeleteColumn(int column) override { return columns.erase(columns.begin() + column), true; }
     int GetColumnCount() const override { return static_cast<int>(columns.size()); }
-    int InsertItem(int position, std::string_view text) override;
+    int InsertItem(int position, std::string_view text) override
+    {
+        std::vector<std::string> row(columns.size() + 1);
+        row[0] = text;
+        auto place = rows.begin() + std::clamp(position, 0, GetItemCount());
+        if (sortAscending) {
+            place = std::upper_bound(rows.begin(), rows.end(), row, [](auto& a, auto& b) { return a[0] < b[0]; });
+        }
+        const auto inserted = rows.insert(place, std::move(row));
+        return static_cast<int>(inserted - rows.begin());
+    }
     bool SetItemText(int item, int column, std::string_view text) override
     {
         if (column >= GetColumnCount()) return false;
@@ -64,8 +96,7 @@ public:
     void SetFullRowSelect(bool on) override { fullRowSelect = on; }
     void SetSortAscending(bool on) override { sortAscending = on; }
 
-    // The texts of one column, top to bottom.
-    std::vector<std::string> Texts(int column) const
+    std::vector<std::string> Texts(int column) const  // one column, top to bottom
     {
         std::vector<std::string> texts;
         for (int row = 0; row < GetItemCount(); ++row) texts.push_back(GetItemText(row, column));
