@@ -9,16 +9,21 @@ target_link_libraries(folivex_wx INTERFACE ${wxWidgets_LIBRARIES})
 add_library(folivex_wx_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
 target_link_libraries(folivex_wx_pch PUBLIC folivex_wx)
 target_precompile_headers(folivex_wx_pch PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
+# Executables compile with -fPIE, which a header built -fPIC does not fit: they get their own.
+add_library(folivex_wx_pch_exe STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
+set_target_properties(folivex_wx_pch_exe PROPERTIES POSITION_INDEPENDENT_CODE OFF)
+target_compile_options(folivex_wx_pch_exe PRIVATE -fPIE)
+target_link_libraries(folivex_wx_pch_exe PUBLIC folivex_wx)
+target_precompile_headers(folivex_wx_pch_exe PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
 
 function(folivex_use_wx target)
   target_link_libraries(${target} PRIVATE folivex_wx)
-  # An executable would be compiled with -fPIE, which the shared header (built -fPIC) refuses.
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "EXECUTABLE")
-    set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE OFF)
-    target_compile_options(${target} PRIVATE -fPIC)
+    target_precompile_headers(${target} REUSE_FROM folivex_wx_pch_exe)
+  else()
+    target_precompile_headers(${target} REUSE_FROM folivex_wx_pch)
   endif()
-  target_precompile_headers(${target} REUSE_FROM folivex_wx_pch)
 endfunction()
 
 # A GoogleTest executable whose cases are registered with CTest under `label`.
