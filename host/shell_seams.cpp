@@ -4,14 +4,19 @@
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/utils.h>
 
 namespace shell {
 namespace {
 
 // The desktop opener starts its helper and returns before the file is looked at, so a
-// missing file is caught here, as the system's own shell would report it.
-bool OpenWithDesktop(const wxString& path) { return wxFileExists(path) && wxLaunchDefaultApplication(path); }
+// missing file is caught here, as the system's own shell would report it. The callers
+// report a failure in their own words, so wx's log stays quiet.
+bool OpenWithDesktop(const wxString& path) {
+    wxLogNull quiet;
+    return wxFileExists(path) && wxLaunchDefaultApplication(path);
+}
 
 // wxExecute forks before it tries the program, so a program that cannot run would still
 // report a process; check first what exec would refuse.
@@ -26,6 +31,7 @@ bool CanRun(const wxString& program) {
 }
 
 bool StartDetached(const std::vector<wxString>& argv) {
+    wxLogNull quiet;
     if (argv.empty() || !CanRun(argv.front()))
         return false;
     std::vector<wxWCharBuffer> buffers;
