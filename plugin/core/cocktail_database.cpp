@@ -262,35 +262,25 @@ void ClearCocktailRecord(CocktailRecord& record)
     record = CocktailRecord{};
 }
 
-bool BeginTransaction(SQLite::Database& database)
+namespace {
+
+bool ExecuteStatement(SQLite::Database& database, const char* statement)
 {
     try {
-        database.exec("BEGIN");
+        database.exec(statement);
         return true;
     } catch (const std::exception&) {
         return false;
     }
 }
 
-bool CommitTransaction(SQLite::Database& database)
-{
-    try {
-        database.exec("COMMIT");
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
+}  // namespace
 
-bool RollbackTransaction(SQLite::Database& database)
-{
-    try {
-        database.exec("ROLLBACK");
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
+bool BeginTransaction(SQLite::Database& database) { return ExecuteStatement(database, "BEGIN"); }
+
+bool CommitTransaction(SQLite::Database& database) { return ExecuteStatement(database, "COMMIT"); }
+
+bool RollbackTransaction(SQLite::Database& database) { return ExecuteStatement(database, "ROLLBACK"); }
 
 bool LoadBaseNames(SQLite::Database& database, std::vector<std::string>& names)
 {
