@@ -41,7 +41,7 @@ TEST_F(SettingsTest, FlagIsOnOnlyForALeadingOne) {
         {"1", 1}, {"1abc", 1}, {"01", 1}, {"2", 0}, {"on", 0}, {"", 0}, {"11", 0}, {"99999999999999999999", 0},
     };
     for (const auto& [stored, expected] : cases) {
-        WriteSettings(std::string("[DEFAULT]\r\nPluginName=") + kRecordingPlugin + "\r\nBrowseHTMLAfterCreate=" + stored + "\r\n");
+        WriteSettings("[DEFAULT]\r\nPluginName=" + std::string(kRecordingPlugin) + "\r\nBrowseHTMLAfterCreate=" + stored + "\r\n");
         doc->LoadHostSettings();
         EXPECT_EQ(doc->BrowseHTMLAfterCreate, expected) << '"' << stored << '"';
         ASSERT_EQ(doc->SaveHostSettings(), 1);
@@ -75,7 +75,7 @@ TEST_F(SettingsTest, UnwritableSettingsAreReportedAsNotSaved) {
 
 TEST_F(SettingsTest, StartedElsewhereReadsFromTheProgramDirectoryAndStartsInTheStartDirectory) {
     CreateWindows();
-    WriteSettings(std::string("[DEFAULT]\r\nPluginName=") + kRecordingPlugin + "\r\nHTMLIndexFileName=program.html\r\n");
+    WriteSettings("[DEFAULT]\r\nPluginName=" + std::string(kRecordingPlugin) + "\r\nHTMLIndexFileName=program.html\r\n");
     const std::string startDirectory = programDirectory + "/start";
     std::filesystem::create_directory(startDirectory);
     std::ofstream(startDirectory + "/Folivex.ini") << "[DEFAULT]\r\nPluginName=EmptyPlugin.so\r\nHTMLIndexFileName=start.html\r\n";
@@ -90,7 +90,7 @@ TEST_F(SettingsTest, StartedElsewhereReadsFromTheProgramDirectoryAndStartsInTheS
     ASSERT_EQ(::chdir(previous.c_str()), 0);
 
     EXPECT_EQ(started.HTMLIndexFileName, "program.html");
-    EXPECT_EQ(frame->GetTitle().utf8_string(), std::string(kRecordingPlugin) + " - Folivex");
+    EXPECT_EQ(frame->GetTitle(), wxString(kRecordingPlugin) + " - Folivex");
     EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t" + startDirectory + "\t0\t0"});
     DestroyWindows();
 }
