@@ -11,7 +11,6 @@ packages=(
   googletest libgtest-dev libgmock-dev
   xvfb xauth xfonts-base fonts-ipafont-gothic
   imagemagick
-  chromium
 )
 
 missing=()
