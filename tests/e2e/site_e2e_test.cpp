@@ -2,16 +2,11 @@
 // leaves the workspace alone and says what failed; every link of the site resolves.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <map>
-#include <memory>
-#include <random>
 #include <regex>
-#include <sstream>
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
@@ -19,23 +14,16 @@
 
 #include "barvella_session.h"
 #include "core/schema.h"
-#include "core/settings.h"
-#include "cp932.h"
+#include "site_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 std::map<std::string, std::string> Tree(const fs::path& directory) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(directory)) files[entry.path().filename().string()] = ReadBytes(entry.path());
+    for (const auto& entry : fs::directory_iterator(directory))
+        files[entry.path().filename().string()] = ReadFileBytes(entry.path());
     return files;
 }
 
@@ -49,136 +37,92 @@ class SiteEndToEnd : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(BarvellaSession::Get().Loaded());
-        std::random_device random;
-        root = fs::temp_directory_path() / ("site-e2e-" + std::to_string(random()));
-        work = root / "work";
         fs::create_directories(work);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(root, fs::perms::owner_all, ignored);
-        fs::remove_all(root, ignored);
     }
 
     // A few cocktails with Japanese names, quotes and ampersands, and every kind of setting.
     void BuildWorkspace() {
-        const auto j = [](const char* utf8) { return cp932::Literal(utf8); };
-        std::unique_ptr<SQLite::Database> db;
-        ASSERT_TRUE(CreateCocktailDatabase((work / kDatabaseFileName).string(), db));
-        for (const char* base : {"ジン", "ラム & ホワイト", "ウイスキー"}) {
-            SQLite::Statement insert(*db, "INSERT INTO TBL_BASE (FLD_NAME) VALUES (?)");
-            insert.bind(1, j(base));
-            insert.exec();
-        }
-        for (const char* style : {"ショート", "ロング"}) {
-            SQLite::Statement insert(*db, "INSERT INTO TBL_STYLE (FLD_NAME) VALUES (?)");
-            insert.bind(1, j(style));
-            insert.exec();
-        }
-        SQLite::Statement master(*db, "INSERT INTO TBL_MASTER (FLD_NAME) VALUES (?)");
-        master.bind(1, "O'Hara");
-        master.exec();
-        struct Row {
-            const char* name;
-            int initial, strong, taste, style, base;
-            bool withMaster;
-        };
-        const Row rows[] = {{"マティーニ", 12, 0, 0, 1, 1, false},  {"ギムレット", 6, 1, 1, 1, 1, true},
-                            {"キューバ・リブレ", 2, 3, 3, 2, 2, true}, {"Rob Roy's <Special>", 17, 1, 2, 1, 3, false},
-                            {"ジン・トニック", 9, 3, 2, 2, 1, false}};
-        for (const Row& row : rows) {
-            SQLite::Statement insert(*db,
-                                     "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, FLD_STYLE, "
-                                     "FLD_BASE, FLD_HOWTO, FLD_MEMO, FLD_MASTER) VALUES (?,?,?,?,?,?,?,?,?)");
-            insert.bind(1, j(row.name));
-            insert.bind(2, row.initial);
-            insert.bind(3, row.strong);
-            insert.bind(4, row.taste);
-            insert.bind(5, row.style);
-            insert.bind(6, row.base);
-            insert.bind(7, j("ステアして\r\nグラスに注ぐ"));
-            insert.bind(8, j(row.withMaster ? "定番 & 人気" : ""));
-            if (row.withMaster) insert.bind(9, 1);
-            else insert.bind(9);
-            insert.exec();
-            const auto index = db->getLastInsertRowid();
-            for (const char* material : {"ライム", "Dry Gin", "氷"}) {
-                SQLite::Statement add(*db, "INSERT INTO TBL_MATERIAL VALUES (?, ?, ?)");
-                add.bind(1, static_cast<int>(index));
-                add.bind(2, j(material));
-                add.bind(3, j("適量"));
-                add.exec();
-            }
+        store = std::make_unique<CocktailStore>(work);
+        for (const char* base : {"ジン", "ラム & ホワイト", "ウイスキー"}) store->AddBase(base);
+        store->AddStyle("ショート");
+        store->AddStyle("ロング");
+        store->AddMaster("O'Hara");
+        const CocktailRow rows[] = {{.name = "マティーニ", .initial = 12},
+                                    {.name = "ギムレット", .initial = 6, .strong = 1, .taste = 1, .master = 1},
+                                    {.name = "キューバ・リブレ", .initial = 2, .strong = 3, .taste = 3, .style = 2,
+                                     .base = 2, .master = 1},
+                                    {.name = "Rob Roy's <Special>", .initial = 17, .strong = 1, .taste = 2, .base = 3},
+                                    {.name = "ジン・トニック", .initial = 9, .strong = 3, .taste = 2, .style = 2}};
+        for (CocktailRow row : rows) {
+            row.howTo = "ステアして\r\nグラスに注ぐ";
+            if (row.master) row.memo = "定番 & 人気";
+            row.materials = {{"ライム", "適量"}, {"Dry Gin", "適量"}, {"氷", "適量"}};
+            store->AddCocktail(row);
         }
         PluginSettings settings;
         settings.design.bgColor = "#FFFFF0";
         settings.design.frameBorder = 1;
         settings.design.frameSpacing = 2;
         settings.title.titleColor = "#800000";
-        settings.title.windowTitle = j("カクテル & バー");
-        settings.font.fontFace = j("ＭＳ Ｐゴシック");
-        settings.user.userName = j("山田 花子");
+        settings.title.windowTitle = Sjis("カクテル & バー");
+        settings.font.fontFace = Sjis("ＭＳ Ｐゴシック");
+        settings.user.userName = Sjis("山田 花子");
         settings.user.userMail = "hanako@example.com";
         settings.url.urlTopPage = "http://example.com/";
-        settings.topComment = j("ようこそ。<B>週末</B>のおすすめ\r\n");
+        settings.topComment = Sjis("ようこそ。<B>週末</B>のおすすめ\r\n");
         ASSERT_TRUE(SaveSettings(work.string(), settings));
     }
 
     Command Tool(const std::string& arguments) {
-        const fs::path out = root / "tool.out";
-        const fs::path err = root / "tool.err";
+        const fs::path out = root.Path() / "tool.out";
+        const fs::path err = root.Path() / "tool.err";
         const std::string line = "'" + BarvellaSession::ProgramDirectory() + "/barvella' " + arguments + " >'" +
                                  out.string() + "' 2>'" + err.string() + "'";
         const int status = std::system(line.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(out), ReadFileBytes(err)};
+    }
+    Command Generate(const fs::path& out, const std::string& more = "") {
+        return Tool("generate --dir '" + work.string() + "' --out '" + out.string() + "'" + more);
     }
 
-    int Plugin(const fs::path& out) {
-        wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "Folivex");
-        wxTheApp->SetTopWindow(frame);
-        EXPECT_EQ(BarvellaSession::Get().StartUp(work.string()), PLUGIN_OK);
-        wxGUIEventLoop loop;
-        wxEventLoopActivator active(&loop);
-        int result = 0;
-        wxTEST_DIALOG(result = BarvellaSession::Get().CreateHTML(out.string(), "index.html"),
-                      wxExpectModal<wxMessageDialog>(wxID_OK));
-        EXPECT_EQ(BarvellaSession::Get().CleanUp(), PLUGIN_OK);
-        return result;
-    }
-
-    fs::path root;
-    fs::path work;
+    TempDirectory root;
+    fs::path work = root.Path() / "work";
+    std::unique_ptr<CocktailStore> store;
 };
 
 }  // namespace
 
 TEST_F(SiteEndToEnd, ToolWritesTheSameSiteAsThePluginAndLeavesTheWorkspaceAlone) {
     BuildWorkspace();
-    const fs::path fromPlugin = root / "plugin-site";
+    const fs::path fromPlugin = root.Path() / "plugin-site";
     fs::create_directories(fromPlugin);
-    ASSERT_EQ(Plugin(fromPlugin), PLUGIN_OK);
+    {
+        wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "Folivex");
+        wxTheApp->SetTopWindow(frame);
+        ASSERT_EQ(BarvellaSession::Get().StartUp(work.string()), PLUGIN_OK);
+        wxGUIEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        int result = 0;
+        wxTEST_DIALOG(result = BarvellaSession::Get().CreateHTML(fromPlugin.string(), "index.html"),
+                      wxExpectModal<wxMessageDialog>(wxID_OK));
+        EXPECT_EQ(BarvellaSession::Get().CleanUp(), PLUGIN_OK);
+        ASSERT_EQ(result, PLUGIN_OK);
+    }
 
     const auto before = Tree(work);
-    const fs::path fromTool = root / "new" / "tool-site";
-    const Command run = Tool("generate --dir '" + work.string() + "' --out '" + fromTool.string() + "'");
+    const fs::path fromTool = root.Path() / "new" / "tool-site";
+    const Command run = Generate(fromTool);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.err.empty());
     EXPECT_TRUE(std::regex_match(run.out, std::regex("wrote 60 files to .*tool-site in [0-9.]+ s\n"))) << run.out;
     EXPECT_EQ(Tree(work), before);
-
-    const auto expected = Tree(fromPlugin);
-    const auto actual = Tree(fromTool);
-    ASSERT_EQ(actual.size(), expected.size());
-    for (const auto& [name, bytes] : expected) {
-        ASSERT_TRUE(actual.count(name)) << name;
-        EXPECT_EQ(actual.at(name), bytes) << name;
-    }
+    EXPECT_EQ(Tree(fromTool), Tree(fromPlugin));
 }
 
 TEST_F(SiteEndToEnd, EveryLinkOfTheSiteResolves) {
     BuildWorkspace();
-    const fs::path site = root / "site";
-    ASSERT_EQ(Tool("generate --dir '" + work.string() + "' --out '" + site.string() + "' --index top.html").exitCode, 0);
+    const fs::path site = root.Path() / "site";
+    ASSERT_EQ(Generate(site, " --index top.html").exitCode, 0);
     const std::regex link("(?:HREF|SRC)=\"([^\"]*)\"");
     int checked = 0;
     for (const auto& [name, bytes] : Tree(site)) {
@@ -195,37 +139,33 @@ TEST_F(SiteEndToEnd, EveryLinkOfTheSiteResolves) {
 }
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
-    Command run = Tool("generate --dir '" + work.string() + "' --out '" + (root / "o").string() + "'");
+    const fs::path out = root.Path() / "o";
+    Command run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Barvella.mdb does not exist"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(work / kDatabaseFileName));
 
     { std::ofstream(work / kDatabaseFileName) << "not a database"; }
-    run = Tool("generate --dir '" + work.string() + "' --out '" + (root / "o").string() + "'");
+    run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("damaged database"), std::string::npos) << run.err;
-    EXPECT_EQ(ReadBytes(work / kDatabaseFileName), "not a database");
+    EXPECT_EQ(ReadFileBytes(work / kDatabaseFileName), "not a database");
+    EXPECT_FALSE(fs::exists(out));
 
     fs::remove(work / kDatabaseFileName);
     BuildWorkspace();
-    const fs::path locked = root / "locked";
+    const fs::path locked = root.Path() / "locked";
     fs::create_directories(locked);
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    run = Tool("generate --dir '" + work.string() + "' --out '" + locked.string() + "'");
+    run = Generate(locked);
     if (::geteuid() != 0) {
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_NE(run.err.find("cannot create " + locked.string() + "/index.html"), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     }
 
-    {
-        SQLite::Database db((work / kDatabaseFileName).string(), SQLite::OPEN_READWRITE);
-        SQLite::Statement lonely(db, "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, "
-                                     "FLD_STYLE, FLD_BASE, FLD_HOWTO) VALUES (?, 0, 0, 0, 1, 1, 'x')");
-        lonely.bind(1, cp932::Literal("孤独"));
-        lonely.exec();
-    }
-    run = Tool("generate --dir '" + work.string() + "' --out '" + (root / "o").string() + "'");
+    store->AddCocktail({.name = "孤独", .materials = {}});
+    run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("cocktail 孤独 cannot be read"), std::string::npos) << run.err;
 

@@ -6,13 +6,20 @@
 
 namespace {
 
-const char* const kNameBaseStyleStrongTaste =
+const std::string kAllColumns =
     "\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\t<TD NOWRAP>スタイル</TD>\r\n"
     "\t<TD NOWRAP>強度</TD>\r\n\t<TD NOWRAP>味わい</TD>\r\n</TR>\r\n";
 
 std::string Link(int index, const std::string& name) {
     return "<TR ALIGN=\"center\">\r\n\t<TD ALIGN=\"left\" NOWRAP><A HREF=\"fvxcocktail" + std::to_string(index) +
            ".html\" TARGET=\"fvxtop\">" + name + "</A></TD>";
+}
+
+std::string Lines(const std::string& stem, const std::vector<std::string>& captions) {
+    std::string lines;
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        lines += "<LI><A HREF=\"fvx" + stem + std::to_string(i) + ".html\" TARGET=\"fvxtop\">" + captions[i] + "</A>\r\n";
+    return lines;
 }
 
 // Bases "Gin" and "Rum & Cola", an unused base, two styles, an author with an apostrophe.
@@ -25,27 +32,10 @@ protected:
         store.AddStyle("Short");
         store.AddStyle("ロング");
         store.AddMaster("O'Brien");
-        CocktailRow row;
-        row.name = "Martini";
-        row.initial = 12;
-        row.strong = 1;
-        martini = store.AddCocktail(row);
-        row.name = "Cuba Libre";
-        row.initial = 2;
-        row.base = 2;
-        row.style = 2;
-        row.strong = 2;
-        row.taste = 3;
-        row.master = 1;
-        cuba = store.AddCocktail(row);
-        row.name = "Gimlet";
-        row.initial = 6;
-        row.base = 1;
-        row.style = 1;
-        row.strong = 0;
-        row.taste = 1;
-        row.master.reset();
-        gimlet = store.AddCocktail(row);
+        martini = store.AddCocktail({.name = "Martini", .initial = 12, .strong = 1});
+        cuba = store.AddCocktail(
+            {.name = "Cuba Libre", .initial = 2, .strong = 2, .taste = 3, .style = 2, .base = 2, .master = 1});
+        gimlet = store.AddCocktail({.name = "Gimlet", .initial = 6, .taste = 1});
     }
     SiteContext& Context() {
         model.Load(store.Database());
@@ -53,9 +43,24 @@ protected:
         return *site;
     }
     std::string File(const std::string& name) { return ReadFileBytes(out.Path() / name); }
-    std::string Page(const std::string& heading, const std::string& header, const std::string& rows) {
-        return std::string(kHead) + Sjis(heading) + "<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n" +
-               "<TR ALIGN=\"center\">\r\n" + Sjis(header) + Sjis(rows) + "</TABLE>\r\n" + kTail;
+    std::string Page(const std::string& heading, const std::string& columns, const std::string& rows,
+                     const std::string& colour = "") {
+        const std::string title = colour.empty() ? heading : "<FONT COLOR=\"" + colour + "\">\r\n" + heading + "</FONT>\r\n";
+        const std::string header = colour.empty() ? "" : " BGCOLOR=\"" + colour + "\"";
+        return std::string(kHead) + Sjis(title + "<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n<TR ALIGN=\"center\"" +
+                                         header + ">\r\n" + columns + rows + "</TABLE>\r\n") +
+               kTail;
+    }
+    // Rows as the all, author and initial lists write them.
+    std::string GimletRow() const {
+        return Link(gimlet, "Gimlet") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>極強</TD>\t<TD>辛</TD></TR>\r\n";
+    }
+    std::string MartiniRow() const {
+        return Link(martini, "Martini") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>強</TD>\t<TD>極辛</TD></TR>\r\n";
+    }
+    std::string CubaRow() const {
+        return Link(cuba, "Cuba&nbsp;Libre") +
+               "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD NOWRAP>中</TD>\t<TD>甘</TD></TR>\r\n";
     }
 
     TempDirectory workspace;
@@ -71,163 +76,92 @@ protected:
 
 }  // namespace
 
-TEST_F(CategoryPages, AllPageOrdersByStoredCodesAndEscapesCells) {
-    ASSERT_TRUE(WriteAllPage(Context()));
-    // Base 1 before base 2; within base 1 strength 0 (Gimlet) before 1 (Martini).
-    EXPECT_EQ(File("fvxall.html"),
-              Page("全カクテル一覧", kNameBaseStyleStrongTaste,
-                   Link(gimlet, "Gimlet") +
-                       "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>極強</TD>\t<TD>辛</TD></TR>\r\n" +
-                       Link(martini, "Martini") +
-                       "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>強</TD>\t<TD>極辛</TD></TR>\r\n" +
-                       Link(cuba, "Cuba&nbsp;Libre") +
-                       "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD NOWRAP>中</TD>\t<TD>甘</TD>"
-                       "</TR>\r\n"));
-}
-
-TEST_F(CategoryPages, EachListKindHasItsHeadingHeadersAndCells) {
+TEST_F(CategoryPages, EachListKindHasItsHeadingColumnsOrderAndCells) {
     SiteContext& s = Context();
+    ASSERT_TRUE(WriteAllPage(s));
     ASSERT_TRUE(WriteBasePage(s, "b", Sjis("Rum & Cola")));
     ASSERT_TRUE(WriteStylePage(s, "s", Sjis("ロング")));
     ASSERT_TRUE(WriteStrongPage(s, "st", 2));
     ASSERT_TRUE(WriteTastePage(s, "t", 3));
     ASSERT_TRUE(WriteMasterPage(s, "m", "O'Brien"));
-    const std::string cubaLink = Link(cuba, "Cuba&nbsp;Libre");
-    EXPECT_EQ(File("b.html"),
-              Page("Rum & Cola ベース一覧",
-                   "\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>スタイル</TD>\r\n"
-                   "\t<TD NOWRAP>強度</TD>\r\n\t<TD NOWRAP>味わい</TD>\r\n</TR>\r\n",
-                   cubaLink + "\t<TD NOWRAP>ロング</TD>\t<TD>中</TD>\t<TD>甘</TD></TR>\r\n"));
-    EXPECT_EQ(File("s.html"),
-              Page("ロング スタイル一覧",
-                   "\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\r\n"
-                   "\t<TD NOWRAP>強度</TD>\r\n\t<TD NOWRAP>味わい</TD>\r\n</TR>\r\n",
-                   cubaLink + "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>中</TD>\t<TD>甘</TD></TR>\r\n"));
-    EXPECT_EQ(File("st.html"),
-              Page("アルコール強度 ＜中＞ 一覧",
-                   "\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\r\n"
-                   "\t<TD NOWRAP>スタイル</TD>\r\n\t<TD NOWRAP>味わい</TD>\r\n</TR>\r\n",
-                   cubaLink + "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD>甘</TD></TR>\r\n"));
-    EXPECT_EQ(File("t.html"),
-              Page("味わい ＜甘＞ 一覧",
-                   "\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\r\n"
-                   "\t<TD NOWRAP>スタイル</TD>\r\n\t<TD NOWRAP>強度</TD>\r\n</TR>\r\n",
-                   cubaLink + "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD>中</TD></TR>\r\n"));
-    EXPECT_EQ(File("m.html"),
-              Page("O'Brien 作一覧", kNameBaseStyleStrongTaste,
-                   cubaLink +
-                       "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD NOWRAP>中</TD>\t<TD>甘</TD>"
-                       "</TR>\r\n"));
-}
+    // Author names match as every look-up does, regardless of ASCII case.
+    ASSERT_TRUE(WriteMasterPage(s, "m2", "o'brien"));
 
-TEST_F(CategoryPages, NamesMatchRegardlessOfAsciiCaseAndAuthorlessPageTakesTheRest) {
+    // Base 1 before base 2; within base 1 strength 0 (Gimlet) before 1 (Martini).
+    EXPECT_EQ(File("fvxall.html"), Page("全カクテル一覧", kAllColumns, GimletRow() + MartiniRow() + CubaRow()));
+    EXPECT_EQ(File("m.html"), Page("O'Brien 作一覧", kAllColumns, CubaRow()));
+    EXPECT_EQ(File("m2.html"), Page("o'brien 作一覧", kAllColumns, CubaRow()));
+    const struct {
+        const char* file;
+        const char* heading;
+        std::vector<std::string> columns;
+        const char* cells;
+    } lists[] = {
+        {"b.html", "Rum & Cola ベース一覧", {"スタイル", "強度", "味わい"}, "\t<TD NOWRAP>ロング</TD>\t<TD>中</TD>\t<TD>甘</TD>"},
+        {"s.html", "ロング スタイル一覧", {"ベース", "強度", "味わい"},
+         "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>中</TD>\t<TD>甘</TD>"},
+        {"st.html", "アルコール強度 ＜中＞ 一覧", {"ベース", "スタイル", "味わい"},
+         "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD>甘</TD>"},
+        {"t.html", "味わい ＜甘＞ 一覧", {"ベース", "スタイル", "強度"},
+         "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD>中</TD>"},
+    };
+    for (const auto& list : lists) {
+        std::string columns = "\t<TD NOWRAP>カクテル名称</TD>\r\n";
+        for (const std::string& column : list.columns) columns += "\t<TD NOWRAP>" + column + "</TD>\r\n";
+        EXPECT_EQ(File(list.file), Page(list.heading, columns + "</TR>\r\n",
+                                        Link(cuba, "Cuba&nbsp;Libre") + list.cells + "</TR>\r\n"))
+            << list.file;
+    }
+
+    // The authorless page takes every cocktail without an author.
     settings.title.titleColor = "navy";
-    SiteContext& s = Context();
-    ASSERT_TRUE(WriteMasterPage(s, "m", "o'brien"));
-    EXPECT_NE(File("m.html").find("fvxcocktail" + std::to_string(cuba) + ".html"), std::string::npos);
-    ASSERT_TRUE(WriteMasterPage(s, "none", ""));
-    const std::string none = File("none.html");
-    EXPECT_EQ(none.substr(0, none.find("<TR ALIGN=\"center\">\r\n\t<TD ALIGN")),
-              std::string(kHead) + "<FONT COLOR=\"navy\">\r\n" + Sjis("作者不明一覧") +
-                  "</FONT>\r\n<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n<TR ALIGN=\"center\" BGCOLOR=\"navy\">\r\n" +
-                  Sjis(kNameBaseStyleStrongTaste));
-    EXPECT_NE(none.find("fvxcocktail" + std::to_string(gimlet) + ".html"), std::string::npos);
-    EXPECT_NE(none.find("fvxcocktail" + std::to_string(martini) + ".html"), std::string::npos);
-    EXPECT_EQ(none.find("fvxcocktail" + std::to_string(cuba) + ".html"), std::string::npos);
+    ASSERT_TRUE(WriteMasterPage(Context(), "none", ""));
+    EXPECT_EQ(File("none.html"), Page("作者不明一覧", kAllColumns, GimletRow() + MartiniRow(), "navy"));
 }
 
 TEST_F(CategoryPages, MenusWriteEveryListPageAndLine) {
+    settings.font.fontFace = "Gothic";
     SiteContext& s = Context();
-    ASSERT_TRUE(WriteBaseMenu(s));
-    ASSERT_TRUE(WriteMasterMenu(s));
-    ASSERT_TRUE(WriteAlphabetMenu(s));
-    const std::string back = "<P><FONT SIZE=\"+1\"><STRONG>\r\n&lt;&lt;<A HREF=\"fvxmenu.html\">Menu</A>&gt;&gt;\r\n";
-    EXPECT_EQ(File("fvxbasemenu.html"),
-              std::string(kHead) + back +
-                  "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Base --</FONT></P>\r\n"
-                  "<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n"
-                  "<LI><A HREF=\"fvxbase0.html\" TARGET=\"fvxtop\">Gin</A>\r\n"
-                  "<LI><A HREF=\"fvxbase1.html\" TARGET=\"fvxtop\">Rum&nbsp;&amp;&nbsp;Cola</A>\r\n"
-                  "<LI><A HREF=\"fvxbase2.html\" TARGET=\"fvxtop\">Unused</A>\r\n"
-                  "</UL></TD></TR></TABLE>\r\n" +
-                  kTail);
-    EXPECT_EQ(File("fvxbase2.html"),
-              std::string(kHead) + Sjis("Unused ベース一覧<BR><BR>該当項目はありません。\r\n") + kTail);
-    EXPECT_EQ(File("fvxmastermenu.html"),
-              std::string(kHead) + back +
-                  "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Master --</FONT></P>\r\n"
-                  "<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n"
-                  "<LI><A HREF=\"fvxmaster0.html\" TARGET=\"fvxtop\">O'Brien</A>\r\n" +
-                  Sjis("<LI><A HREF=\"fvxmaster1.html\" TARGET=\"fvxtop\">不明</A>\r\n") +
-                  "</UL></TD></TR></TABLE>\r\n" + kTail);
+    for (bool (*writer)(SiteContext&) :
+         {WriteBaseMenu, WriteMasterMenu, WriteAlphabetMenu, WriteStrongMenu, WriteTasteMenu, WriteStyleMenu})
+        ASSERT_TRUE(writer(s));
+    const std::string face = "<BASEFONT FACE=\"Gothic\">\r\n";
+    const auto menu = [&](const char* heading, const std::string& lines, const char* space = "") {
+        return std::string(kHead) + face + "<P><FONT SIZE=\"+1\"><STRONG>\r\n&lt;&lt;" + space +
+               "<A HREF=\"fvxmenu.html\">Menu</A>" + space + "&gt;&gt;\r\n</STRONG></FONT><BR><FONT SIZE=\"-1\">-- " +
+               heading + " --</FONT></P>\r\n<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n" + Sjis(lines) +
+               "</UL></TD></TR></TABLE>\r\n" + kTail;
+    };
+    EXPECT_EQ(File("fvxbasemenu.html"), menu("Base", Lines("base", {"Gin", "Rum&nbsp;&amp;&nbsp;Cola", "Unused"})));
+    EXPECT_EQ(File("fvxmastermenu.html"), menu("Master", Lines("master", {"O'Brien", "不明"})));
+    EXPECT_EQ(File("fvxstrongmenu.html"), menu("Strong", Lines("strong", {"極強", "強", "中", "弱", "極弱"})));
+    EXPECT_EQ(File("fvxtastemenu.html"), menu("Taste", Lines("taste", {"極辛", "辛", "中", "甘", "極甘"})));
+    EXPECT_EQ(File("fvxstylemenu.html"), menu("Style", Lines("style", {"Short", "ロング"})));
+    // Each initial with the true number of its cocktails: C, G and M have one each.
+    std::vector<std::string> initials;
+    for (char i = 0; i < 26; ++i)
+        initials.push_back(std::string{'\xEF', '\xBC', static_cast<char>('\xA1' + i)} +
+                           (i == 2 || i == 6 || i == 12 ? " (1)" : " (0)"));
+    EXPECT_EQ(File("fvxalphabetmenu.html"), menu("Alphabet", Lines("alphabet", initials), "&nbsp;"));
 
-    const std::string alphabet = File("fvxalphabetmenu.html");
-    EXPECT_EQ(alphabet.substr(0, alphabet.find("<LI>")),
-              std::string(kHead) +
-                  "<P><FONT SIZE=\"+1\"><STRONG>\r\n"
-                  "&lt;&lt;&nbsp;<A HREF=\"fvxmenu.html\">Menu</A>&nbsp;&gt;&gt;\r\n"
-                  "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Alphabet --</FONT></P>\r\n"
-                  "<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n");
-    EXPECT_NE(alphabet.find(Sjis("<LI><A HREF=\"fvxalphabet0.html\" TARGET=\"fvxtop\">Ａ (0)</A>\r\n"
-                                 "<LI><A HREF=\"fvxalphabet1.html\" TARGET=\"fvxtop\">Ｂ (0)</A>\r\n"
-                                 "<LI><A HREF=\"fvxalphabet2.html\" TARGET=\"fvxtop\">Ｃ (1)</A>\r\n")),
-              std::string::npos);
-    EXPECT_NE(alphabet.find(Sjis("<LI><A HREF=\"fvxalphabet25.html\" TARGET=\"fvxtop\">Ｚ (0)</A>\r\n</UL>")),
-              std::string::npos);
+    EXPECT_EQ(File("fvxbase2.html"),
+              std::string(kHead) + face + Sjis("Unused ベース一覧<BR><BR>該当項目はありません。\r\n") + kTail);
     EXPECT_EQ(File("fvxalphabet25.html"),
-              std::string(kHead) + Sjis("頭文字 ＜Ｚ＞ 一覧<BR><BR>該当項目はありません。\r\n") + kTail);
-    // Menu first, each list page before the next one.
-    EXPECT_EQ(s.createdFiles.size(), 4u + 2u + 1u + 26u + 1u);
+              std::string(kHead) + face + Sjis("頭文字 ＜Ｚ＞ 一覧<BR><BR>該当項目はありません。\r\n") + kTail);
+    // Each menu first, then its list pages in order.
+    EXPECT_EQ(s.createdFiles.size(), 4u + 3u + 27u + 6u + 6u + 3u);
     EXPECT_EQ(s.createdFiles[0], out.Str() + "/fvxbasemenu.html");
     EXPECT_EQ(s.createdFiles[3], out.Str() + "/fvxbase2.html");
 }
 
-TEST_F(CategoryPages, StrengthTasteAndStyleMenus) {
-    settings.font.fontFace = "Gothic";
-    SiteContext& s = Context();
-    ASSERT_TRUE(WriteStrongMenu(s));
-    ASSERT_TRUE(WriteTasteMenu(s));
-    ASSERT_TRUE(WriteStyleMenu(s));
-    const auto menu = [](const char* heading, const std::string& lines) {
-        return std::string(kHead) + "<BASEFONT FACE=\"Gothic\">\r\n<P><FONT SIZE=\"+1\"><STRONG>\r\n" +
-               "&lt;&lt;<A HREF=\"fvxmenu.html\">Menu</A>&gt;&gt;\r\n</STRONG></FONT><BR><FONT SIZE=\"-1\">-- " +
-               heading + " --</FONT></P>\r\n<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n" + Sjis(lines) +
-               "</UL></TD></TR></TABLE>\r\n" + kTail;
-    };
-    EXPECT_EQ(File("fvxstrongmenu.html"),
-              menu("Strong", "<LI><A HREF=\"fvxstrong0.html\" TARGET=\"fvxtop\">極強</A>\r\n"
-                             "<LI><A HREF=\"fvxstrong1.html\" TARGET=\"fvxtop\">強</A>\r\n"
-                             "<LI><A HREF=\"fvxstrong2.html\" TARGET=\"fvxtop\">中</A>\r\n"
-                             "<LI><A HREF=\"fvxstrong3.html\" TARGET=\"fvxtop\">弱</A>\r\n"
-                             "<LI><A HREF=\"fvxstrong4.html\" TARGET=\"fvxtop\">極弱</A>\r\n"));
-    EXPECT_EQ(File("fvxtastemenu.html"),
-              menu("Taste", "<LI><A HREF=\"fvxtaste0.html\" TARGET=\"fvxtop\">極辛</A>\r\n"
-                            "<LI><A HREF=\"fvxtaste1.html\" TARGET=\"fvxtop\">辛</A>\r\n"
-                            "<LI><A HREF=\"fvxtaste2.html\" TARGET=\"fvxtop\">中</A>\r\n"
-                            "<LI><A HREF=\"fvxtaste3.html\" TARGET=\"fvxtop\">甘</A>\r\n"
-                            "<LI><A HREF=\"fvxtaste4.html\" TARGET=\"fvxtop\">極甘</A>\r\n"));
-    EXPECT_EQ(File("fvxstylemenu.html"),
-              menu("Style", "<LI><A HREF=\"fvxstyle0.html\" TARGET=\"fvxtop\">Short</A>\r\n"
-                            "<LI><A HREF=\"fvxstyle1.html\" TARGET=\"fvxtop\">ロング</A>\r\n"));
-    EXPECT_TRUE(std::filesystem::exists(out.Path() / "fvxtaste4.html"));
-}
-
 TEST_F(CategoryPages, UnreadableCocktailCutsTheListAndTheMenu) {
-    CocktailRow orphan;
-    orphan.name = "Orphan";
-    orphan.initial = 12;
-    orphan.strong = 3;
-    orphan.master = 99;  // no such author
-    store.AddCocktail(orphan);
+    store.AddCocktail({.name = "Orphan", .initial = 12, .strong = 3, .master = 99});  // no such author
     SiteContext& s = Context();
     EXPECT_FALSE(WriteAlphabetMenu(s));
     // The page of M holds the Martini row and stops at the orphan; the menu ends at L.
     EXPECT_EQ(File("fvxalphabet12.html"),
-              std::string(kHead) +
-                  Sjis(std::string("頭文字 ＜Ｍ＞ 一覧<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n"
-                                   "<TR ALIGN=\"center\">\r\n") +
-                       kNameBaseStyleStrongTaste + Link(martini, "Martini") +
-                       "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>強</TD>\t<TD>極辛</TD></TR>\r\n"));
+              std::string(kHead) + Sjis("頭文字 ＜Ｍ＞ 一覧<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n"
+                                        "<TR ALIGN=\"center\">\r\n" + kAllColumns + MartiniRow()));
     const std::string menu = File("fvxalphabetmenu.html");
     EXPECT_NE(menu.find("fvxalphabet11.html"), std::string::npos);
     EXPECT_EQ(menu.find("fvxalphabet12.html"), std::string::npos);

@@ -13,13 +13,29 @@ protected:
         store.AddStyle("ショート");
         store.AddMaster("O'Brien & Co");
     }
-    bool Generate() {
+    SiteContext& Generate(bool expectOk = true) {
         model.Load(store.Database());
-        SiteContext site(settings, model, out.Str());
-        return WriteCocktailPages(site);
+        site = std::make_unique<SiteContext>(settings, model, out.Str());
+        EXPECT_EQ(WriteCocktailPages(*site), expectOk);
+        return *site;
     }
     std::string Page(int index) {
         return ReadFileBytes(out.Path() / ("fvxcocktail" + std::to_string(index) + ".html"));
+    }
+    // The page from the back link to the first ingredient cell; `colour` is the cells' attribute.
+    static std::string Upper(const std::string& colour, const char* strong, const char* taste, int rows) {
+        return Sjis("<BR>\r\n<P ALIGN=\"right\">\r\n<A HREF=\"javascript:self.history.back()\">戻る</A>\r\n</P>\r\n"
+                    "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n<TR ALIGN=\"center\"" + colour + ">\r\n"
+                    "\t<TD NOWRAP>ベース</TD>\r\n\t<TD NOWRAP>スタイル</TD>\r\n\t<TD NOWRAP>強度</TD>\r\n"
+                    "<TD NOWRAP>味わい</TD>\r\n</TR>\r\n<TR ALIGN=\"center\">\r\n"
+                    "\t<TD NOWRAP>Gin</TD>\r\n\t<TD NOWRAP>ショート</TD>\r\n\t<TD>" + strong + "</TD>\r\n\t<TD>" +
+                    taste + "</TD>\r\n</TR>\r\n</TABLE>\r\n<BR>\r\n<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n"
+                    "<TR>\r\n\t<TD ALIGN=\"center\"" + colour + " ROWSPAN=\"" + std::to_string(rows) +
+                    "\" NOWRAP>材料</TD>\r\n");
+    }
+    static std::string Row(const std::string& colour, const char* label, const std::string& cell) {
+        return Sjis("<TR>\r\n\t<TD ALIGN=\"center\"" + colour + " NOWRAP>" + label + "</TD>\r\n\t<TD COLSPAN=\"3\">" +
+                    cell + "</TD>\r\n</TR>\r\n");
     }
 
     TempDirectory workspace;
@@ -27,97 +43,49 @@ protected:
     CocktailStore store;
     PluginSettings settings;
     SiteModel model;
+    std::unique_ptr<SiteContext> site;
 };
 
 }  // namespace
 
 TEST_F(DetailPages, OneIngredientNoMemoNoAuthorUncoloured) {
-    CocktailRow row;
-    row.name = "Gin & Tonic <1>";
-    row.strong = 2;
-    row.taste = 4;
-    row.howTo = "Build <in> glass";
-    row.materials = {{"Tonic Water", "Full up"}};
-    const int index = store.AddCocktail(row);
-    ASSERT_TRUE(Generate());
-    EXPECT_EQ(Page(index),
-              std::string(kHead) +
-                  Sjis("Gin & Tonic <1><BR>\r\n<P ALIGN=\"right\">\r\n"
-                       "<A HREF=\"javascript:self.history.back()\">戻る</A>\r\n</P>\r\n"
-                       "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n<TR ALIGN=\"center\">\r\n"
-                       "\t<TD NOWRAP>ベース</TD>\r\n\t<TD NOWRAP>スタイル</TD>\r\n\t<TD NOWRAP>強度</TD>\r\n"
-                       "<TD NOWRAP>味わい</TD>\r\n</TR>\r\n<TR ALIGN=\"center\">\r\n"
-                       "\t<TD NOWRAP>Gin</TD>\r\n\t<TD NOWRAP>ショート</TD>\r\n\t<TD>中</TD>\r\n\t<TD>極甘</TD>\r\n"
-                       "</TR>\r\n</TABLE>\r\n<BR>\r\n<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n"
-                       "<TR>\r\n\t<TD ALIGN=\"center\" ROWSPAN=\"1\" NOWRAP>材料</TD>\r\n"
-                       "\t<TD COLSPAN=\"2\">Tonic&nbsp;Water</TD><TD>Full&nbsp;up</TD>\r\n</TR>\r\n"
-                       "<TR>\r\n\t<TD ALIGN=\"center\" NOWRAP>作り方</TD>\r\n"
-                       "\t<TD COLSPAN=\"3\"><PRE>Build <in> glass</PRE></TD>\r\n</TR>\r\n</TABLE>\r\n") +
-                  kTail);
+    // The name and the method go out as stored, the ingredient escaped.
+    const int index = store.AddCocktail({.name = "Gin & Tonic <1>", .strong = 2, .taste = 4,
+                                         .howTo = "Build <in> glass", .materials = {{"Tonic Water", "Full up"}}});
+    Generate();
+    EXPECT_EQ(Page(index), std::string(kHead) + "Gin & Tonic <1>" + Upper("", "中", "極甘", 1) +
+                               "\t<TD COLSPAN=\"2\">Tonic&nbsp;Water</TD><TD>Full&nbsp;up</TD>\r\n</TR>\r\n" +
+                               Row("", "作り方", "<PRE>Build <in> glass</PRE>") + "</TABLE>\r\n" + kTail);
 }
 
 TEST_F(DetailPages, ThreeIngredientsInByteOrderWithMemoAuthorAndColours) {
     settings.title.titleColor = "#C0C0C0";
     settings.font.fontFace = "Gothic";
-    CocktailRow row;
-    row.name = "Tom Collins";
-    row.master = 1;
-    row.memo = "Memo\r\nline 2";
     // Stored out of order; the page lists them in ascending CP932 bytes: ASCII, kana, kanji.
-    row.materials = {{"砂糖", "1tsp"}, {"レモン", "20ml"}, {"Gin", "45ml"}};
-    const int index = store.AddCocktail(row);
-    ASSERT_TRUE(Generate());
-    EXPECT_EQ(Page(index),
-              std::string(kHead) +
-                  Sjis("<BASEFONT FACE=\"Gothic\">\r\n<FONT COLOR=\"#C0C0C0\">\r\nTom Collins</FONT>\r\n"
-                       "<BR>\r\n<P ALIGN=\"right\">\r\n"
-                       "<A HREF=\"javascript:self.history.back()\">戻る</A>\r\n</P>\r\n"
-                       "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n<TR ALIGN=\"center\" BGCOLOR=\"#C0C0C0\">\r\n"
-                       "\t<TD NOWRAP>ベース</TD>\r\n\t<TD NOWRAP>スタイル</TD>\r\n\t<TD NOWRAP>強度</TD>\r\n"
-                       "<TD NOWRAP>味わい</TD>\r\n</TR>\r\n<TR ALIGN=\"center\">\r\n"
-                       "\t<TD NOWRAP>Gin</TD>\r\n\t<TD NOWRAP>ショート</TD>\r\n\t<TD>極強</TD>\r\n\t<TD>極辛</TD>\r\n"
-                       "</TR>\r\n</TABLE>\r\n<BR>\r\n<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n"
-                       "<TR>\r\n\t<TD ALIGN=\"center\" BGCOLOR=\"#C0C0C0\" ROWSPAN=\"3\" NOWRAP>材料</TD>\r\n"
-                       "\t<TD COLSPAN=\"2\">Gin</TD><TD>45ml</TD>\r\n</TR>\r\n"
-                       "<TR>\r\n\t<TD COLSPAN=\"2\">レモン</TD><TD>20ml</TD>\r\n"
-                       "<TR>\r\n\t<TD COLSPAN=\"2\">砂糖</TD><TD>1tsp</TD>\r\n"
-                       "<TR>\r\n\t<TD ALIGN=\"center\" BGCOLOR=\"#C0C0C0\" NOWRAP>作り方</TD>\r\n"
-                       "\t<TD COLSPAN=\"3\"><PRE>Shake.</PRE></TD>\r\n</TR>\r\n"
-                       "<TR>\r\n\t<TD ALIGN=\"center\" BGCOLOR=\"#C0C0C0\" NOWRAP>メモ</TD>\r\n"
-                       "\t<TD COLSPAN=\"3\"><PRE>Memo\r\nline 2</PRE></TD>\r\n</TR>\r\n"
-                       "<TR>\r\n\t<TD ALIGN=\"center\" BGCOLOR=\"#C0C0C0\" NOWRAP>作者</TD>\r\n"
-                       "\t<TD COLSPAN=\"3\">O'Brien&nbsp;&amp;&nbsp;Co</TD>\r\n</TR>\r\n</TABLE>\r\n") +
-                  kTail);
+    const int index = store.AddCocktail({.name = "Tom Collins", .memo = "Memo\r\nline 2", .master = 1,
+                                         .materials = {{"砂糖", "1tsp"}, {"レモン", "20ml"}, {"Gin", "45ml"}}});
+    Generate();
+    const std::string colour = " BGCOLOR=\"#C0C0C0\"";
+    EXPECT_EQ(Page(index), std::string(kHead) +
+                               "<BASEFONT FACE=\"Gothic\">\r\n<FONT COLOR=\"#C0C0C0\">\r\nTom Collins</FONT>\r\n" +
+                               Upper(colour, "極強", "極辛", 3) +
+                               Sjis("\t<TD COLSPAN=\"2\">Gin</TD><TD>45ml</TD>\r\n</TR>\r\n"
+                                    "<TR>\r\n\t<TD COLSPAN=\"2\">レモン</TD><TD>20ml</TD>\r\n"
+                                    "<TR>\r\n\t<TD COLSPAN=\"2\">砂糖</TD><TD>1tsp</TD>\r\n") +
+                               Row(colour, "作り方", "<PRE>Shake.</PRE>") +
+                               Row(colour, "メモ", "<PRE>Memo\r\nline 2</PRE>") +
+                               Row(colour, "作者", "O'Brien&nbsp;&amp;&nbsp;Co") + "</TABLE>\r\n" + kTail);
 }
 
 TEST_F(DetailPages, PagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCocktail) {
     store.AddBase("Rum");
-    CocktailRow second;
-    second.name = "B";
-    second.base = 2;
-    CocktailRow first;
-    first.name = "A";
-    first.taste = 3;
-    CocktailRow tie;
-    tie.name = "C";
-    tie.taste = 3;
-    const int b = store.AddCocktail(second);
-    const int a = store.AddCocktail(first);
-    const int c = store.AddCocktail(tie);
-    CocktailRow broken;
-    broken.name = "No ingredients";
-    broken.base = 2;
-    broken.strong = 4;
-    broken.materials.clear();
-    store.AddCocktail(broken);
+    const int b = store.AddCocktail({.name = "B", .base = 2});
+    const int a = store.AddCocktail({.name = "A", .taste = 3});
+    const int c = store.AddCocktail({.name = "C", .taste = 3});
+    store.AddCocktail({.name = "No ingredients", .strong = 4, .base = 2, .materials = {}});
 
-    model.Load(store.Database());
-    SiteContext site(settings, model, out.Str());
-    EXPECT_FALSE(WriteCocktailPages(site));
-    const std::string dir = out.Str() + "/";
-    EXPECT_EQ(site.createdFiles,
-              (std::vector<std::string>{dir + "fvxcocktail" + std::to_string(a) + ".html",
-                                        dir + "fvxcocktail" + std::to_string(c) + ".html",
-                                        dir + "fvxcocktail" + std::to_string(b) + ".html"}));
-    EXPECT_EQ(site.errorCocktail, "No ingredients");
+    const SiteContext& s = Generate(false);
+    const auto path = [&](int index) { return out.Str() + "/fvxcocktail" + std::to_string(index) + ".html"; };
+    EXPECT_EQ(s.createdFiles, (std::vector<std::string>{path(a), path(c), path(b)}));
+    EXPECT_EQ(s.errorCocktail, "No ingredients");
 }

@@ -3,10 +3,6 @@
 #include "site/html_writer.h"
 #include "site_fixture.h"
 
-TEST(BodyTag, EmptySettingsGiveTheBareTag) {
-    EXPECT_EQ(BuildBodyTag(PluginSettings{}), "<BODY>");
-}
-
 TEST(BodyTag, AttributesInFixedOrderAndImageAddressGlued) {
     PluginSettings s;
     s.design.background = "bg.gif";
@@ -19,10 +15,10 @@ TEST(BodyTag, AttributesInFixedOrderAndImageAddressGlued) {
     EXPECT_EQ(BuildBodyTag(s),
               "<BODY BACKGROUND=\"http://example.com/img/bg.gif\" BGCOLOR=\"#FFFFFF\" TEXT=\"black\" LINK=\"blue\" "
               "ALINK=\"red\" VLINK=\"purple\">");
-
     s.url.urlImages = "img";
     EXPECT_EQ(BuildBodyTag(s).substr(0, 30), "<BODY BACKGROUND=\"imgbg.gif\" B");
 
+    // An image folder alone adds no background.
     PluginSettings imagesOnly;
     imagesOnly.url.urlImages = "http://example.com/img/";
     imagesOnly.font.vLinkColor = "purple";

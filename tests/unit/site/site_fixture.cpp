@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/VariadicBind.h>
 
 #include "core/schema.h"
 #include "cp932.h"
@@ -50,24 +51,14 @@ int CocktailStore::AddCocktail(const CocktailRow& row) {
     SQLite::Statement insert(*m_database,
                              "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, FLD_STYLE, "
                              "FLD_BASE, FLD_HOWTO, FLD_MEMO, FLD_PICTURE, FLD_MASTER) VALUES (?,?,?,?,?,?,?,?,'',?)");
-    insert.bind(1, Sjis(row.name));
-    insert.bind(2, row.initial);
-    insert.bind(3, row.strong);
-    insert.bind(4, row.taste);
-    insert.bind(5, row.style);
-    insert.bind(6, row.base);
-    insert.bind(7, Sjis(row.howTo));
-    insert.bind(8, Sjis(row.memo));
+    SQLite::bind(insert, Sjis(row.name), row.initial, row.strong, row.taste, row.style, row.base, Sjis(row.howTo),
+                 Sjis(row.memo));
     if (row.master) insert.bind(9, *row.master);
-    else insert.bind(9);
     insert.exec();
     const int index = static_cast<int>(m_database->getLastInsertRowid());
     for (const auto& [name, quantity] : row.materials) {
-        SQLite::Statement material(*m_database,
-                                   "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?,?,?)");
-        material.bind(1, index);
-        material.bind(2, Sjis(name));
-        material.bind(3, Sjis(quantity));
+        SQLite::Statement material(*m_database, "INSERT INTO TBL_MATERIAL VALUES (?,?,?)");
+        SQLite::bind(material, index, Sjis(name), Sjis(quantity));
         material.exec();
     }
     return index;

@@ -31,15 +31,15 @@ private:
 };
 
 struct CocktailRow {
-    std::string name;  // UTF-8, stored as CP932
+    std::string name{};  // UTF-8, stored as CP932
     int initial = 0;
     int strong = 0;
     int taste = 0;
     int style = 1;
     int base = 1;
     std::string howTo = "Shake.";
-    std::string memo;
-    std::optional<int> master;
+    std::string memo{};
+    std::optional<int> master{};
     std::vector<std::pair<std::string, std::string>> materials{{"Gin", "45ml"}};
 };
 
