@@ -6,12 +6,14 @@
 
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
+#include "core/code_tables.h"
 #include "core/schema.h"
 #include "core_test_support.h"
 #include "cp932.h"
 
 namespace {
 
+using coretest::ReadFile;
 using coretest::Sjis;
 using Names = std::vector<std::string>;
 
@@ -49,6 +51,75 @@ protected:
     CBarvellaApp app;
 };
 
+TEST_F(CocktailStore, AFreshStoreHasTheFiveTablesInOrderAndRefusesWhatTheFieldRulesForbid)
+{
+    SQLite::Statement tables(db(), "SELECT m.name, group_concat(p.name, ' ') FROM sqlite_master m, "
+                                   "pragma_table_info(m.name) p WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite%' "
+                                   "GROUP BY m.name ORDER BY m.rowid");
+    Names layout;
+    while (tables.executeStep()) layout.push_back(tables.getColumn(0).getString() + ": " + tables.getColumn(1).getString());
+    EXPECT_EQ(layout, (Names{"TBL_COCKTAIL: FLD_INDEX FLD_NAME FLD_INITIAL FLD_STRONG FLD_TASTE FLD_STYLE FLD_BASE "
+                             "FLD_HOWTO FLD_MEMO FLD_PICTURE FLD_MASTER",
+                             "TBL_BASE: FLD_INDEX FLD_NAME", "TBL_STYLE: FLD_INDEX FLD_NAME",
+                             "TBL_MASTER: FLD_INDEX FLD_NAME", "TBL_MATERIAL: FLD_COCKTAIL FLD_NAME FLD_QUANTITY"}));
+
+    // Values after the name: strength, taste, style, base, method, memo.
+    const auto accepts = [&](const std::string& name, const std::string& values) {
+        SQLite::Statement insert(db(), "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, "
+                                       "FLD_STYLE, FLD_BASE, FLD_HOWTO, FLD_MEMO) VALUES (?, 0, " + values + ")");
+        insert.bind(1, name);
+        try {
+            return insert.exec() == 1;
+        } catch (const SQLite::Exception&) {
+            return false;
+        }
+    };
+    std::string tooLong;  // 256 bytes, but only 128 characters if counted as UTF-8
+    for (int i = 0; i < 128; ++i) tooLong += Sjis("カ");
+    for (const auto& [name, values, accepted] : std::vector<std::tuple<std::string, std::string, bool>>{
+             {std::string(255, 'x'), "0, 0, 1, 1, 'shake', ''", true}, {"a", "-32768, 0, 32767, 1, 'shake', NULL", true},
+             {"", "0, 0, 1, 1, 'shake', ''", false}, {tooLong, "0, 0, 1, 1, 'shake', ''", false},
+             {"c", "0, 0, 1, 1, '', ''", false}, {"d", "0, 0, 1, 1, NULL, ''", false},
+             {"e", "0, 0, 32768, 1, 'shake', ''", false}, {"f", "-32769, 0, 1, 1, 'shake', ''", false}}) {
+        EXPECT_EQ(accepts(name, values), accepted) << name.size() << " bytes: " << values;
+    }
+    EXPECT_THROW(db().exec("INSERT INTO TBL_MATERIAL VALUES (1, 'lime', '')"), SQLite::Exception);
+}
+
+TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnotherToolAsItIs)
+{
+    const std::string path = dir.File("other.mdb");
+    std::unique_ptr<SQLite::Database> database;
+    EXPECT_EQ(OpenCocktailDatabase(path, database), -1);
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    const auto make = [&](const char* sql) {
+        SQLite::Database(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
+        return ReadFile(path);
+    };
+    std::string before = make("CREATE TABLE tbl_cocktail (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT, "
+                              "FLD_INITIAL INT, FLD_STRONG INT, FLD_TASTE INT, FLD_STYLE INT, FLD_BASE INT, "
+                              "FLD_HOWTO TEXT, FLD_MEMO TEXT, FLD_PICTURE TEXT, FLD_MASTER INT);"
+                              "CREATE TABLE TBL_BASE (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
+                              "CREATE TABLE TBL_STYLE (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
+                              "CREATE TABLE TBL_MASTER (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
+                              "INSERT INTO TBL_BASE VALUES (7, 'Gin')");
+    EXPECT_EQ(OpenCocktailDatabase(path, database), -1) << "TBL_MATERIAL is missing";
+    EXPECT_EQ(OpenCocktailDatabaseReadOnly(path, database), -1);
+    EXPECT_EQ(ReadFile(path), before);
+
+    before = make("CREATE TABLE TBL_MATERIAL (FLD_COCKTAIL INT, FLD_NAME TEXT, FLD_QUANTITY TEXT)");
+    ASSERT_EQ(OpenCocktailDatabase(path, database), 0);
+    int index = 0;
+    ASSERT_TRUE(FindBaseIndex(*database, "GIN", index));
+    EXPECT_EQ(index, 7);
+    CloseCocktailDatabase(database);
+    ASSERT_EQ(OpenCocktailDatabaseReadOnly(path, database), 0);
+    EXPECT_FALSE(AddBase(*database, "Rum", index)) << "read-only";
+    CloseCocktailDatabase(database);
+    EXPECT_EQ(ReadFile(path), before);
+}
+
 TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterTheCommit)
 {
     app.masterNames = {"someone"};
@@ -61,8 +132,6 @@ TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterThe
     EXPECT_EQ(app.baseNames, Names{"Gin"});
     EXPECT_EQ(app.styleNames, Names{"Short"});
     EXPECT_EQ(app.masterNames, Names{"someone"});
-    EXPECT_EQ(record.index, db().execAndGet("SELECT FLD_INDEX FROM TBL_COCKTAIL").getInt());
-    EXPECT_EQ(record.baseIndex, db().execAndGet("SELECT FLD_INDEX FROM TBL_BASE").getInt());
 
     CocktailRecord read;
     read.masterName = "stale";
@@ -74,11 +143,20 @@ TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterThe
     EXPECT_EQ(read.materials, materials);
 
     CocktailRecord sameBase = Cocktail("Rickey", "GIN", "Long", "ann");
-    ASSERT_TRUE(InsertCocktail(app, sameBase, {{"soda", "up"}}));
-    EXPECT_EQ(AllRows(), (Counts{2, 1, 2, 1, 3})) << "the base matches whatever the case of its letters";
+    ASSERT_TRUE(InsertCocktail(app, sameBase, {{"soda", "up"}, {"GIN", "1"}}));
+    EXPECT_EQ(AllRows(), (Counts{2, 1, 2, 1, 4})) << "the base matches whatever the case of its letters";
     EXPECT_EQ(app.baseNames, Names{"Gin"});
-    EXPECT_EQ(sameBase.baseIndex, record.baseIndex);
+    EXPECT_EQ(sameBase.baseIndex, db().execAndGet("SELECT FLD_INDEX FROM TBL_BASE").getInt());
     EXPECT_EQ(app.masterNames, (Names{"someone", "ann"}));
+
+    Names ingredients{"kept"};
+    ASSERT_TRUE(LoadMaterialNames(db(), ingredients));
+    ASSERT_EQ(ingredients.size(), 4u) << "each ingredient once, whatever the case of its letters";
+    EXPECT_EQ(cp932::CompareNames(ingredients[1], "gin"), 0);
+    EXPECT_EQ((Names{ingredients[0], ingredients[2], ingredients[3]}), (Names{"kept", "soda", Sjis("ライム")}));
+
+    ASSERT_TRUE(Store(Cocktail("Empty", "Gin", "Short"), {}));
+    EXPECT_FALSE(ReadCocktail(db(), "Empty", read)) << "a cocktail is read through its ingredients";
 }
 
 TEST_F(CocktailStore, DeletingRemovesNamesThatNoCocktailUsesAnyMore)
@@ -108,37 +186,29 @@ TEST_F(CocktailStore, DeletingRemovesNamesThatNoCocktailUsesAnyMore)
     EXPECT_EQ(app.masterNames, Names{"Bob"});
 }
 
-TEST_F(CocktailStore, AnEditReplacesTheCocktailAndItsNames)
+TEST_F(CocktailStore, AnEditReplacesTheCocktailAndAFailedEditKeepsItAndTheLists)
 {
     ASSERT_TRUE(Store(Cocktail("Daiquiri", "Rum", "Short", "Ann")));
     ASSERT_TRUE(Store(Cocktail("Gimlet", "Gin", "Short")));
-    CocktailRecord old;
-    ASSERT_TRUE(ReadCocktail(db(), "Daiquiri", old));
-
     CocktailRecord edited = Cocktail("Frozen Daiquiri", "Rum", "Frozen");
-    ASSERT_TRUE(ReplaceCocktail(app, "Daiquiri", edited, {{"sugar", "1tsp"}}));
-    EXPECT_GT(edited.index, old.index);
-    EXPECT_EQ(AllRows(), (Counts{2, 2, 2, 0, 2}));
+    ASSERT_TRUE(ReplaceCocktail(app, "daiquiri", edited, {{"rum", "45ml"}, {"sugar", "1tsp"}}));
+    EXPECT_EQ(AllRows(), (Counts{2, 2, 2, 0, 3}));
     EXPECT_EQ(app.baseNames, (Names{"Gin", "Rum"})) << "the base row was made anew";
     EXPECT_EQ(app.styleNames, (Names{"Short", "Frozen"}));
     EXPECT_TRUE(app.masterNames.empty());
     CocktailRecord read;
     EXPECT_FALSE(ReadCocktail(db(), "Daiquiri", read));
-    ASSERT_TRUE(ReadCocktail(db(), "Frozen Daiquiri", read));
-    EXPECT_EQ(read.materials, (MaterialMap{{"sugar", "1tsp"}}));
-}
 
-TEST_F(CocktailStore, AFailedEditKeepsTheOldCocktailAndTheLists)
-{
-    ASSERT_TRUE(Store(Cocktail("Daiquiri", "Rum", "Short", "Ann"), {{"rum", "45ml"}, {"lime", "15ml"}}));
     // Everything an edit could change, as stored and as listed.
     auto state = [&] {
         CocktailRecord stored;
-        ReadCocktail(db(), "Daiquiri", stored);
+        EXPECT_TRUE(ReadCocktail(db(), "Frozen Daiquiri", stored));
         return std::tuple(stored.index, stored.baseIndex, stored.styleIndex, stored.masterName, stored.materials,
                           AllRows(), app.baseNames, app.styleNames, app.masterNames);
     };
     const auto before = state();
+    EXPECT_EQ(std::get<0>(before), edited.index);
+    EXPECT_EQ(std::get<4>(before), (MaterialMap{{"rum", "45ml"}, {"sugar", "1tsp"}}));
 
     struct Fault {
         const char* what;
@@ -157,7 +227,7 @@ TEST_F(CocktailStore, AFailedEditKeepsTheOldCocktailAndTheLists)
     faults.push_back({"style index over 32767", Cocktail("Daiquiri", "White Rum", "Highball"), {{"rum", "1"}}});
 
     for (Fault& fault : faults) {
-        EXPECT_FALSE(ReplaceCocktail(app, "Daiquiri", fault.record, fault.materials)) << fault.what;
+        EXPECT_FALSE(ReplaceCocktail(app, "Frozen Daiquiri", fault.record, fault.materials)) << fault.what;
         EXPECT_TRUE(state() == before) << fault.what;
     }
 }
@@ -188,10 +258,7 @@ TEST_F(CocktailStore, ApostrophesAndAmpersandsWorkInEveryKindOfName)
 
 TEST_F(CocktailStore, NamesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte)
 {
-    const std::string a = "\x83\x41";    // ア
-    const std::string dji = "\x83\x61";  // ヂ: the same bytes as ア but for the case of the trail byte
-    ASSERT_EQ(a, Sjis("ア"));
-    ASSERT_EQ(dji, Sjis("ヂ"));
+    const std::string a = Sjis("ア"), dji = Sjis("ヂ");  // 0x83 0x41 and 0x83 0x61
     ASSERT_TRUE(Store(Cocktail(a + "Gin Fizz", a, "Long")));
 
     int index = -5;
@@ -208,23 +275,14 @@ TEST_F(CocktailStore, NamesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte)
     EXPECT_EQ(app.styleNames, Names{"Long"});
 }
 
-TEST_F(CocktailStore, IngredientNamesAreListedOnceAndCocktailsWithoutIngredientsCannotBeRead)
+TEST(CodeTables, CodesOutsideATableAreRefusedAndLeaveTheLabelAlone)
 {
-    ASSERT_TRUE(Store(Cocktail("A", "Gin", "Short"), {{"Lime", "1"}, {"Soda", "up"}}));
-    ASSERT_TRUE(Store(Cocktail("B", "Gin", "Short"), {{"lime", "2"}}));
-    ASSERT_TRUE(Store(Cocktail("C", "Gin", "Short"), {{"LIME", "3"}, {"Gin", "30ml"}}));
-    Names names{"kept"};
-    ASSERT_TRUE(LoadMaterialNames(db(), names));
-    ASSERT_EQ(names.size(), 4u);
-    EXPECT_EQ(names[0], "kept");
-    EXPECT_EQ(names[1], "Gin");
-    EXPECT_EQ(cp932::CompareNames(names[2], "lime"), 0);
-    EXPECT_EQ(names[3], "Soda");
-
-    ASSERT_TRUE(Store(Cocktail("Empty", "Gin", "Short"), {}));
-    CocktailRecord read;
-    EXPECT_FALSE(ReadCocktail(db(), "Empty", read));
-    EXPECT_FALSE(DeleteCocktail(app, "Empty"));
+    std::string label = "before";
+    EXPECT_FALSE(InitialLabel(26, label) || InitialLabel(-1, label) || StrongLabel(5, label) ||
+                 StrongLabel(-1, label) || TasteLabel(5, label) || TasteLabel(-1, label));
+    EXPECT_EQ(label, "before");
+    ASSERT_TRUE(InitialLabel(25, label));
+    EXPECT_EQ(label, Sjis("Ｚ"));
 }
 
 }  // namespace

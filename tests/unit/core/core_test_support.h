@@ -16,25 +16,18 @@
 namespace coretest {
 
 // A fresh directory under the system's temporary directory, removed with everything in it.
-class TempDirectory {
-public:
-    TempDirectory() : path_((std::filesystem::temp_directory_path() / "barvella-core-XXXXXX").string())
+struct TempDirectory {
+    std::string path = (std::filesystem::temp_directory_path() / "barvella-core-XXXXXX").string();
+    TempDirectory()
     {
-        if (::mkdtemp(path_.data()) == nullptr) throw std::runtime_error("no temporary directory");
+        if (::mkdtemp(path.data()) == nullptr) throw std::runtime_error("no temporary directory");
     }
     ~TempDirectory()
     {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
-    TempDirectory(const TempDirectory&) = delete;
-    TempDirectory& operator=(const TempDirectory&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
-
-private:
-    std::string path_;
+    std::string File(std::string_view name) const { return path + "/" + std::string(name); }
 };
 
 inline std::string ReadFile(const std::string& path)
@@ -55,16 +48,9 @@ inline std::string Sjis(std::string_view utf8) { return cp932::Literal(utf8); }
 // ascending byte order of the first column, as the host's control puts them.
 class FakePluginList : public IPluginList {
 public:
-    struct Column {
-        std::string heading;
-        ListColumnAlign align;
-        int width;
-    };
-
-    int InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) override
+    int InsertColumn(int column, std::string_view heading, ListColumnAlign, int) override
     {
-        columns.insert(columns.begin() + column, Column{std::string(heading), align, width});
-        return column;
+        return static_cast<int>(columns.insert(columns.begin() + column, std::string(heading)) - columns.begin());
     }
     bool DeleteColumn(int column) override { return columns.erase(columns.begin() + column), true; }
     int GetColumnCount() const override { return static_cast<int>(columns.size()); }
@@ -93,7 +79,7 @@ public:
     bool DeleteAllItems() override { return rows.clear(), true; }
     int GetItemCount() const override { return static_cast<int>(rows.size()); }
     int GetFirstSelectedItem() const override { return -1; }
-    void SetFullRowSelect(bool on) override { fullRowSelect = on; }
+    void SetFullRowSelect(bool) override {}
     void SetSortAscending(bool on) override { sortAscending = on; }
 
     std::vector<std::string> Texts(int column) const  // one column, top to bottom
@@ -103,9 +89,8 @@ public:
         return texts;
     }
 
-    std::vector<Column> columns;
+    std::vector<std::string> columns;  // headings
     std::vector<std::vector<std::string>> rows;
-    bool fullRowSelect = false;
     bool sortAscending = false;
 };
 

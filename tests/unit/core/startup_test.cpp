@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
 #include "core/list_fill.h"
 #include "core/schema.h"
+#include "core/settings.h"
 #include "core/startup.h"
 #include "core_test_support.h"
 
@@ -15,18 +17,13 @@ using coretest::FakePluginList;
 using coretest::ReadFile;
 using coretest::Sjis;
 using coretest::TempDirectory;
+using coretest::WriteFile;
 using Texts = std::vector<std::string>;
 
 CocktailRecord Cocktail(const std::string& name, int strong, int taste, const std::string& base = "Gin")
 {
-    CocktailRecord record;
-    record.name = name;
-    record.strong = strong;
-    record.taste = taste;
-    record.baseName = base;
-    record.styleName = Sjis("ショート");
-    record.howTo = "stir";
-    return record;
+    return {.name = name, .strong = strong, .taste = taste, .styleName = Sjis("ショート"), .baseName = base,
+            .howTo = "stir", .memo = "", .picture = "", .masterName = "", .materials = {}};
 }
 
 // A plug-in started on one workspace, collecting the notices it would show.
@@ -45,34 +42,87 @@ struct Session {
     }
     int StartUp()
     {
-        return StartUpPlugin(app, list, dir.path(), [this](const std::string& text) { notices.push_back(text); });
+        return StartUpPlugin(app, list, dir.path, [this](const std::string& text) { notices.push_back(text); });
     }
 };
 
-TEST(StartUp, TheFirstStartCreatesTheStoreSetsUpTheColumnsAndShowsNothing)
+TEST(StartUp, TheFirstStartCreatesTheStoreAndShowsNothingAndCleanUpSavesEveryDefaultThenCloses)
 {
     Session session;
     ASSERT_EQ(session.StartUp(), PLUGIN_OK);
     EXPECT_TRUE(std::filesystem::exists(session.dir.File("Barvella.mdb")));
     EXPECT_EQ(session.list.GetItemCount(), 0);
     EXPECT_TRUE(session.notices.empty());
+    EXPECT_EQ(session.list.columns, (Texts{Sjis("カクテル名称"), Sjis("ベース"), Sjis("スタイル"), Sjis("強度"), Sjis("味わい")}));
+    EXPECT_TRUE(session.list.sortAscending);
 
-    Texts headings;
-    std::vector<int> widths;
-    for (const auto& column : session.list.columns) {
-        headings.push_back(column.heading);
-        widths.push_back(column.width);
-        EXPECT_EQ(column.align, headings.size() == 1 ? ListColumnAlign::Left : ListColumnAlign::Center);
-    }
-    EXPECT_EQ(headings, (Texts{Sjis("カクテル名称"), Sjis("ベース"), Sjis("スタイル"), Sjis("強度"), Sjis("味わい")}));
-    EXPECT_EQ(widths, (std::vector<int>{200, 100, 70, 50, 50}));
-    EXPECT_TRUE(session.list.fullRowSelect && session.list.sortAscending);
+    // A refused clean-up keeps the store open: the library stays loaded and in use.
+    std::filesystem::create_directory(session.dir.File("Barvella.ini"));
+    EXPECT_EQ(CleanUpPlugin(session.app), PLUGIN_FAILED);
+    EXPECT_FALSE(std::filesystem::exists(session.dir.File("BarvellaTC.fvxcmt"))) << "saving stops at the first failure";
+    ASSERT_TRUE(session.app.database);
+    std::filesystem::remove(session.dir.File("Barvella.ini"));
+    ASSERT_EQ(CleanUpPlugin(session.app), PLUGIN_OK);
+    EXPECT_FALSE(session.app.database);
+    EXPECT_EQ(ReadFile(session.dir.File("Barvella.ini")),
+              "[DESIGN]\r\nBACKGROUND=\r\nBGCOLOR=\r\nFRAMEBORDER=0\r\nFRAMESPACING=0\r\nFRAMERESIZE=0\r\nBORDERCOLOR=\r\n"
+              "[TITLE]\r\nTITLECOLOR=\r\nTITLESIZE=\r\nTITLEFACE=\r\nWINDOWTITLE=\r\n"
+              "[FONT]\r\nTEXTCOLOR=\r\nFONTSIZE=\r\nFONTFACE=\r\nLINKCOLOR=\r\nALINKCOLOR=\r\nVLINKCOLOR=\r\n"
+              "[FILE]\r\nALPHABET=1\r\nBASEPAGE=1\r\nSTYLEPAGE=1\r\nSTRONGPAGE=1\r\nTASTEPAGE=1\r\nMASTERPAGE=1\r\nALLPAGE=1\r\n"
+              "[USER]\r\nUSERNAME=\r\nUSERMAIL=\r\n"
+              "[URL]\r\nURLTOPPAGE=\r\nURLIMAGES=\r\n");
+    EXPECT_EQ(ReadFile(session.dir.File("BarvellaTC.fvxcmt")), "") << "an empty comment still makes the file";
 }
 
-TEST(StartUp, RowsArriveSortedWithTheirNamesAndLabels)
+TEST(Settings, ValuesAreCutTo255BytesIntegersReadAsAtoiAndCommentsInNulEndedChunks)
+{
+    TempDirectory dir;
+    WriteFile(dir.File("Barvella.ini"), "[DESIGN]\r\nBACKGROUND=" + std::string(300, 'x') +
+                                            "\r\nFRAMEBORDER=abc\r\nFRAMESPACING=3abc\r\nFRAMERESIZE= -12\r\n"
+                                            "[file]\r\nallpage=0\r\nMASTERPAGE=99999999999\r\nBASEPAGE=-99999999999\r\n");
+    PluginSettings settings;
+    ASSERT_TRUE(LoadSettings(dir.path, settings));
+    EXPECT_EQ(settings.design.background, std::string(255, 'x'));
+    EXPECT_EQ((std::vector<int>{settings.design.frameBorder, settings.design.frameSpacing, settings.design.frameResize,
+                                settings.file.allPage, settings.file.masterPage, settings.file.basePage}),
+              (std::vector<int>{0, 3, -12, 0, INT_MAX, INT_MIN}));
+
+    settings.title.windowTitle = Sjis("カクテル ソ表");  // trail bytes 0x5C
+    settings.user.userMail = "o'neil&co@example.com";
+    settings.topComment = Sjis("<b>ようこそ</b>\r\n二行目");
+    ASSERT_TRUE(SaveSettings(dir.path, settings));
+    PluginSettings loaded;
+    ASSERT_TRUE(LoadSettings(dir.path, loaded));
+    EXPECT_EQ((Texts{loaded.title.windowTitle, loaded.user.userMail, loaded.topComment}),
+              (Texts{settings.title.windowTitle, settings.user.userMail, settings.topComment}));
+    EXPECT_EQ(loaded.design.frameResize, -12);
+
+    // The comment file is read in 256-byte chunks, each ending at its first NUL.
+    for (std::size_t size : {256u, 300u}) {
+        std::string bytes;
+        for (std::size_t i = 0; i < size; ++i) bytes.push_back(static_cast<char>('a' + i % 26));
+        WriteFile(dir.File("BarvellaTC.fvxcmt"), bytes);
+        ASSERT_TRUE(LoadSettings(dir.path, loaded));
+        EXPECT_EQ(loaded.topComment, bytes) << size << " bytes";
+    }
+    std::string withNul(300, 'n');
+    withNul[10] = '\0';
+    WriteFile(dir.File("BarvellaTC.fvxcmt"), withNul);
+    ASSERT_TRUE(LoadSettings(dir.path, loaded));
+    EXPECT_EQ(loaded.topComment, std::string(10 + 44, 'n'));
+}
+
+TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice)
 {
     Session session;
-    session.MakeStore({Cocktail("Zombie", 0, 4, "Rum"), Cocktail("Martini", 1, 0), Cocktail("Gimlet", 2, 2)});
+    session.MakeStore({Cocktail("Zombie", 0, 4, "Rum"), Cocktail("Martini", 1, 0), Cocktail("Strong7", 1, 1),
+                       Cocktail("TasteMinus", 1, 1), Cocktail("NoBase", 1, 1, "Brandy"), Cocktail("Gimlet", 2, 2)});
+    {
+        SQLite::Database edit(session.dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE);
+        edit.exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME = 'Strong7';"
+                  "UPDATE TBL_COCKTAIL SET FLD_TASTE = -1 WHERE FLD_NAME = 'TasteMinus';"
+                  "DELETE FROM TBL_BASE WHERE FLD_NAME = 'Brandy'");
+    }
     ASSERT_EQ(session.StartUp(), PLUGIN_OK);
     const FakePluginList& list = session.list;
     EXPECT_EQ(list.Texts(0), (Texts{"Gimlet", "Martini", "Zombie"}));
@@ -80,58 +130,25 @@ TEST(StartUp, RowsArriveSortedWithTheirNamesAndLabels)
     EXPECT_EQ(list.Texts(2), Texts(3, Sjis("ショート")));
     EXPECT_EQ(list.Texts(3), (Texts{Sjis("中"), Sjis("強"), Sjis("極強")}));
     EXPECT_EQ(list.Texts(4), (Texts{Sjis("中"), Sjis("極辛"), Sjis("極甘")}));
-    EXPECT_TRUE(session.notices.empty());
-    EXPECT_EQ(session.app.baseNames, (Texts{"Rum", "Gin"}));
+    EXPECT_EQ(session.notices, Texts{Sjis("エラーのため、取得できないレコードが存在します。")});
+
+    // A search's condition binds its values and adds to the rows already shown.
+    const CocktailQuery query{
+        "A.FLD_STRONG = ? AND A.FLD_BASE IN (SELECT FLD_INDEX FROM TBL_BASE WHERE FLD_NAME = ? COLLATE FVXNAME)",
+        {0, std::string("rUM")}};
+    const PluginNotifier ignore = [](const std::string&) {};
+    ASSERT_TRUE(FillCocktailList(*session.app.database, session.list, query, ignore));
+    EXPECT_EQ(list.Texts(0), (Texts{"Gimlet", "Martini", "Zombie", "Zombie"}));
+    EXPECT_FALSE(FillCocktailList(*session.app.database, session.list, {"A.NO_SUCH_FIELD = 1", {}}, ignore));
+    EXPECT_EQ(list.GetItemCount(), 4);
 
     // A library kept loaded by a refused clean-up starts again without doubling its lists.
     FakePluginList again;
-    ASSERT_EQ(StartUpPlugin(session.app, again, session.dir.path(), [](const std::string&) {}), PLUGIN_OK);
+    ASSERT_EQ(StartUpPlugin(session.app, again, session.dir.path, ignore), PLUGIN_OK);
     EXPECT_EQ(session.app.baseNames, (Texts{"Rum", "Gin"}));
 }
 
-TEST(ListFill, RowsThatCannotBeShownAreLeftOutWithOneNotice)
-{
-    Session session;
-    session.MakeStore({Cocktail("Good", 1, 1), Cocktail("Strong7", 1, 1), Cocktail("TasteMinus", 1, 1),
-                       Cocktail("NoBase", 1, 1, "Rum"), Cocktail("Also good", 4, 4)});
-    {
-        SQLite::Database edit(session.dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE);
-        edit.exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME = 'Strong7';"
-                  "UPDATE TBL_COCKTAIL SET FLD_TASTE = -1 WHERE FLD_NAME = 'TasteMinus';"
-                  "DELETE FROM TBL_BASE WHERE FLD_NAME = 'Rum'");
-    }
-    ASSERT_EQ(session.StartUp(), PLUGIN_OK);
-    EXPECT_EQ(session.list.Texts(0), (Texts{"Also good", "Good"}));
-    EXPECT_EQ(session.notices, Texts{Sjis("エラーのため、取得できないレコードが存在します。")});
-}
-
-TEST(ListFill, AConditionWithBoundValuesSelectsCocktailsAndKeepsExistingRows)
-{
-    Session session;
-    ASSERT_TRUE(CreateCocktailDatabase(session.dir.File("Barvella.mdb"), session.app.database));
-    for (auto [record, ingredient] : std::vector<std::pair<CocktailRecord, std::string>>{
-             {Cocktail("Old Pal", 1, 1), "Rye"}, {Cocktail("Negroni", 1, 2), "Campari"},
-             {Cocktail("Boulevardier", 1, 1), "Campari"}, {Cocktail("Bijou", 2, 1), "Campari"}}) {
-        ASSERT_TRUE(InsertCocktail(session.app, record, {{ingredient, "30ml"}, {"Vermouth's", "30ml"}}));
-    }
-    FakePluginList& list = session.list;
-    list.SetSortAscending(true);
-    for (int column = 0; column < 5; ++column) list.InsertColumn(column, "", ListColumnAlign::Left, 10);
-    list.InsertItem(0, "Already there");
-    const PluginNotifier notify = [&](const std::string& text) { session.notices.push_back(text); };
-
-    const CocktailQuery query{
-        "A.FLD_STRONG = ? AND A.FLD_INDEX IN (SELECT FLD_COCKTAIL FROM TBL_MATERIAL WHERE FLD_NAME = ? COLLATE FVXNAME)",
-        {1, std::string("campari")}};
-    ASSERT_TRUE(FillCocktailList(*session.app.database, list, query, notify));
-    EXPECT_EQ(list.Texts(0), (Texts{"Already there", "Boulevardier", "Negroni"}));
-
-    EXPECT_FALSE(FillCocktailList(*session.app.database, list, {"A.NO_SUCH_FIELD = 1", {}}, notify));
-    EXPECT_EQ(list.GetItemCount(), 3);
-    EXPECT_TRUE(session.notices.empty());
-}
-
-TEST(StartUp, FailsOnAStoreItCannotUseAndLeavesTheFileAsItWas)
+TEST(StartUp, FailsOnAStoreOrCommentItCannotUseAndLeavesTheFilesAsTheyWere)
 {
     std::string damaged;
     {
@@ -142,7 +159,7 @@ TEST(StartUp, FailsOnAStoreItCannotUseAndLeavesTheFileAsItWas)
     }
     for (const std::string& bytes : {std::string("just text, no database\n"), std::string(8192, '\0'), damaged}) {
         Session session;
-        coretest::WriteFile(session.dir.File("Barvella.mdb"), bytes);
+        WriteFile(session.dir.File("Barvella.mdb"), bytes);
         EXPECT_EQ(session.StartUp(), PLUGIN_FAILED);
         EXPECT_EQ(ReadFile(session.dir.File("Barvella.mdb")), bytes);
         EXPECT_EQ(session.list.GetColumnCount(), 0);
@@ -152,36 +169,6 @@ TEST(StartUp, FailsOnAStoreItCannotUseAndLeavesTheFileAsItWas)
     std::filesystem::create_directory(unreadableComment.dir.File("BarvellaTC.fvxcmt"));
     EXPECT_EQ(unreadableComment.StartUp(), PLUGIN_FAILED);
     EXPECT_FALSE(std::filesystem::exists(unreadableComment.dir.File("Barvella.mdb")));
-}
-
-TEST(CleanUp, SavesTheSettingsAndClosesTheStoreOrKeepsItOpenWhenSavingFails)
-{
-    Session session;
-    ASSERT_EQ(session.StartUp(), PLUGIN_OK);
-    session.app.settings.title.windowTitle = Sjis("私のバー");
-    session.app.settings.topComment = "<p>hi</p>";
-    ASSERT_EQ(CleanUpPlugin(session.app), PLUGIN_OK);
-    EXPECT_FALSE(session.app.database);
-    EXPECT_NE(ReadFile(session.dir.File("Barvella.ini")).find("WINDOWTITLE=" + Sjis("私のバー") + "\r\n"), std::string::npos);
-    EXPECT_EQ(ReadFile(session.dir.File("BarvellaTC.fvxcmt")), "<p>hi</p>");
-
-    TempDirectory dir;
-    {
-        CBarvellaApp app;
-        FakePluginList list;
-        ASSERT_EQ(StartUpPlugin(app, list, dir.path(), [](const std::string&) {}), PLUGIN_OK);
-        std::filesystem::create_directory(dir.File("Barvella.ini"));
-        EXPECT_EQ(CleanUpPlugin(app), PLUGIN_FAILED);
-        ASSERT_TRUE(app.database);
-        CocktailRecord record = Cocktail("After", 1, 1);
-        EXPECT_TRUE(InsertCocktail(app, record, {{"ice", "1"}}));
-    }
-    // The application object closed the store cleanly: no journal, the cocktail is there.
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Barvella.mdb-journal")));
-    std::unique_ptr<SQLite::Database> database;
-    ASSERT_EQ(OpenCocktailDatabase(dir.File("Barvella.mdb"), database), 0);
-    int index = 0;
-    EXPECT_TRUE(FindCocktailIndex(*database, "after", index));
 }
 
 }  // namespace
