@@ -1,5 +1,5 @@
-// The command-line tool and the plug-in's Generate command write the same site; the tool
-// leaves the workspace alone and says what failed; every link of the site resolves.
+// The plug-in's Generate command with its question and progress window, and the command-line
+// tool that writes the same site, leaves the workspace alone and says what failed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +9,9 @@
 
 #include <wx/evtloop.h>
 #include <wx/frame.h>
+#include <wx/gauge.h>
 #include <wx/msgdlg.h>
+#include <wx/stattext.h>
 #include <wx/testing.h>
 
 #include "barvella_session.h"
@@ -19,6 +21,63 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+class ExpectOverwriteQuestion : public wxExpectModalBase<wxMessageDialog, ExpectOverwriteQuestion> {
+public:
+    explicit ExpectOverwriteQuestion(int answer) : m_answer(answer) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetMessage(), U("ファイルは上書きされます。続行しますか？"));
+        EXPECT_EQ(dialog->GetCaption(), "Barvella");
+        const long style = dialog->GetMessageDialogStyle();
+        EXPECT_TRUE((style & wxICON_QUESTION) && (style & wxOK) && (style & wxCANCEL));
+        return m_answer;
+    }
+    wxString GetDefaultDescription() const override { return "the overwrite question"; }
+
+private:
+    int m_answer;
+};
+
+// Checks the progress window each time it paints during a run and keeps what it showed.
+class ProgressWatcher : public wxEventFilter {
+public:
+    explicit ProgressWatcher(wxWindow* main) : m_main(main) { wxEvtHandler::AddFilter(this); }
+    ~ProgressWatcher() override { wxEvtHandler::RemoveFilter(this); }
+
+    int FilterEvent(wxEvent& event) override {
+        auto* window = wxDynamicCast(event.GetEventObject(), wxWindow);
+        if (event.GetEventType() != wxEVT_PAINT || !window) return Event_Skip;
+        wxWindow* top = wxGetTopLevelParent(window);
+        if (!top || top == m_main || top->GetLabel() != U("HTML生成")) return Event_Skip;
+        EXPECT_FALSE(m_main->IsEnabled());
+        EXPECT_FALSE(top->GetWindowStyleFlag() & (wxCLOSE_BOX | wxSYSTEM_MENU));
+        for (wxWindow* child : top->GetChildren()) {
+            if (auto* gauge = wxDynamicCast(child, wxGauge)) {
+                EXPECT_EQ(gauge->GetRange(), 90);
+                positions.push_back(gauge->GetValue());
+            } else if (auto* text = wxDynamicCast(child, wxStaticText); text && text->GetId() != wxID_STATIC) {
+                status = text->GetLabel();
+            }
+        }
+        return Event_Skip;
+    }
+
+    std::vector<int> positions;
+    wxString status;
+
+private:
+    wxWindow* m_main;
+};
+
+bool ProgressWindowOpen() {
+    for (wxWindow* window : wxTopLevelWindows)
+        if (window->GetLabel() == U("HTML生成") && !window->IsBeingDeleted()) return true;
+    return false;
+}
 
 std::map<std::string, std::string> Tree(const fs::path& directory) {
     std::map<std::string, std::string> files;
@@ -36,8 +95,11 @@ struct Command {
 class SiteEndToEnd : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(BarvellaSession::Get().Loaded());
+        ASSERT_TRUE(BarvellaSession::Get().Loaded()) << "Barvella.so in " << BarvellaSession::ProgramDirectory();
         fs::create_directories(work);
+        frame = new wxFrame(nullptr, wxID_ANY, "Folivex");
+        wxTheApp->SetTopWindow(frame);
+        frame->Show();
     }
 
     // A few cocktails with Japanese names, quotes and ampersands, and every kind of setting.
@@ -73,6 +135,17 @@ protected:
         ASSERT_TRUE(SaveSettings(work.string(), settings));
     }
 
+    // The host calls from inside its event loop; the progress window paints through it.
+    int Plugin(const fs::path& out, int answer) {
+        EXPECT_EQ(BarvellaSession::Get().StartUp(work.string()), PLUGIN_OK);
+        wxGUIEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        int result = 0;
+        wxTEST_DIALOG(result = BarvellaSession::Get().CreateHTML(out.string(), "index.html"),
+                      ExpectOverwriteQuestion(answer));
+        EXPECT_EQ(BarvellaSession::Get().CleanUp(), PLUGIN_OK);
+        return result;
+    }
     Command Tool(const std::string& arguments) {
         const fs::path out = root.Path() / "tool.out";
         const fs::path err = root.Path() / "tool.err";
@@ -88,26 +161,40 @@ protected:
     TempDirectory root;
     fs::path work = root.Path() / "work";
     std::unique_ptr<CocktailStore> store;
+    wxFrame* frame = nullptr;
 };
 
 }  // namespace
 
-TEST_F(SiteEndToEnd, ToolWritesTheSameSiteAsThePluginAndLeavesTheWorkspaceAlone) {
+TEST_F(SiteEndToEnd, CancelOrFailureShowsNoProgressAndLeavesTheHostEnabled) {
+    BuildWorkspace();
+    const fs::path out = root.Path() / "out";
+    fs::create_directories(out);
+    ProgressWatcher watcher(frame);
+    EXPECT_EQ(Plugin(out, wxID_CANCEL), PLUGIN_CANCELLED);
+    EXPECT_TRUE(fs::is_empty(out));
+    EXPECT_TRUE(watcher.positions.empty());
+    EXPECT_FALSE(ProgressWindowOpen());
+    EXPECT_TRUE(frame->IsEnabled());
+
+    EXPECT_EQ(Plugin(root.Path() / "missing" / "dir", wxID_OK), PLUGIN_FAILED);
+    EXPECT_TRUE(frame->IsEnabled());
+    EXPECT_FALSE(ProgressWindowOpen());
+}
+
+TEST_F(SiteEndToEnd, PluginPaintsProgressAndToolWritesTheSameSiteLeavingTheWorkspaceAlone) {
     BuildWorkspace();
     const fs::path fromPlugin = root.Path() / "plugin-site";
     fs::create_directories(fromPlugin);
-    {
-        wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "Folivex");
-        wxTheApp->SetTopWindow(frame);
-        ASSERT_EQ(BarvellaSession::Get().StartUp(work.string()), PLUGIN_OK);
-        wxGUIEventLoop loop;
-        wxEventLoopActivator active(&loop);
-        int result = 0;
-        wxTEST_DIALOG(result = BarvellaSession::Get().CreateHTML(fromPlugin.string(), "index.html"),
-                      wxExpectModal<wxMessageDialog>(wxID_OK));
-        EXPECT_EQ(BarvellaSession::Get().CleanUp(), PLUGIN_OK);
-        ASSERT_EQ(result, PLUGIN_OK);
-    }
+    ProgressWatcher watcher(frame);
+    ASSERT_EQ(Plugin(fromPlugin, wxID_OK), PLUGIN_OK);
+    EXPECT_TRUE(frame->IsEnabled());
+    EXPECT_FALSE(ProgressWindowOpen());
+    ASSERT_FALSE(watcher.positions.empty()) << "the progress window was never painted";
+    EXPECT_EQ(watcher.status, U("HTML生成を完了しました。"));
+    EXPECT_EQ(watcher.positions.back(), 90);
+    // It repainted while the run advanced, not only at the end.
+    EXPECT_TRUE(std::any_of(watcher.positions.begin(), watcher.positions.end(), [](int p) { return p > 0 && p < 90; }));
 
     const auto before = Tree(work);
     const fs::path fromTool = root.Path() / "new" / "tool-site";

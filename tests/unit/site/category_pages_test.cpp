@@ -153,18 +153,3 @@ TEST_F(CategoryPages, MenusWriteEveryListPageAndLine) {
     EXPECT_EQ(s.createdFiles[0], out.Str() + "/fvxbasemenu.html");
     EXPECT_EQ(s.createdFiles[3], out.Str() + "/fvxbase2.html");
 }
-
-TEST_F(CategoryPages, UnreadableCocktailCutsTheListAndTheMenu) {
-    store.AddCocktail({.name = "Orphan", .initial = 12, .strong = 3, .master = 99});  // no such author
-    SiteContext& s = Context();
-    EXPECT_FALSE(WriteAlphabetMenu(s));
-    // The page of M holds the Martini row and stops at the orphan; the menu ends at L.
-    EXPECT_EQ(File("fvxalphabet12.html"),
-              std::string(kHead) + Sjis("頭文字 ＜Ｍ＞ 一覧<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n"
-                                        "<TR ALIGN=\"center\">\r\n" + kAllColumns + MartiniRow()));
-    const std::string menu = File("fvxalphabetmenu.html");
-    EXPECT_NE(menu.find("fvxalphabet11.html"), std::string::npos);
-    EXPECT_EQ(menu.find("fvxalphabet12.html"), std::string::npos);
-    EXPECT_EQ(menu.find("</UL>"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(out.Path() / "fvxalphabet13.html"));
-}
