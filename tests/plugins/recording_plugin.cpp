@@ -1,10 +1,7 @@
 // A complete test plug-in: every entry point records its call and answers what the test
 // chose (see recording_plugin_control.h).
-#include <cstdlib>
-#include <string_view>
-
 #include "cp932.h"
-#include "recording_support.h"
+#include "recording_plugin_control.h"
 
 using namespace recording_plugin;
 
@@ -36,18 +33,16 @@ void FillList(IPluginList* list) {
 
 FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
     const int result = RecordStartUp(list, startupDirectory);
-    const char* fill = std::getenv(kFillVariable);
-    if (fill != nullptr && std::string_view(fill) == "1" && list != nullptr) {
+    if (std::getenv(kFillVariable) != nullptr && list != nullptr) {
         FillList(list);
     }
     return result;
 }
 
-FOLIVEX_PLUGIN_EXPORT int CleanUp() { return RecordPlainCall("CleanUp"); }
+FOLIVEX_PLUGIN_EXPORT int CleanUp() { return RecordCall("CleanUp"); }
 
 FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList* list, const char* outDirectory, const char* indexFileName) {
-    AppendLog("CreateHTML\t" + DescribeList(list) + "\t" + outDirectory + "\t" + indexFileName);
-    return ChosenResult("CreateHTML");
+    return RecordCall("CreateHTML", "\t" + DescribeList(list) + "\t" + outDirectory + "\t" + indexFileName);
 }
 
 FOLIVEX_PLUGIN_EXPORT int AddItem(IPluginList* list) { return RecordListCall("AddItem", list); }
@@ -57,6 +52,6 @@ FOLIVEX_PLUGIN_EXPORT int CopyItem(IPluginList* list) { return RecordListCall("C
 FOLIVEX_PLUGIN_EXPORT int ViewItem(IPluginList* list) { return RecordListCall("ViewItem", list); }
 FOLIVEX_PLUGIN_EXPORT int SearchItem(IPluginList* list) { return RecordListCall("SearchItem", list); }
 FOLIVEX_PLUGIN_EXPORT int ClearList(IPluginList* list) { return RecordListCall("ClearList", list); }
-FOLIVEX_PLUGIN_EXPORT int Option() { return RecordPlainCall("Option"); }
-FOLIVEX_PLUGIN_EXPORT int About() { return RecordPlainCall("About"); }
-FOLIVEX_PLUGIN_EXPORT int Help() { return RecordPlainCall("Help"); }
+FOLIVEX_PLUGIN_EXPORT int Option() { return RecordCall("Option"); }
+FOLIVEX_PLUGIN_EXPORT int About() { return RecordCall("About"); }
+FOLIVEX_PLUGIN_EXPORT int Help() { return RecordCall("Help"); }

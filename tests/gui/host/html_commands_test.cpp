@@ -1,19 +1,19 @@
-#include "cp932.h"
-#include "frame_test_support.h"
-#include "html_commands.h"
+#include <filesystem>
+#include <fstream>
 
-using namespace frame_test;
+#include "cp932.h"
+#include "host_test_support.h"
+#include "html_commands.h"
 
 namespace {
 
 TEST_F(HostFrameTest, BrowseNeedsBothSettingsAndJoinsThemPlainly) {
-    doc->UnloadPlugin();
     wxTEST_DIALOG(BrowseHtml(doc.get()), ExpectHostMessage("HTML出力ディレクトリが設定されていません。"));
-    doc->HTMLOutDirectory = cp932::Literal("/srv/カクテル/");
+    doc->HTMLOutDirectory = cp932::Literal("/srv/カクテル");
     wxTEST_DIALOG(BrowseHtml(doc.get()), ExpectHostMessage("インデックスファイル名称が設定されていません。"));
     doc->HTMLIndexFileName = "index.html";
     BrowseHtml(doc.get());
-    EXPECT_EQ(shell.opened, std::vector<wxString>{U("/srv/カクテル//index.html")});
+    EXPECT_EQ(shell.opened, std::vector<wxString>{U("/srv/カクテル/index.html")});
     shell.succeed = false;
     wxTEST_DIALOG(BrowseHtml(doc.get()), ExpectHostMessage("HTMLブラウザの起動に失敗しました。"));
 }

@@ -1,8 +1,6 @@
 // Loading, binding, guarding and unloading plug-ins, with the test plug-ins.
 #include "host_test_support.h"
 
-#include "recording_plugin_control.h"
-
 using namespace recording_plugin;
 
 namespace {
@@ -19,29 +17,38 @@ protected:
         HostTest::SetUp();
         CreateWindows();
     }
-    void LoadRecording() {
-        doc->PluginName = kRecordingPlugin;
-        ASSERT_EQ(doc->LoadPlugin(), 1);
-        ClearLog();
-    }
-    bool StartsWith(const std::string& call, const char* entry) const { return call.rfind(entry, 0) == 0; }
 };
 
-TEST_F(LoaderTest, BareNameComesFromTheProgramDirectoryThenFromTheSystemSearch) {
+TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresLeaveNothing) {
     doc->PluginName = kRecordingPlugin;
     EXPECT_EQ(doc->LoadPlugin(), 1);
-    EXPECT_TRUE(IsMapped(InProgramDirectory(kRecordingPlugin)));
+    EXPECT_TRUE(IsMapped(kRecordingPlugin));
     EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t/start/directory\t0\t0"});
 
     // Not in the program directory: the system finds it (and it is no plug-in).
     doc->PluginName = "libm.so.6";
     wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage(kIncomplete));
     EXPECT_TRUE(doc->IsPluginLoaded());
-    EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
+    EXPECT_FALSE(IsMapped(kRecordingPlugin));
+
+    for (const std::string& name : {std::string("NotAPlugin.so"), std::string("NoSuchPlugin.so"),
+                                    InProgramDirectory("missing/RecordingPlugin.so")}) {
+        doc->PluginName = name;
+        wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage("プラグインのロードに失敗しました。"));
+        EXPECT_FALSE(doc->IsPluginLoaded()) << name;
+        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, view), ExpectHostMessage("プラグインが読みこまれていません。"));
+    }
+
+    // An empty name keeps whatever is loaded.
+    LoadRecording();
+    doc->PluginName.clear();
+    wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage("プラグイン名称が未設定です。"));
+    EXPECT_TRUE(doc->IsPluginLoaded());
+    EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(LoaderTest, PartialAndEmptyPluginsWarnOnceAndReportEachMissingEntry) {
-    doc->PluginName = kPartialPlugin;
+    doc->PluginName = "PartialPlugin.so";
     wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage(kIncomplete));
     EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t/start/directory\t0\t0"});
     EXPECT_TRUE(doc->RunPluginCommand(AddItem, view));
@@ -49,28 +56,13 @@ TEST_F(LoaderTest, PartialAndEmptyPluginsWarnOnceAndReportEachMissingEntry) {
         wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, view)), ExpectHostMessage(kNotImplemented));
     }
 
-    doc->PluginName = kEmptyPlugin;
+    doc->PluginName = "EmptyPlugin.so";
     wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage(kIncomplete));
     wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(AddItem, view)), ExpectHostMessage(kNotImplemented));
     // Without CleanUp the library is simply freed.
     doc->UnloadPlugin();
-    EXPECT_FALSE(IsMapped(InProgramDirectory(kEmptyPlugin)));
-    EXPECT_EQ(Calls().size(), 3u);
-}
-
-TEST_F(LoaderTest, NothingLoadableLeavesNothingLoadedAndAnEmptyNameKeepsTheOldPlugin) {
-    for (const std::string& name : {std::string(kNotALibrary), std::string("NoSuchPlugin.so"),
-                                    InProgramDirectory("missing/RecordingPlugin.so")}) {
-        doc->PluginName = name;
-        wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage("プラグインのロードに失敗しました。"));
-        EXPECT_FALSE(doc->IsPluginLoaded()) << name;
-        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, view), ExpectHostMessage("プラグインが読みこまれていません。"));
-    }
-    LoadRecording();
-    doc->PluginName.clear();
-    wxTEST_DIALOG(EXPECT_EQ(doc->LoadPlugin(), 0), ExpectHostMessage("プラグイン名称が未設定です。"));
-    EXPECT_TRUE(doc->IsPluginLoaded());
-    EXPECT_TRUE(Calls().empty());
+    EXPECT_FALSE(IsMapped("EmptyPlugin.so"));
+    EXPECT_EQ(Calls().size(), 2u);
 }
 
 TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
@@ -82,15 +74,13 @@ TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
         SetResult("EditItem", invalid);
         wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, view)), ExpectHostMessage(kInvalidResult));
     }
-    SetResult("EditItem", kThrow);
+    SetResult("EditItem", "throw");
     wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, view)), ExpectHostMessage(kException));
     // An exception out of a command leaves the plug-in loaded and working.
     EXPECT_TRUE(doc->RunPluginCommand(CopyItem, view));
     EXPECT_EQ(Calls().size(), 6u);
-}
 
-TEST_F(LoaderTest, EachCommandHasItsOwnFailureMessageAndArguments) {
-    LoadRecording();
+    ClearLog();
     doc->HTMLOutDirectory = "/out/dir";
     const std::pair<PluginCommand, const char*> failures[] = {
         {CreateHTML, "HTMLの生成に失敗しました。"},     {AddItem, "アイテムの追加に失敗しました。"},
@@ -106,8 +96,8 @@ TEST_F(LoaderTest, EachCommandHasItsOwnFailureMessageAndArguments) {
     }
     const std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 11u);
-    EXPECT_EQ(calls[0], "CreateHTML\t-1\t0\t/out/dir\t");
-    EXPECT_EQ(calls[1], "AddItem\t-1\t0");
+    EXPECT_EQ(calls[0], "CreateHTML\t-1\t4\t/out/dir\t");
+    EXPECT_EQ(calls[1], "AddItem\t-1\t4");
     EXPECT_EQ(calls[8], "Option");
 }
 
@@ -121,29 +111,24 @@ TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
     EXPECT_TRUE(doc->IsPluginLoaded());
 
     ClearLog();
-    SetResult("StartUp", kThrow);
+    SetResult("StartUp", "throw");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kException));
     EXPECT_FALSE(doc->IsPluginLoaded());
-    EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
-    const std::vector<std::string> calls = Calls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_TRUE(StartsWith(calls[1], "StartUp"));
-    EXPECT_EQ(calls[2], "CleanUp");
+    EXPECT_FALSE(IsMapped(kRecordingPlugin));
+    EXPECT_EQ(CallNames(), (std::vector<std::string>{"CleanUp", "StartUp", "CleanUp"}));
 }
 
 TEST_F(LoaderTest, RefusingCleanUpAtReloadKeepsTheOldLibraryBesideTheNewOne) {
     LoadRecording();
     SetResult("CleanUp", "-1");
-    doc->PluginName = kPartialPlugin;
+    doc->PluginName = "PartialPlugin.so";
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの終了処理に失敗しました。"),
                   ExpectHostMessage(kIncomplete));
-    EXPECT_TRUE(IsMapped(InProgramDirectory(kRecordingPlugin)));
-    EXPECT_TRUE(IsMapped(InProgramDirectory(kPartialPlugin)));
+    EXPECT_TRUE(IsMapped(kRecordingPlugin));
+    EXPECT_TRUE(IsMapped("PartialPlugin.so"));
     // The table now belongs to the new library alone.
     EXPECT_FALSE(doc->HasEntry(EditItem));
-    const std::vector<std::string> calls = Calls();
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_TRUE(StartsWith(calls[1], "StartUp"));
+    EXPECT_EQ(CallNames(), (std::vector<std::string>{"CleanUp", "StartUp"}));
 }
 
 TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
@@ -153,9 +138,9 @@ TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
     SetResult("CleanUp", "3");
     wxTEST_DIALOG(doc->UnloadPlugin(), ExpectHostMessage(kInvalidResult));
     EXPECT_TRUE(doc->IsPluginLoaded());
-    SetResult("CleanUp", kThrow);
+    SetResult("CleanUp", "throw");
     wxTEST_DIALOG(doc->UnloadPlugin(), ExpectHostMessage(kException));
-    EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
+    EXPECT_FALSE(IsMapped(kRecordingPlugin));
 
     // At exit the windows go first; the document's CleanUp then frees the library.
     SetResult("CleanUp", "0");
@@ -163,7 +148,7 @@ TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
     DestroyWindows();
     doc.reset();
     EXPECT_EQ(Calls(), std::vector<std::string>{"CleanUp"});
-    EXPECT_FALSE(IsMapped(InProgramDirectory(kRecordingPlugin)));
+    EXPECT_FALSE(IsMapped(kRecordingPlugin));
 }
 
 }  // namespace

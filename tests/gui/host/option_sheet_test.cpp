@@ -1,12 +1,12 @@
+#include <filesystem>
 #include <functional>
 
+#include <wx/app.h>
 #include <wx/bookctrl.h>
 #include <wx/textctrl.h>
 
-#include "frame_test_support.h"
+#include "host_test_support.h"
 #include "option_sheet.h"
-
-using namespace frame_test;
 
 namespace {
 
@@ -48,6 +48,8 @@ TEST_F(HostFrameTest, OkWithoutChangesKeepsPluginAndStoredBytes) {
 }
 
 TEST_F(HostFrameTest, LetterCaseChangeResetsListAndReloads) {
+    // A second name for the library, so the changed name has something to load.
+    std::filesystem::copy_file(InProgramDirectory("RecordingPlugin.so"), InProgramDirectory("recordingPlugin.so"));
     wxTEST_DIALOG(Command(32783), ExpectOptionSheet([](COptionPropertySheet& sheet) {
                       sheet.GetBookCtrl()->SetSelection(1);
                       sheet.GetPluginPage()->m_editPluginName->SetValue("recordingPlugin.so");

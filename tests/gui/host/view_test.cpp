@@ -2,9 +2,8 @@
 // status text and the item commands.
 #include <wx/menu.h>
 
+#include "cp932.h"
 #include "host_test_support.h"
-#include "main_frame.h"
-#include "recording_plugin_control.h"
 
 using namespace recording_plugin;
 
@@ -13,7 +12,7 @@ namespace {
 // Answers the context menu by choosing the item labelled `choice`, as the popup would.
 class MenuChoosingView : public CFolivexView {
 public:
-    MenuChoosingView(wxWindow* parent, CFolivexDoc* doc) : CFolivexView(parent, doc) {}
+    using CFolivexView::CFolivexView;
 
     wxString choice;
     std::vector<std::pair<int, wxString>> shownItems;
@@ -21,14 +20,10 @@ public:
 protected:
     void TrackContextMenu(wxMenu& menu, const wxPoint&) override {
         shownItems.clear();
-        int chosen = wxID_NONE;
         for (const wxMenuItem* item : menu.GetMenuItems()) {
             shownItems.emplace_back(item->IsSeparator() ? 0 : item->GetId(), item->GetItemLabelText());
-            if (!item->IsSeparator() && item->GetItemLabelText() == choice) {
-                chosen = item->GetId();
-            }
         }
-        if (chosen != wxID_NONE) {
+        if (const int chosen = menu.FindItem(choice); chosen != wxNOT_FOUND) {
             wxCommandEvent command(wxEVT_MENU, chosen);
             command.SetEventObject(&menu);
             ProcessWindowEvent(command);
@@ -40,52 +35,33 @@ class ViewTest : public HostTest {
 protected:
     void SetUp() override {
         HostTest::SetUp();
-        CreateFrame();
-        menuView = new MenuChoosingView(frame, doc.get());
-        CreateWindows(menuView);
+        menuView = CreateWindows<MenuChoosingView>();
     }
-    void LoadRecording() {
-        doc->PluginName = kRecordingPlugin;
-        ASSERT_EQ(doc->LoadPlugin(), 1);
-        FillRows({"one", "two", "three"});
-        ClearLog();
+    void Send(wxEvent& event) {
+        event.SetEventObject(view->GetRowsWindow());
+        view->GetRowsWindow()->GetEventHandler()->ProcessEvent(event);
     }
     void Key(wxEventType type, int code) {
         wxKeyEvent event(type);
         event.m_keyCode = code;
-        event.SetEventObject(view->GetRowsWindow());
-        view->GetRowsWindow()->GetEventHandler()->ProcessEvent(event);
+        Send(event);
     }
-    void Mouse(wxEventType type, const wxPoint& at) {
-        wxMouseEvent event(type);
-        event.SetPosition(at);
-        event.m_leftDown = type == wxEVT_LEFT_DOWN;
-        event.m_rightDown = type == wxEVT_RIGHT_DOWN;
-        event.SetEventObject(view->GetRowsWindow());
-        view->GetRowsWindow()->GetEventHandler()->ProcessEvent(event);
-    }
-    // Item rectangles are in the control's coordinates, mouse events in the rows window's.
-    wxPoint InRowsWindow(const wxPoint& point) const {
-        return view->GetRowsWindow()->ScreenToClient(view->ClientToScreen(point));
-    }
-    wxPoint OnRow(int row) const {
+    // A click on `row`, or 40 pixels below it when `below`.
+    void Mouse(wxEventType type, int row, bool below = false) {
         wxRect rect;
         view->GetItemRect(row, rect);
-        return InRowsWindow(wxPoint(rect.x + 5, rect.y + rect.height / 2));
-    }
-    wxPoint BelowTheRows() const {
-        wxRect rect;
-        view->GetItemRect(view->GetItemCount() - 1, rect);
-        return InRowsWindow(wxPoint(rect.x + 5, rect.GetBottom() + 40));
+        const wxPoint inList(rect.x + 5, below ? rect.GetBottom() + 40 : rect.y + rect.height / 2);
+        wxMouseEvent event(type);
+        // Item rectangles are in the control's coordinates, mouse events in the rows window's.
+        event.SetPosition(view->GetRowsWindow()->ScreenToClient(view->ClientToScreen(inList)));
+        event.m_leftDown = type == wxEVT_LEFT_DOWN;
+        event.m_rightDown = type == wxEVT_RIGHT_DOWN;
+        Send(event);
     }
     void Select(int row) { view->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED); }
     void Command(int id) {
         wxCommandEvent command(wxEVT_MENU, id);
         view->ProcessWindowEvent(command);
-    }
-    std::string FirstCall() const {
-        const std::vector<std::string> calls = Calls();
-        return calls.empty() ? std::string() : calls.front();
     }
 
     MenuChoosingView* menuView = nullptr;
@@ -109,10 +85,10 @@ TEST_F(ViewTest, SortedRowsFoldOnlySingleByteLetters) {
 TEST_F(ViewTest, ListRefusesOutOfRangeRequestsInsteadOfAsserting) {
     IPluginList& list = *view;
     EXPECT_EQ(list.InsertItem(0, "no columns yet"), -1);
-    list.InsertColumn(0, Sjis("名前"), ListColumnAlign::Left, 100);
-    EXPECT_EQ(list.InsertItem(99, Sjis("二番目")), 0);
+    list.InsertColumn(0, "name", ListColumnAlign::Left, 100);
+    EXPECT_EQ(list.InsertItem(99, cp932::Literal("二番目")), 0);
     EXPECT_EQ(list.InsertItem(-1, "negative"), -1);
-    EXPECT_EQ(list.GetItemText(0, 0), Sjis("二番目"));
+    EXPECT_EQ(list.GetItemText(0, 0), cp932::Literal("二番目"));
     EXPECT_FALSE(list.SetItemText(1, 0, "x"));
     EXPECT_FALSE(list.SetItemText(0, 1, "x"));
     EXPECT_EQ(list.GetItemText(5, 0), "");
@@ -122,7 +98,7 @@ TEST_F(ViewTest, ListRefusesOutOfRangeRequestsInsteadOfAsserting) {
     EXPECT_EQ(list.InsertColumn(-1, "negative", ListColumnAlign::Right, 50), 2);
 }
 
-TEST_F(ViewTest, CtrlEnterEditsOnceThenEnterViews) {
+TEST_F(ViewTest, KeysEditOnceAfterCtrlThenViewPassInsertOnAndConsumeDelete) {
     LoadRecording();
     Key(wxEVT_KEY_DOWN, WXK_CONTROL);
     Key(wxEVT_KEY_DOWN, WXK_RETURN);
@@ -130,117 +106,94 @@ TEST_F(ViewTest, CtrlEnterEditsOnceThenEnterViews) {
     Key(wxEVT_KEY_DOWN, WXK_CONTROL);
     Key(wxEVT_KEY_UP, WXK_CONTROL);
     Key(wxEVT_KEY_DOWN, WXK_RETURN);
-    const std::vector<std::string> calls = Calls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].rfind("EditItem", 0), 0u);
-    EXPECT_EQ(calls[1].rfind("ViewItem", 0), 0u);
-    EXPECT_EQ(calls[2].rfind("ViewItem", 0), 0u);
-}
-
-TEST_F(ViewTest, InsertReachesTheListButDeleteIsConsumed) {
-    LoadRecording();
     std::vector<int> reached;
     view->Bind(wxEVT_LIST_KEY_DOWN, [&](wxListEvent& event) { reached.push_back(event.GetKeyCode()); });
     Key(wxEVT_KEY_DOWN, WXK_INSERT);
     Key(wxEVT_KEY_DOWN, WXK_DELETE);
-    Key(wxEVT_KEY_DOWN, WXK_RETURN);
     EXPECT_EQ(reached, std::vector<int>{WXK_INSERT});
-    const std::vector<std::string> calls = Calls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0], "AddItem\t-1\t3");
-    EXPECT_EQ(calls[1], "DeleteItem\t-1\t3");
-    EXPECT_EQ(calls[2], "ViewItem\t-1\t3");
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"EditItem\t-1\t4", "ViewItem\t-1\t4", "ViewItem\t-1\t4",
+                                                 "AddItem\t-1\t4", "DeleteItem\t-1\t4"}));
 }
 
-TEST_F(ViewTest, StatusFollowsSelectionAndClicksOnEmptySpace) {
+TEST_F(ViewTest, StatusFollowsSelectionClicksOnEmptySpaceAndAdds) {
     LoadRecording();
     Select(2);
-    EXPECT_EQ(StatusText().utf8_string(), "3: three");
-    Mouse(wxEVT_LEFT_DOWN, BelowTheRows());
-    EXPECT_EQ(StatusText().utf8_string(), "ﾚﾃﾞｨ");
+    EXPECT_EQ(StatusText(), "3: モスコー・ミュール");
+    Mouse(wxEVT_LEFT_DOWN, 3, true);
+    EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ");
     Select(0);
-    EXPECT_EQ(StatusText().utf8_string(), "1: one");
+    EXPECT_EQ(StatusText(), "1: ジン・トニック");
     view->SetItemState(0, 0, wxLIST_STATE_SELECTED);
-    EXPECT_EQ(StatusText().utf8_string(), "ﾚﾃﾞｨ");
-}
+    EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ");
 
-TEST_F(ViewTest, SuccessfulAddWithNothingSelectedShowsReady) {
-    LoadRecording();
     frame->SetStatusText("something else");
     Command(HostCommand::AddItem);
-    EXPECT_EQ(StatusText().utf8_string(), "ﾚﾃﾞｨ");
+    EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ");
     // No follow-up after a failure.
     frame->SetStatusText("something else");
     SetResult("AddItem", "-1");
     wxTEST_DIALOG(Command(HostCommand::AddItem), ExpectHostMessage("アイテムの追加に失敗しました。"));
-    EXPECT_EQ(StatusText().utf8_string(), "something else");
+    EXPECT_EQ(StatusText(), "something else");
 }
 
-TEST_F(ViewTest, DoubleClickViewsOnlyOnARow) {
+TEST_F(ViewTest, MouseViewsOnARowAndTheContextMenuSelectsOnlyARowItHits) {
     LoadRecording();
-    Mouse(wxEVT_LEFT_DCLICK, BelowTheRows());
+    Mouse(wxEVT_LEFT_DCLICK, 3, true);
     EXPECT_TRUE(Calls().empty());
-    Mouse(wxEVT_LEFT_DCLICK, OnRow(0));
-    EXPECT_EQ(Calls(), std::vector<std::string>{"ViewItem\t-1\t3"});
-}
+    Mouse(wxEVT_LEFT_DCLICK, 0);
+    EXPECT_EQ(Calls(), std::vector<std::string>{"ViewItem\t-1\t4"});
 
-TEST_F(ViewTest, ContextMenuActsOnTheSelectedRowOrSelectsTheClickedOne) {
-    LoadRecording();
+    ClearLog();
     Select(1);
-    menuView->choice = wxString::FromUTF8("削除");
-    Mouse(wxEVT_RIGHT_DOWN, BelowTheRows());
-    EXPECT_EQ(FirstCall(), "DeleteItem\t1\t3");
+    menuView->choice = U("削除");
+    Mouse(wxEVT_RIGHT_DOWN, 3, true);
+    EXPECT_EQ(Calls(), std::vector<std::string>{"DeleteItem\t1\t4"});
     const std::vector<std::pair<int, wxString>> expected = {
-        {HostCommand::AddItem, wxString::FromUTF8("追加")},    {HostCommand::EditItem, wxString::FromUTF8("編集")},
-        {HostCommand::DeleteItem, wxString::FromUTF8("削除")}, {0, ""},
-        {HostCommand::CopyItem, wxString::FromUTF8("ｺﾋﾟｰ")},   {0, ""},
-        {HostCommand::ViewItem, wxString::FromUTF8("詳細表示")},
+        {HostCommand::AddItem, U("追加")},    {HostCommand::EditItem, U("編集")},
+        {HostCommand::DeleteItem, U("削除")}, {0, ""},
+        {HostCommand::CopyItem, U("ｺﾋﾟｰ")},   {0, ""},
+        {HostCommand::ViewItem, U("詳細表示")},
     };
     EXPECT_EQ(menuView->shownItems, expected);
 
     ClearLog();
-    menuView->choice = wxString::FromUTF8("ｺﾋﾟｰ");
-    Mouse(wxEVT_RIGHT_DOWN, OnRow(2));
+    menuView->choice = U("ｺﾋﾟｰ");
+    Mouse(wxEVT_RIGHT_DOWN, 2);
     EXPECT_EQ(view->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED), 2);
-    EXPECT_EQ(FirstCall(), "CopyItem\t2\t3");
-    EXPECT_EQ(StatusText().utf8_string(), "3: three");
+    EXPECT_EQ(Calls(), std::vector<std::string>{"CopyItem\t2\t4"});
+    EXPECT_EQ(StatusText(), "3: モスコー・ミュール");
 }
 
-TEST_F(ViewTest, ClearEmptiesRowsSilentlyWithoutAPluginAndKeepsColumns) {
-    FillRows({"one", "two"});
-    Command(HostCommand::ClearList);
-    EXPECT_EQ(view->GetItemCount(), 0);
-    EXPECT_EQ(view->GetColumnCount(), 5);
-}
-
-TEST_F(ViewTest, ClearKeepsRowsUnlessThePluginClearedSuccessfully) {
+TEST_F(ViewTest, ClearKeepsColumnsAndKeepsRowsUnlessClearedOrThereIsNoPlugin) {
     LoadRecording();
     SetResult("ClearList", "-1");
     wxTEST_DIALOG(Command(HostCommand::ClearList), ExpectHostMessage("リストのクリアに失敗しました。"));
     SetResult("ClearList", "-1001");
     Command(HostCommand::ClearList);
-    SetResult("ClearList", kThrow);
+    SetResult("ClearList", "throw");
     wxTEST_DIALOG(Command(HostCommand::ClearList), ExpectHostMessage("プラグイン関数の実行中に例外が発生しました。"));
-    EXPECT_EQ(view->GetItemCount(), 3);
+    EXPECT_EQ(view->GetItemCount(), 4);
     SetResult("ClearList", "0");
+    Command(HostCommand::ClearList);
+    EXPECT_EQ(view->GetItemCount(), 0);
+
+    static_cast<IPluginList*>(view)->InsertItem(0, "left behind");
+    doc->UnloadPlugin();
     Command(HostCommand::ClearList);
     EXPECT_EQ(view->GetItemCount(), 0);
     EXPECT_EQ(view->GetColumnCount(), 5);
 }
 
-TEST_F(ViewTest, ResetRemovesRowsAndColumnsForTheNextPlugin) {
+TEST_F(ViewTest, ResetRemovesRowsAndColumnsAndOnlyTheLoadHintStartsThePlugin) {
     LoadRecording();
     view->ResetListControl();
     EXPECT_EQ(view->GetItemCount(), 0);
     EXPECT_EQ(view->GetColumnCount(), 0);
-    ::setenv(kFillVariable, "1", 1);
+    view->OnUpdate(0);
+    EXPECT_TRUE(Calls().empty());
     doc->LoadPlugin();
     EXPECT_EQ(view->GetColumnCount(), 5);
     EXPECT_EQ(view->GetItemCount(), 4);
-    // Only the loader's hint starts the plug-in.
-    ClearLog();
-    view->OnUpdate(0);
-    EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(ViewTest, CommandsWithoutADocumentReportAnInternalError) {
@@ -251,3 +204,4 @@ TEST_F(ViewTest, CommandsWithoutADocumentReportAnInternalError) {
 }
 
 }  // namespace
+
