@@ -11,6 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Each test works on test.ini in a directory of its own.
 class ProfileFileTest : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(directory); }
@@ -20,8 +21,7 @@ protected:
     std::string ReadRaw()
     {
         std::string bytes;
-        fileio::ReadWholeFile(path, bytes);
-        return bytes;
+        return fileio::ReadWholeFile(path, bytes) ? bytes : "unreadable";
     }
     std::string Read(std::string_view section, std::string_view key, std::size_t buffer = 256)
     {

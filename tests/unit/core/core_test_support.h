@@ -50,19 +50,18 @@ class FakePluginList : public IPluginList {
 public:
     int InsertColumn(int column, std::string_view heading, ListColumnAlign, int) override
     {
-        return static_cast<int>(columns.insert(columns.begin() + column, std::string(heading)) - columns.begin());
+        columns.insert(columns.begin() + column, std::string(heading));
+        return column;
     }
     bool DeleteColumn(int column) override { return columns.erase(columns.begin() + column), true; }
     int GetColumnCount() const override { return static_cast<int>(columns.size()); }
     int InsertItem(int position, std::string_view text) override
     {
+        auto place = rows.begin() + std::clamp(position, 0, GetItemCount());
+        if (sortAscending) place = std::upper_bound(rows.begin(), rows.end(), text, [](auto t, auto& r) { return t < r[0]; });
         std::vector<std::string> row(columns.size() + 1);
         row[0] = text;
-        auto place = rows.begin() + std::clamp(position, 0, GetItemCount());
-        if (sortAscending) {
-            place = std::upper_bound(rows.begin(), rows.end(), row, [](auto& a, auto& b) { return a[0] < b[0]; });
-        }
-        const auto inserted = rows.insert(place, std::move(row));
+        const auto inserted = rows.insert(place, std::move(row));  // before begin(): the insert may reallocate
         return static_cast<int>(inserted - rows.begin());
     }
     bool SetItemText(int item, int column, std::string_view text) override
