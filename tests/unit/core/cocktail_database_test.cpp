@@ -112,9 +112,6 @@ TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnothe
     ASSERT_TRUE(FindBaseIndex(*database, "GIN", index));
     EXPECT_EQ(index, 7);
     CloseCocktailDatabase(database);
-    ASSERT_EQ(OpenCocktailDatabaseReadOnly(path, database), 0);
-    EXPECT_FALSE(AddBase(*database, "Rum", index)) << "read-only";
-    CloseCocktailDatabase(database);
     EXPECT_EQ(ReadFile(path), before);
 }
 
@@ -221,36 +218,19 @@ TEST_F(CocktailStore, AnEditReplacesTheCocktailAndAFailedEditKeepsItAndTheLists)
     refused("style index over 32767", Cocktail("Daiquiri", "White Rum", "Highball"), {{"rum", "1"}});
 }
 
-TEST_F(CocktailStore, ApostrophesAndAmpersandsWorkInEveryKindOfName)
+TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte)
 {
     const std::string name = "Planter's Punch & Co", base = "Myers's Rum", style = "On the 'Rocks'",
                       master = "O'Neil & Sons", ingredient = "Angostura's \"bitters\" & more";
+    const std::string a = Sjis("ア"), dji = Sjis("ヂ");  // 0x83 0x41 and 0x83 0x61
     ASSERT_TRUE(Store(Cocktail(name, base, style, master), {{ingredient, "2 dash'"}}));
+    ASSERT_TRUE(Store(Cocktail(a + "Gin Fizz", a, "long")));
 
-    int index = 0;
+    int index = -5;
     EXPECT_TRUE(FindCocktailIndex(db(), "PLANTER'S PUNCH & CO", index));
     EXPECT_TRUE(FindBaseIndex(db(), base, index));
     EXPECT_TRUE(FindStyleIndex(db(), style, index));
     EXPECT_TRUE(FindMasterIndex(db(), master, index));
-    CocktailRecord read;
-    ASSERT_TRUE(ReadCocktail(db(), name, read));
-    EXPECT_EQ(read.masterName, master);
-    EXPECT_EQ(read.materials, (MaterialMap{{ingredient, "2 dash'"}}));
-    Names materials;
-    ASSERT_TRUE(LoadMaterialNames(db(), materials));
-    EXPECT_EQ(materials, Names{ingredient});
-
-    ASSERT_TRUE(DeleteCocktail(app, name));
-    EXPECT_EQ(AllRows(), (Rows{0, 0, 0, 0, 0}));
-    EXPECT_TRUE(app.baseNames.empty() && app.styleNames.empty() && app.masterNames.empty());
-}
-
-TEST_F(CocktailStore, NamesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte)
-{
-    const std::string a = Sjis("ア"), dji = Sjis("ヂ");  // 0x83 0x41 and 0x83 0x61
-    ASSERT_TRUE(Store(Cocktail(a + "Gin Fizz", a, "Long")));
-
-    int index = -5;
     EXPECT_TRUE(FindCocktailIndex(db(), a + "gIN fIZZ", index));
     EXPECT_FALSE(FindCocktailIndex(db(), dji + "Gin Fizz", index));
     EXPECT_TRUE(FindBaseIndex(db(), a, index));
@@ -258,10 +238,20 @@ TEST_F(CocktailStore, NamesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte)
     EXPECT_FALSE(FindBaseIndex(db(), dji, index));
     EXPECT_EQ(index, -5) << "a failed look-up leaves its output alone";
     EXPECT_FALSE(FindBaseIndex(db(), "\x83", index)) << "a lone lead byte matches nothing";
+    CocktailRecord read;
+    ASSERT_TRUE(ReadCocktail(db(), name, read));
+    EXPECT_EQ(read.masterName, master);
+    EXPECT_EQ(read.materials, (MaterialMap{{ingredient, "2 dash'"}}));
+    Names materials;
+    ASSERT_TRUE(LoadMaterialNames(db(), materials));
+    EXPECT_EQ(materials, (Names{ingredient, "lime"}));
 
-    ASSERT_TRUE(Store(Cocktail("Other", dji, "long")));
+    ASSERT_TRUE(Store(Cocktail("Other", dji, "Long")));
+    ASSERT_TRUE(DeleteCocktail(app, name));
+    EXPECT_EQ(AllRows(), (Rows{2, 2, 1, 0, 2}));
     EXPECT_EQ(app.baseNames, (Names{a, dji}));
-    EXPECT_EQ(app.styleNames, Names{"Long"});
+    EXPECT_EQ(app.styleNames, Names{"long"});
+    EXPECT_TRUE(app.masterNames.empty());
 }
 
 TEST(CodeTables, CodesOutsideATableAreRefusedAndLeaveTheLabelAlone)
