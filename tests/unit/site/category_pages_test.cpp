@@ -51,17 +51,6 @@ protected:
                                          header + ">\r\n" + columns + rows + "</TABLE>\r\n") +
                kTail;
     }
-    // Rows as the all, author and initial lists write them.
-    std::string GimletRow() const {
-        return Link(gimlet, "Gimlet") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>極強</TD>\t<TD>辛</TD></TR>\r\n";
-    }
-    std::string MartiniRow() const {
-        return Link(martini, "Martini") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>強</TD>\t<TD>極辛</TD></TR>\r\n";
-    }
-    std::string CubaRow() const {
-        return Link(cuba, "Cuba&nbsp;Libre") +
-               "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD NOWRAP>中</TD>\t<TD>甘</TD></TR>\r\n";
-    }
 
     TempDirectory workspace;
     TempDirectory out;
@@ -87,10 +76,16 @@ TEST_F(CategoryPages, EachListKindHasItsHeadingColumnsOrderAndCells) {
     // Author names match as every look-up does, regardless of ASCII case.
     ASSERT_TRUE(WriteMasterPage(s, "m2", "o'brien"));
 
+    const std::string gimletRow =
+        Link(gimlet, "Gimlet") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>極強</TD>\t<TD>辛</TD></TR>\r\n";
+    const std::string martiniRow =
+        Link(martini, "Martini") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>強</TD>\t<TD>極辛</TD></TR>\r\n";
+    const std::string cubaRow = Link(cuba, "Cuba&nbsp;Libre") + "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>"
+                                                                "\t<TD NOWRAP>中</TD>\t<TD>甘</TD></TR>\r\n";
     // Base 1 before base 2; within base 1 strength 0 (Gimlet) before 1 (Martini).
-    EXPECT_EQ(File("fvxall.html"), Page("全カクテル一覧", kAllColumns, GimletRow() + MartiniRow() + CubaRow()));
-    EXPECT_EQ(File("m.html"), Page("O'Brien 作一覧", kAllColumns, CubaRow()));
-    EXPECT_EQ(File("m2.html"), Page("o'brien 作一覧", kAllColumns, CubaRow()));
+    EXPECT_EQ(File("fvxall.html"), Page("全カクテル一覧", kAllColumns, gimletRow + martiniRow + cubaRow));
+    EXPECT_EQ(File("m.html"), Page("O'Brien 作一覧", kAllColumns, cubaRow));
+    EXPECT_EQ(File("m2.html"), Page("o'brien 作一覧", kAllColumns, cubaRow));
     const struct {
         const char* file;
         const char* heading;
@@ -116,7 +111,7 @@ TEST_F(CategoryPages, EachListKindHasItsHeadingColumnsOrderAndCells) {
     // The authorless page takes every cocktail without an author.
     settings.title.titleColor = "navy";
     ASSERT_TRUE(WriteMasterPage(Context(), "none", ""));
-    EXPECT_EQ(File("none.html"), Page("作者不明一覧", kAllColumns, GimletRow() + MartiniRow(), "navy"));
+    EXPECT_EQ(File("none.html"), Page("作者不明一覧", kAllColumns, gimletRow + martiniRow, "navy"));
 }
 
 TEST_F(CategoryPages, MenusWriteEveryListPageAndLine) {

@@ -1,7 +1,6 @@
 #include "site_fixture.h"
 
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -21,18 +20,6 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-TempDirectory::TempDirectory() {
-    std::random_device random;
-    m_path = std::filesystem::temp_directory_path() / ("site-test-" + std::to_string(random()));
-    std::filesystem::create_directories(m_path);
-}
-
-TempDirectory::~TempDirectory() {
-    std::error_code ignored;
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
-    std::filesystem::remove_all(m_path, ignored);
 }
 
 CocktailStore::CocktailStore(const std::filesystem::path& directory) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,13 +22,18 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 
 class TempDirectory {
 public:
-    TempDirectory();
-    ~TempDirectory();
+    TempDirectory() { std::filesystem::create_directories(m_path); }
+    ~TempDirectory() {
+        std::error_code ignored;
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(m_path, ignored);
+    }
     const std::filesystem::path& Path() const { return m_path; }
     std::string Str() const { return m_path.string(); }
 
 private:
-    std::filesystem::path m_path;
+    std::filesystem::path m_path =
+        std::filesystem::temp_directory_path() / ("site-test-" + std::to_string(std::random_device{}()));
 };
 
 struct CocktailRow {
