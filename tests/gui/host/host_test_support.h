@@ -3,15 +3,22 @@
 // for; and one with the real main frame whose desktop seams only record.
 #pragma once
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
+#include <wx/statusbr.h>
 #include <wx/testing.h>
 
 #include "folivex_doc.h"
@@ -20,25 +27,56 @@
 #include "recording_plugin_control.h"
 #include "shell_seams.h"
 
+inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
 // A host message box: exactly `utf8Text`, caption "Folivex", the error icon, `buttons`, no parent.
 class ExpectHostMessage : public wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
 public:
-    explicit ExpectHostMessage(const char* utf8Text, long buttons = wxOK, int answer = wxID_OK);
+    explicit ExpectHostMessage(const char* utf8Text, long buttons = wxOK, int answer = wxID_OK)
+        : m_text(utf8Text), m_buttons(buttons), m_answer(answer) {}
 
 protected:
-    int OnInvoked(wxMessageDialog* dialog) const override;
-    wxString GetDefaultDescription() const override;
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetMessage().utf8_string(), m_text);
+        EXPECT_EQ(dialog->GetCaption().utf8_string(), "Folivex") << m_text;
+        const long style = dialog->GetMessageDialogStyle();
+        EXPECT_EQ(style & wxICON_MASK, wxICON_ERROR) << m_text;
+        EXPECT_EQ(style & (wxOK | wxCANCEL | wxYES_NO), m_buttons) << m_text;
+        EXPECT_EQ(dialog->GetParent(), nullptr) << m_text;
+        return m_answer;
+    }
+    wxString GetDefaultDescription() const override { return U(("host message \"" + m_text + "\"").c_str()); }
 
 private:
-    wxString m_text;
+    std::string m_text;
     long m_buttons;
     int m_answer;
 };
 
 class HostTest : public testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        char pattern[] = "/tmp/folivex-host-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        programDirectory = pattern;
+        const char* built = std::getenv("FOLIVEX_PROGRAM_DIR");
+        ASSERT_NE(built, nullptr) << "FOLIVEX_PROGRAM_DIR names the build's program directory";
+        for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "EmptyPlugin.so", "NotAPlugin.so"}) {
+            std::filesystem::copy_file(std::string(built) + "/" + name, InProgramDirectory(name));
+        }
+        ::setenv(recording_plugin::kLogVariable, InProgramDirectory("calls.log").c_str(), 1);
+        ::setenv(recording_plugin::kFillVariable, "1", 1);
+        for (const char* entry : kPluginEntryNames) {
+            ::unsetenv(recording_plugin::ResultVariable(entry).c_str());
+        }
+        doc = std::make_unique<CFolivexDoc>("/start/directory");
+        doc->programDirectory = programDirectory;
+    }
+    void TearDown() override {
+        DestroyWindows();
+        doc.reset();
+        std::filesystem::remove_all(programDirectory);
+    }
 
     // A frame with a status bar around a `View` over the document, shown.
     template <class View = CFolivexView>
@@ -52,20 +90,47 @@ protected:
         return created;
     }
     // The windows go before the document, as at shut-down.
-    void DestroyWindows();
+    void DestroyWindows() {
+        if (frame != nullptr) {
+            frame->Destroy();
+            wxTheApp->ProcessIdle();
+            frame = nullptr;
+            view = nullptr;
+        }
+    }
     // The recording plug-in, which fills the list with five columns and four rows.
-    void LoadRecording();
+    void LoadRecording() {
+        doc->PluginName = recording_plugin::kRecordingPlugin;
+        ASSERT_EQ(doc->LoadPlugin(), 1);
+        ClearLog();
+    }
 
-    std::string InProgramDirectory(const std::string& name) const;
-    void SetResult(const char* entryName, const char* value) const;
+    std::string InProgramDirectory(const std::string& name) const { return programDirectory + "/" + name; }
+    void SetResult(const char* entryName, const char* value) const {
+        ::setenv(recording_plugin::ResultVariable(entryName).c_str(), value, 1);
+    }
     // Every call the test plug-ins logged since the last ClearLog, whole or by entry name.
-    std::vector<std::string> Calls() const;
-    std::vector<std::string> CallNames() const;
-    void ClearLog() const;
+    std::vector<std::string> Calls(bool namesOnly = false) const {
+        std::vector<std::string> lines;
+        std::ifstream file(InProgramDirectory("calls.log"));
+        for (std::string line; std::getline(file, line);) {
+            lines.push_back(namesOnly ? line.substr(0, line.find('\t')) : line);
+        }
+        return lines;
+    }
+    std::vector<std::string> CallNames() const { return Calls(true); }
+    void ClearLog() const { std::filesystem::remove(InProgramDirectory("calls.log")); }
     // True while the library `name` of the program directory is mapped into the process.
-    bool IsMapped(const char* name) const;
-    std::string StatusText() const;
-    std::string SettingsFile() const;
+    bool IsMapped(const char* name) const {
+        void* handle = ::dlopen(InProgramDirectory(name).c_str(), RTLD_LAZY | RTLD_NOLOAD);
+        return handle != nullptr && ::dlclose(handle) == 0;
+    }
+    std::string StatusText() const { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
+    std::string SettingsFile() const {
+        std::ostringstream bytes;
+        bytes << std::ifstream(InProgramDirectory("Folivex.ini"), std::ios::binary).rdbuf();
+        return bytes.str();
+    }
 
     std::string programDirectory;
     std::unique_ptr<CFolivexDoc> doc;
@@ -76,8 +141,15 @@ protected:
 // What the host would have opened, started or chosen; `succeed` is what opening and
 // starting answer.
 struct RecordedShell {
-    RecordedShell();
-    ~RecordedShell();
+    RecordedShell() {
+        shell::Current() = shell::Seams{
+            [this](const wxString& path) { return opened.push_back(path), succeed; },
+            [this](const std::vector<wxString>& argv) { return started.push_back(argv), succeed; },
+            [this](wxWindow*, const wxString& title) { return folderTitles.push_back(title), folder; },
+            [this](const shell::FileChoice& choice) { return fileChoices.push_back(choice), file; },
+        };
+    }
+    ~RecordedShell() { shell::Current() = shell::DesktopSeams(); }
 
     std::vector<wxString> opened, folderTitles;
     std::vector<std::vector<wxString>> started;
@@ -90,14 +162,21 @@ struct RecordedShell {
 // The real main frame with the recording plug-in loaded.
 class HostFrameTest : public HostTest {
 protected:
-    void SetUp() override;
+    void SetUp() override {
+        HostTest::SetUp();
+        mainFrame = new CMainFrame(doc.get());
+        frame = mainFrame;
+        view = mainFrame->GetView();
+        LoadRecording();
+    }
     // A menu or tool-bar command as the frame receives it, by the host's command number.
-    void Command(int command);
+    void Command(int command) {
+        wxCommandEvent event(wxEVT_MENU, CommandWindowId(command));
+        frame->GetEventHandler()->ProcessEvent(event);
+    }
     // A directory in the settings file's place makes every write fail.
-    void MakeSettingsUnwritable() const;
+    void MakeSettingsUnwritable() const { std::filesystem::create_directory(InProgramDirectory("Folivex.ini")); }
 
     CMainFrame* mainFrame = nullptr;
     RecordedShell shell;
 };
-
-inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
