@@ -5,10 +5,12 @@
 
 using namespace recording_plugin;
 
-namespace {
-
-// Five columns and a few rows in Japanese, so a screenshot shows real texts.
-void FillList(IPluginList* list) {
+FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
+    const int result = RecordStartUp(list, startupDirectory);
+    if (std::getenv(kFillVariable) == nullptr || list == nullptr) {
+        return result;
+    }
+    // Five columns and a few rows in Japanese, so a screenshot shows real texts.
     list->SetFullRowSelect(true);
     const char* const headings[] = {"名前", "ベース", "スタイル", "強さ", "作者"};
     const int widths[] = {160, 100, 100, 60, 100};
@@ -26,15 +28,6 @@ void FillList(IPluginList* list) {
         for (int column = 1; column < 5; ++column) {
             list->SetItemText(item, column, cp932::Literal(row[column]));
         }
-    }
-}
-
-}  // namespace
-
-FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
-    const int result = RecordStartUp(list, startupDirectory);
-    if (std::getenv(kFillVariable) != nullptr && list != nullptr) {
-        FillList(list);
     }
     return result;
 }

@@ -78,6 +78,7 @@ TEST_F(HostFrameTest, MessagePaneShowsPromptsAndFallsBackToIdleText) {
 TEST_F(HostFrameTest, OpensAtHalfTheDisplayAndTogglesItsBars) {
     const wxRect desktop = wxDisplay(0u).GetGeometry();
     EXPECT_EQ(frame->GetSize(), wxSize(desktop.width / 2, desktop.height / 2));
+    // The list keeps filling the client area, which GTK settles only after a few rounds.
     const auto listHeight = [this] {
         for (int round = 0; round < 20; ++round, wxMilliSleep(10))
             wxYield();

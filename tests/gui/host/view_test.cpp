@@ -184,18 +184,6 @@ TEST_F(ViewTest, ClearKeepsColumnsAndKeepsRowsUnlessClearedOrThereIsNoPlugin) {
     EXPECT_EQ(view->GetColumnCount(), 5);
 }
 
-TEST_F(ViewTest, ResetRemovesRowsAndColumnsAndOnlyTheLoadHintStartsThePlugin) {
-    LoadRecording();
-    view->ResetListControl();
-    EXPECT_EQ(view->GetItemCount(), 0);
-    EXPECT_EQ(view->GetColumnCount(), 0);
-    view->OnUpdate(0);
-    EXPECT_TRUE(Calls().empty());
-    doc->LoadPlugin();
-    EXPECT_EQ(view->GetColumnCount(), 5);
-    EXPECT_EQ(view->GetItemCount(), 4);
-}
-
 TEST_F(ViewTest, CommandsWithoutADocumentReportAnInternalError) {
     CFolivexView* orphan = new CFolivexView(frame, nullptr);
     wxCommandEvent command(wxEVT_MENU, HostCommand::ViewItem);
