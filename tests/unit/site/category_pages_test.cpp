@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "site/category_pages.h"
-#include "site/site_model.h"
 #include "site_fixture.h"
 
 namespace {
@@ -23,9 +22,9 @@ std::string Lines(const std::string& stem, const std::vector<std::string>& capti
 }
 
 // Bases "Gin" and "Rum & Cola", an unused base, two styles, an author with an apostrophe.
-class CategoryPages : public ::testing::Test {
+class CategoryPages : public SiteTest {
 protected:
-    CategoryPages() : store(workspace.Path()) {
+    CategoryPages() {
         store.AddBase("Gin");
         store.AddBase("Rum & Cola");
         store.AddBase("Unused");
@@ -37,12 +36,6 @@ protected:
             {.name = "Cuba Libre", .initial = 2, .strong = 2, .taste = 3, .style = 2, .base = 2, .master = 1});
         gimlet = store.AddCocktail({.name = "Gimlet", .initial = 6, .taste = 1});
     }
-    SiteContext& Context() {
-        model.Load(store.Database());
-        site = std::make_unique<SiteContext>(settings, model, out.Str());
-        return *site;
-    }
-    std::string File(const std::string& name) { return ReadFileBytes(out.Path() / name); }
     std::string Page(const std::string& heading, const std::string& columns, const std::string& rows,
                      const std::string& colour = "") {
         const std::string title = colour.empty() ? heading : "<FONT COLOR=\"" + colour + "\">\r\n" + heading + "</FONT>\r\n";
@@ -52,12 +45,6 @@ protected:
                kTail;
     }
 
-    TempDirectory workspace;
-    TempDirectory out;
-    CocktailStore store;
-    PluginSettings settings;
-    SiteModel model;
-    std::unique_ptr<SiteContext> site;
     int martini = 0;
     int cuba = 0;
     int gimlet = 0;

@@ -1,27 +1,22 @@
 #include <gtest/gtest.h>
 
 #include "site/cocktail_pages.h"
-#include "site/site_model.h"
 #include "site_fixture.h"
 
 namespace {
 
-class DetailPages : public ::testing::Test {
+class DetailPages : public SiteTest {
 protected:
-    DetailPages() : store(workspace.Path()) {
+    DetailPages() {
         store.AddBase("Gin");
         store.AddStyle("ショート");
         store.AddMaster("O'Brien & Co");
     }
     SiteContext& Generate(bool expectOk = true) {
-        model.Load(store.Database());
-        site = std::make_unique<SiteContext>(settings, model, out.Str());
-        EXPECT_EQ(WriteCocktailPages(*site), expectOk);
+        EXPECT_EQ(WriteCocktailPages(Context()), expectOk);
         return *site;
     }
-    std::string Page(int index) {
-        return ReadFileBytes(out.Path() / ("fvxcocktail" + std::to_string(index) + ".html"));
-    }
+    std::string Page(int index) { return File("fvxcocktail" + std::to_string(index) + ".html"); }
     // The page from the back link to the first ingredient cell; `colour` is the cells' attribute.
     static std::string Upper(const std::string& colour, const char* strong, const char* taste, int rows) {
         return Sjis("<BR>\r\n<P ALIGN=\"right\">\r\n<A HREF=\"javascript:self.history.back()\">戻る</A>\r\n</P>\r\n"
@@ -37,13 +32,6 @@ protected:
         return Sjis("<TR>\r\n\t<TD ALIGN=\"center\"" + colour + " NOWRAP>" + label + "</TD>\r\n\t<TD COLSPAN=\"3\">" +
                     cell + "</TD>\r\n</TR>\r\n");
     }
-
-    TempDirectory workspace;
-    TempDirectory out;
-    CocktailStore store;
-    PluginSettings settings;
-    SiteModel model;
-    std::unique_ptr<SiteContext> site;
 };
 
 }  // namespace

@@ -3,22 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "site/frame_pages.h"
-#include "site/site_model.h"
 #include "site_fixture.h"
 
 namespace {
 
-class FramePages : public ::testing::Test {
+class FramePages : public SiteTest {
 protected:
     std::string Run(bool (*writer)(SiteContext&), const char* file) {
-        SiteContext site(settings, model, out.Str());
-        EXPECT_TRUE(writer(site));
-        return ReadFileBytes(out.Path() / file);
+        EXPECT_TRUE(writer(Context()));
+        return File(file);
     }
-
-    TempDirectory out;
-    PluginSettings settings;
-    SiteModel model;
 };
 
 // A frameset page; `end` closes each FRAME tag.
@@ -31,9 +25,8 @@ std::string Frameset(const std::string& open, const char* first, const char* sec
 
 TEST_F(FramePages, IndexAndMainFramesetForms) {
     const auto index = [&](const std::string& title, const std::string& frameset, const char* end) {
-        SiteContext site(settings, model, out.Str());
-        EXPECT_TRUE(WriteIndexPage(site, "entry.html"));
-        EXPECT_EQ(ReadFileBytes(out.Path() / "entry.html"),
+        EXPECT_TRUE(WriteIndexPage(Context(), "entry.html"));
+        EXPECT_EQ(File("entry.html"),
                   Frameset("<HEAD><TITLE>" + title + "</TITLE></HEAD>\r\n<FRAMESET ROWS=\"*,80\" " + frameset +
                                " NAME=\"fs1\">\r\n",
                            "fvxmain.html\" NAME=\"main\" SCROLLING=\"auto\"",

@@ -7,9 +7,8 @@
 
 namespace {
 
-class Generation : public ::testing::Test {
+class Generation : public SiteTest {
 protected:
-    Generation() : store(workspace.Path()) {}
     GenerationResult Run(const std::string& outDirectory) {
         return GenerateSite(store.Database(), settings, outDirectory, "index.html", observer);
     }
@@ -19,10 +18,6 @@ protected:
         return names;
     }
 
-    TempDirectory workspace;
-    TempDirectory out;
-    CocktailStore store;
-    PluginSettings settings;
     RecordingObserver observer;
 };
 
@@ -50,9 +45,9 @@ TEST_F(Generation, EmptyStoreGivesTheCompleteSiteInOrderWithAllStatuses) {
     expected.push_back("fvxall.html");  // also with its menu link off
     EXPECT_EQ(Names(result), expected);
 
-    EXPECT_EQ(ReadFileBytes(out.Path() / "fvxmaster0.html"),
+    EXPECT_EQ(File("fvxmaster0.html"),
               std::string(kHead) + Sjis("作者不明一覧<BR><BR>該当項目はありません。\r\n") + kTail);
-    EXPECT_NE(ReadFileBytes(out.Path() / "fvxstylemenu.html").find("<UL>\r\n</UL>"), std::string::npos);
+    EXPECT_NE(File("fvxstylemenu.html").find("<UL>\r\n</UL>"), std::string::npos);
 
     std::vector<std::string> statuses;
     for (const char* text : {"共通ファイルの生成中...", "アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
@@ -97,7 +92,7 @@ TEST_F(Generation, FailureKeepsEarlierPagesAndPagesOfEarlierRuns) {
     EXPECT_EQ(result.createdFiles.front(), out.Str() + "//index.html");
     EXPECT_EQ(Names(result).back(), "fvxalphabet0.html");
     EXPECT_EQ(ReadFileBytes(stale), "old run");
-    const std::string cut = ReadFileBytes(out.Path() / "fvxalphabet0.html");
+    const std::string cut = File("fvxalphabet0.html");
     EXPECT_EQ(cut.find('~'), std::string::npos);
     EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
     EXPECT_EQ(observer.statuses.size(), 2u);

@@ -11,9 +11,12 @@
 #include <vector>
 
 #include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
 
 #include "core/settings.h"
 #include "site/generation.h"
+#include "site/site_context.h"
+#include "site/site_model.h"
 
 // CP932 bytes of a UTF-8 test literal.
 std::string Sjis(const std::string& utf8);
@@ -61,6 +64,25 @@ public:
 private:
     int AddName(const char* table, const std::string& name);
     std::unique_ptr<SQLite::Database> m_database;
+};
+
+// A store in one temporary directory, pages written to another.
+class SiteTest : public ::testing::Test {
+protected:
+    SiteTest() : store(workspace.Path()) {}
+    SiteContext& Context() {
+        model.Load(store.Database());
+        site = std::make_unique<SiteContext>(settings, model, out.Str());
+        return *site;
+    }
+    std::string File(const std::string& name) const { return ReadFileBytes(out.Path() / name); }
+
+    TempDirectory workspace;
+    TempDirectory out;
+    CocktailStore store;
+    PluginSettings settings;
+    SiteModel model;
+    std::unique_ptr<SiteContext> site;
 };
 
 class RecordingObserver : public GenerationObserver {
