@@ -2,6 +2,9 @@
 // tool that writes the same site, leaves the workspace alone and says what failed.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <map>
