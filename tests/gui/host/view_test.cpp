@@ -5,8 +5,6 @@
 #include "cp932.h"
 #include "host_test_support.h"
 
-using namespace recording_plugin;
-
 namespace {
 
 // Answers the context menu by choosing the item labelled `choice`, as the popup would.
