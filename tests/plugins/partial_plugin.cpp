@@ -1,5 +1,5 @@
 // A test plug-in that exports only StartUp and AddItem, recording like the complete one.
-#include "recording_plugin_control.h"
+#include "recording_support.h"
 
 using namespace recording_plugin;
 

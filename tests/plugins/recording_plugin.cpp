@@ -1,7 +1,7 @@
 // A complete test plug-in: every entry point records its call and answers what the test
 // chose (see recording_plugin_control.h).
 #include "cp932.h"
-#include "recording_plugin_control.h"
+#include "recording_support.h"
 
 using namespace recording_plugin;
 
