@@ -57,11 +57,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         const fs::path site = root / ("site" + std::to_string(i));
         const fs::path copied = root / ("copy" + std::to_string(i));
-        generate.push_back(SecondsOf(tool + " generate --dir " + Quoted(workspace) + " --out " + Quoted(site) +
-                                     " >/dev/null"));
+        generate.push_back(
+            SecondsOf(tool + " generate --dir " + Quoted(workspace) + " --out " + Quoted(site) + " >/dev/null"));
         copy.push_back(SecondsOf("cp -r " + Quoted(site) + " " + Quoted(copied)));
-        regenerate.push_back(SecondsOf(tool + " generate --dir " + Quoted(workspace) + " --out " + Quoted(site) +
-                                       " >/dev/null"));
+        regenerate.push_back(
+            SecondsOf(tool + " generate --dir " + Quoted(workspace) + " --out " + Quoted(site) + " >/dev/null"));
         // Only the first site is kept (to count its pages), so every run meets the same disk.
         fs::remove_all(copied);
         if (i > 0) fs::remove_all(site);
@@ -70,11 +70,12 @@ int main(int argc, char** argv) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(root / "site0")) ++files;
 
     std::printf("cocktails %d, bases %d, styles %d, authors %d (+%d%% without), pages %zu, runs %d\n",
-                options.cocktails, options.bases, options.styles, options.authors, options.withoutAuthorPercent,
-                files, runs);
+                options.cocktails, options.bases, options.styles, options.authors, options.withoutAuthorPercent, files,
+                runs);
     const auto report = [](const char* what, const std::vector<double>& seconds) {
         std::printf("%-28s median %.3f s (min %.3f, max %.3f)\n", what, Median(seconds),
-                    *std::min_element(seconds.begin(), seconds.end()), *std::max_element(seconds.begin(), seconds.end()));
+                    *std::min_element(seconds.begin(), seconds.end()),
+                    *std::max_element(seconds.begin(), seconds.end()));
     };
     report("barvella generate:", generate);
     report("cp -r of the site:", copy);

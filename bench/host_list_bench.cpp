@@ -18,8 +18,7 @@
 #include "paths.h"
 #include "synthetic_workspace.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     int wxArgc = 1;  // the run count is ours, not wx's
     wxApp::SetInstance(new wxApp);
@@ -27,7 +26,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no display\n");
         return 1;
     }
-    const std::string workspace = std::filesystem::temp_directory_path() / ("host_list_bench_" + std::to_string(::getpid()));
+    const std::string workspace =
+        std::filesystem::temp_directory_path() / ("host_list_bench_" + std::to_string(::getpid()));
     std::filesystem::create_directories(workspace);
     if (!BuildSyntheticWorkspace(workspace, SyntheticWorkspaceOptions{})) {
         std::fprintf(stderr, "cannot build the workspace\n");

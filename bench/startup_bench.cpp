@@ -22,19 +22,16 @@ public:
     int InsertColumn(int column, std::string_view, ListColumnAlign, int) override { return ++columns_, column; }
     bool DeleteColumn(int) override { return false; }
     int GetColumnCount() const override { return columns_; }
-    int InsertItem(int, std::string_view text) override
-    {
+    int InsertItem(int, std::string_view text) override {
         cells_.emplace_back(5);
         cells_.back()[0] = text;
         return static_cast<int>(cells_.size()) - 1;
     }
-    bool SetItemText(int item, int column, std::string_view text) override
-    {
+    bool SetItemText(int item, int column, std::string_view text) override {
         cells_[static_cast<std::size_t>(item)][static_cast<std::size_t>(column)] = text;
         return true;
     }
-    std::string GetItemText(int item, int column) const override
-    {
+    std::string GetItemText(int item, int column) const override {
         return cells_[static_cast<std::size_t>(item)][static_cast<std::size_t>(column)];
     }
     bool DeleteItem(int) override { return false; }
@@ -49,8 +46,7 @@ private:
     std::vector<std::vector<std::string>> cells_;
 };
 
-double Median(std::vector<double> values)
-{
+double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
@@ -58,8 +54,7 @@ double Median(std::vector<double> values)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
     const auto directory = std::filesystem::temp_directory_path() / ("barvella-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(directory);

@@ -15,16 +15,14 @@
 
 namespace {
 
-std::string Numbered(const std::string& prefix, int number, int digits)
-{
+std::string Numbered(const std::string& prefix, int number, int digits) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%0*d", digits, number);
     return prefix + buffer;
 }
 
 // Fills a name table with `count` names and answers their FLD_INDEX values.
-std::vector<int> AddNames(SQLite::Database& database, const char* table, const std::string& prefix, int count)
-{
+std::vector<int> AddNames(SQLite::Database& database, const char* table, const std::string& prefix, int count) {
     SQLite::Statement insert(database, std::string("INSERT INTO ") + table + " (FLD_NAME) VALUES (?)");
     std::vector<int> indexes;
     for (int i = 1; i <= count; ++i) {
@@ -37,14 +35,12 @@ std::vector<int> AddNames(SQLite::Database& database, const char* table, const s
 }
 
 // The i-th cocktail uses entry i while there are unused ones, then a random one.
-int Pick(const std::vector<int>& indexes, int i, std::mt19937& random)
-{
+int Pick(const std::vector<int>& indexes, int i, std::mt19937& random) {
     if (static_cast<std::size_t>(i) < indexes.size()) return indexes[static_cast<std::size_t>(i)];
     return indexes[std::uniform_int_distribution<std::size_t>(0, indexes.size() - 1)(random)];
 }
 
-void Fill(SQLite::Database& database, const SyntheticWorkspaceOptions& options)
-{
+void Fill(SQLite::Database& database, const SyntheticWorkspaceOptions& options) {
     std::mt19937 random(options.seed);
     const std::vector<int> bases = AddNames(database, "TBL_BASE", cp932::Literal("ベース"), options.bases);
     const std::vector<int> styles = AddNames(database, "TBL_STYLE", cp932::Literal("スタイル"), options.styles);
@@ -62,7 +58,8 @@ void Fill(SQLite::Database& database, const SyntheticWorkspaceOptions& options)
                                "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, FLD_STYLE, "
                                "FLD_BASE, FLD_HOWTO, FLD_MEMO, FLD_PICTURE, FLD_MASTER) "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, '', ?)");
-    SQLite::Statement material(database, "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?, ?, ?)");
+    SQLite::Statement material(database,
+                               "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?, ?, ?)");
     const std::string cocktailPrefix = cp932::Literal("カクテル");
     const std::string howTo = cp932::Literal("材料をシェイクしてグラスに注ぐ。");
     const std::string memo = cp932::Literal("定番の一杯。");
@@ -88,7 +85,8 @@ void Fill(SQLite::Database& database, const SyntheticWorkspaceOptions& options)
         const int index = static_cast<int>(database.getLastInsertRowid());
 
         std::vector<std::string> chosen;
-        std::sample(ingredients.begin(), ingredients.end(), std::back_inserter(chosen), ingredientCount(random), random);
+        std::sample(ingredients.begin(), ingredients.end(), std::back_inserter(chosen), ingredientCount(random),
+                    random);
         for (const std::string& name : chosen) {
             material.bind(1, index);
             material.bind(2, name);
@@ -101,8 +99,7 @@ void Fill(SQLite::Database& database, const SyntheticWorkspaceOptions& options)
 
 }  // namespace
 
-bool BuildSyntheticWorkspace(const std::string& directory, const SyntheticWorkspaceOptions& options)
-{
+bool BuildSyntheticWorkspace(const std::string& directory, const SyntheticWorkspaceOptions& options) {
     if (options.bases < 1 || options.styles < 1 || options.minIngredients > options.maxIngredients ||
         options.maxIngredients > options.ingredientPool) {
         return false;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <wx/wx.h>
-#include <wx/listctrl.h>
-#include <wx/propdlg.h>
+#include <wx/dirdlg.h>
 #include <wx/dynlib.h>
 #include <wx/filedlg.h>
-#include <wx/dirdlg.h>
 #include <wx/gauge.h>
+#include <wx/listctrl.h>
+#include <wx/propdlg.h>
 #include <wx/stdpaths.h>
+#include <wx/wx.h>

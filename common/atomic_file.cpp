@@ -10,8 +10,7 @@ namespace fileio {
 
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes)
-{
+bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -24,8 +23,7 @@ bool WriteAll(int fd, std::string_view bytes)
 }
 
 // The mode a replacement should carry: the old file's, or what a plain create would give.
-mode_t ModeFor(const std::string& path)
-{
+mode_t ModeFor(const std::string& path) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -35,8 +33,7 @@ mode_t ModeFor(const std::string& path)
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
-{
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     // A file the user made read-only stays unwritten, as a direct write would.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return false;
 
@@ -52,8 +49,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes)
-{
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     std::string content;

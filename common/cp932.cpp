@@ -10,8 +10,7 @@ namespace cp932 {
 namespace {
 
 // iconv without transliteration: an unmappable character fails the whole conversion.
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view input)
-{
+std::optional<std::string> Convert(const char* to, const char* from, std::string_view input) {
     iconv_t cd = ::iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     std::string output(input.size() * 4 + 4, '\0');
@@ -29,28 +28,31 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
     return output;
 }
 
-unsigned char FoldAscii(unsigned char byte)
-{
+unsigned char FoldAscii(unsigned char byte) {
     return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
 }
 
 }  // namespace
 
-std::optional<std::string> FromUtf8(std::string_view utf8) { return Convert("CP932", "UTF-8", utf8); }
+std::optional<std::string> FromUtf8(std::string_view utf8) {
+    return Convert("CP932", "UTF-8", utf8);
+}
 
-std::optional<std::string> ToUtf8(std::string_view sjis) { return Convert("UTF-8", "CP932", sjis); }
+std::optional<std::string> ToUtf8(std::string_view sjis) {
+    return Convert("UTF-8", "CP932", sjis);
+}
 
-std::string Literal(std::string_view utf8)
-{
+std::string Literal(std::string_view utf8) {
     auto converted = FromUtf8(utf8);
     if (!converted) throw std::logic_error("literal text has no CP932 form: " + std::string(utf8));
     return *converted;
 }
 
-bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
-int CompareNames(std::string_view a, std::string_view b)
-{
+int CompareNames(std::string_view a, std::string_view b) {
     const std::size_t common = a.size() < b.size() ? a.size() : b.size();
     bool trail = false;
     for (std::size_t i = 0; i < common; ++i) {

@@ -6,18 +6,18 @@ namespace cp932 {
 
 namespace {
 
-const wxCSConv& Conv()
-{
+const wxCSConv& Conv() {
     static const wxCSConv conv("CP932");
     return conv;
 }
 
 }  // namespace
 
-wxString ToWx(const std::string& sjis) { return wxString(sjis.data(), Conv(), sjis.size()); }
+wxString ToWx(const std::string& sjis) {
+    return wxString(sjis.data(), Conv(), sjis.size());
+}
 
-std::optional<std::string> FromWx(const wxString& text)
-{
+std::optional<std::string> FromWx(const wxString& text) {
     if (text.empty()) return std::string();
     const wxCharBuffer buffer = text.mb_str(Conv());
     // An empty buffer for a non-empty text means some character has no CP932 form.

@@ -6,16 +6,14 @@
 
 namespace paths {
 
-std::string Join(std::string_view directory, std::string_view name)
-{
+std::string Join(std::string_view directory, std::string_view name) {
     std::string path;
     path.reserve(directory.size() + 1 + name.size());
     path.append(directory).append("/").append(name);
     return path;
 }
 
-std::string ProgramDirectory()
-{
+std::string ProgramDirectory() {
     char buffer[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (length <= 0) return {};
@@ -23,8 +21,7 @@ std::string ProgramDirectory()
     return executable.substr(0, executable.rfind('/'));
 }
 
-std::string CurrentDirectory()
-{
+std::string CurrentDirectory() {
     char buffer[PATH_MAX];
     if (::getcwd(buffer, sizeof buffer) == nullptr) return {};
     return buffer;

@@ -10,17 +10,17 @@ namespace profile {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-std::string_view Trim(std::string_view text)
-{
+std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -36,8 +36,7 @@ struct Line {
     std::size_t end;    // offset just past its line end
 };
 
-std::vector<Line> SplitLines(std::string_view bytes)
-{
+std::vector<Line> SplitLines(std::string_view bytes) {
     std::vector<Line> lines;
     std::size_t begin = 0;
     while (begin < bytes.size()) {
@@ -52,8 +51,7 @@ std::vector<Line> SplitLines(std::string_view bytes)
 }
 
 // The section name of a "[name]" line, if it is one.
-bool SectionName(std::string_view line, std::string_view& name)
-{
+bool SectionName(std::string_view line, std::string_view& name) {
     line = Trim(line);
     if (line.size() < 2 || line.front() != '[') return false;
     const std::size_t close = line.find(']');
@@ -63,8 +61,7 @@ bool SectionName(std::string_view line, std::string_view& name)
 }
 
 // Key and raw value of a "key=value" line, if it is one.
-bool KeyValue(std::string_view line, std::string_view& key, std::string_view& value)
-{
+bool KeyValue(std::string_view line, std::string_view& key, std::string_view& value) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     key = Trim(line.substr(0, equals));
@@ -72,8 +69,7 @@ bool KeyValue(std::string_view line, std::string_view& key, std::string_view& va
     return true;
 }
 
-std::string_view Unquote(std::string_view value)
-{
+std::string_view Unquote(std::string_view value) {
     value = Trim(value);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -89,8 +85,7 @@ struct Location {
     std::size_t keyLine = 0;
 };
 
-Location Find(const std::vector<Line>& lines, std::string_view section, std::string_view key)
-{
+Location Find(const std::vector<Line>& lines, std::string_view section, std::string_view key) {
     Location where;
     bool inSection = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -118,15 +113,13 @@ Location Find(const std::vector<Line>& lines, std::string_view section, std::str
     return where;
 }
 
-std::string_view LineEndOf(std::string_view bytes)
-{
+std::string_view LineEndOf(std::string_view bytes) {
     const std::size_t newline = bytes.find('\n');
     if (newline == std::string_view::npos) return "\r\n";
     return (newline > 0 && bytes[newline - 1] == '\r') ? "\r\n" : "\n";
 }
 
-std::string Cut(std::string_view value, std::size_t bufferSize)
-{
+std::string Cut(std::string_view value, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
     return std::string(value.substr(0, bufferSize - 1));
 }
@@ -134,8 +127,7 @@ std::string Cut(std::string_view value, std::size_t bufferSize)
 }  // namespace
 
 std::string ReadString(const std::string& path, std::string_view section, std::string_view key,
-                       std::string_view defaultValue, std::size_t bufferSize)
-{
+                       std::string_view defaultValue, std::size_t bufferSize) {
     std::string bytes;
     if (!fileio::ReadWholeFile(path, bytes)) return Cut(defaultValue, bufferSize);
     const auto lines = SplitLines(bytes);
@@ -147,9 +139,7 @@ std::string ReadString(const std::string& path, std::string_view section, std::s
     return Cut(Unquote(value), bufferSize);
 }
 
-bool WriteString(const std::string& path, std::string_view section, std::string_view key,
-                 std::string_view value)
-{
+bool WriteString(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
     std::string bytes;
     // A missing file is created; one that exists but cannot be read is never replaced blindly.
     if (!fileio::ReadWholeFile(path, bytes) && ::access(path.c_str(), F_OK) == 0) return false;

@@ -19,7 +19,6 @@ std::string ReadString(const std::string& path, std::string_view section, std::s
 // Sets `key` in `section` to `value`, creating the file and the section when missing and
 // replacing the key's value in place otherwise. New files use CR LF; an existing file keeps
 // its line ends. Returns false when the file cannot be written (it is then unchanged).
-bool WriteString(const std::string& path, std::string_view section, std::string_view key,
-                 std::string_view value);
+bool WriteString(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
 
 }  // namespace profile

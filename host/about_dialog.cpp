@@ -21,8 +21,7 @@ wxFont DialogFont() {
 
 }  // namespace
 
-CAboutDialog::CAboutDialog(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8("Folivex のﾊﾞｰｼﾞｮﾝ情報")) {
+CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, wxString::FromUTF8("Folivex のﾊﾞｰｼﾞｮﾝ情報")) {
     SetFont(DialogFont());
     const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     const auto size = [this](int width, int height) { return ConvertDialogToPixels(wxSize(width, height)); };

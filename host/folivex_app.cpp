@@ -28,4 +28,6 @@ int CFolivexApp::OnExit() {
     return wxApp::OnExit();
 }
 
-void CFolivexApp::OnAppAbout(wxCommandEvent&) { ShowAboutBox(); }
+void CFolivexApp::OnAppAbout(wxCommandEvent&) {
+    ShowAboutBox();
+}

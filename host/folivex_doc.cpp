@@ -18,31 +18,50 @@ namespace {
 constexpr std::size_t kSettingBuffer = 260;
 constexpr const char* kSection = "DEFAULT";
 
-wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString Text(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
 
 const char* FailureMessage(PluginCommand command) {
     switch (command) {
-        case CreateHTML: return "HTMLの生成に失敗しました。";
-        case AddItem: return "アイテムの追加に失敗しました。";
-        case DeleteItem: return "アイテムの削除に失敗しました。";
-        case EditItem: return "アイテムの編集に失敗しました。";
-        case CopyItem: return "アイテムのコピーに失敗しました。";
-        case ViewItem: return "アイテムの詳細表示に失敗しました。";
-        case SearchItem: return "アイテムの検索に失敗しました。";
-        case ClearList: return "リストのクリアに失敗しました。";
-        case Option: return "プラグインオプションの設定に失敗しました。";
-        case About: return "プラグインバージョンの表示に失敗しました。";
-        case Help: return "プラグインヘルプの表示に失敗しました。";
+        case CreateHTML:
+            return "HTMLの生成に失敗しました。";
+        case AddItem:
+            return "アイテムの追加に失敗しました。";
+        case DeleteItem:
+            return "アイテムの削除に失敗しました。";
+        case EditItem:
+            return "アイテムの編集に失敗しました。";
+        case CopyItem:
+            return "アイテムのコピーに失敗しました。";
+        case ViewItem:
+            return "アイテムの詳細表示に失敗しました。";
+        case SearchItem:
+            return "アイテムの検索に失敗しました。";
+        case ClearList:
+            return "リストのクリアに失敗しました。";
+        case Option:
+            return "プラグインオプションの設定に失敗しました。";
+        case About:
+            return "プラグインバージョンの表示に失敗しました。";
+        case Help:
+            return "プラグインヘルプの表示に失敗しました。";
     }
     return "";
 }
 
-void ShowInvalidResult() { ShowHostError(Text("プラグイン関数の戻り値が不正です。")); }
+void ShowInvalidResult() {
+    ShowHostError(Text("プラグイン関数の戻り値が不正です。"));
+}
 
 // atoi's reading of the leading digits, without its undefined overflow.
-int ReadFlag(const std::string& value) { return std::strtol(value.c_str(), nullptr, 10) == 1 ? 1 : 0; }
+int ReadFlag(const std::string& value) {
+    return std::strtol(value.c_str(), nullptr, 10) == 1 ? 1 : 0;
+}
 
-wxString FileSystemText(const std::string& bytes) { return wxString(bytes.c_str(), *wxConvFileName); }
+wxString FileSystemText(const std::string& bytes) {
+    return wxString(bytes.c_str(), *wxConvFileName);
+}
 
 // A bare name is looked up in the program directory first, then by the system's search;
 // a name with a directory is used as it stands.
@@ -80,9 +99,13 @@ std::optional<int> CallPluginGuarded(const std::function<int()>& call) {
 CFolivexDoc::CFolivexDoc(std::string startupDirectory)
     : programDirectory(paths::ProgramDirectory()), startupDirectory(std::move(startupDirectory)) {}
 
-CFolivexDoc::~CFolivexDoc() { UnloadPlugin(); }
+CFolivexDoc::~CFolivexDoc() {
+    UnloadPlugin();
+}
 
-std::string CFolivexDoc::SettingsPath() const { return paths::Join(programDirectory, "Folivex.ini"); }
+std::string CFolivexDoc::SettingsPath() const {
+    return paths::Join(programDirectory, "Folivex.ini");
+}
 
 int CFolivexDoc::LoadHostSettings() {
     const std::string path = SettingsPath();
@@ -152,8 +175,9 @@ int CFolivexDoc::LoadPlugin() {
                           entries.CopyItem && entries.ViewItem && entries.SearchItem && entries.ClearList &&
                           entries.Option && entries.About && entries.Help && entries.StartUp && entries.CleanUp;
     if (!complete) {
-        ShowHostError(Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
-                           "処理中に予期せぬエラーが発生する可能性があります。"));
+        ShowHostError(
+            Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+                 "処理中に予期せぬエラーが発生する可能性があります。"));
     }
     if (m_view != nullptr) {
         m_view->OnUpdate(HINT_PLUGIN_LOADED);
@@ -197,34 +221,56 @@ void CFolivexDoc::StartPlugin(IPluginList* list) {
 
 bool CFolivexDoc::HasEntry(PluginCommand command) const {
     switch (command) {
-        case CreateHTML: return entries.CreateHTML != nullptr;
-        case AddItem: return entries.AddItem != nullptr;
-        case DeleteItem: return entries.DeleteItem != nullptr;
-        case EditItem: return entries.EditItem != nullptr;
-        case CopyItem: return entries.CopyItem != nullptr;
-        case ViewItem: return entries.ViewItem != nullptr;
-        case SearchItem: return entries.SearchItem != nullptr;
-        case ClearList: return entries.ClearList != nullptr;
-        case Option: return entries.Option != nullptr;
-        case About: return entries.About != nullptr;
-        case Help: return entries.Help != nullptr;
+        case CreateHTML:
+            return entries.CreateHTML != nullptr;
+        case AddItem:
+            return entries.AddItem != nullptr;
+        case DeleteItem:
+            return entries.DeleteItem != nullptr;
+        case EditItem:
+            return entries.EditItem != nullptr;
+        case CopyItem:
+            return entries.CopyItem != nullptr;
+        case ViewItem:
+            return entries.ViewItem != nullptr;
+        case SearchItem:
+            return entries.SearchItem != nullptr;
+        case ClearList:
+            return entries.ClearList != nullptr;
+        case Option:
+            return entries.Option != nullptr;
+        case About:
+            return entries.About != nullptr;
+        case Help:
+            return entries.Help != nullptr;
     }
     return false;
 }
 
 int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
     switch (command) {
-        case CreateHTML: return entries.CreateHTML(list, HTMLOutDirectory.c_str(), HTMLIndexFileName.c_str());
-        case AddItem: return entries.AddItem(list);
-        case DeleteItem: return entries.DeleteItem(list);
-        case EditItem: return entries.EditItem(list);
-        case CopyItem: return entries.CopyItem(list);
-        case ViewItem: return entries.ViewItem(list);
-        case SearchItem: return entries.SearchItem(list);
-        case ClearList: return entries.ClearList(list);
-        case Option: return entries.Option();
-        case About: return entries.About();
-        case Help: return entries.Help();
+        case CreateHTML:
+            return entries.CreateHTML(list, HTMLOutDirectory.c_str(), HTMLIndexFileName.c_str());
+        case AddItem:
+            return entries.AddItem(list);
+        case DeleteItem:
+            return entries.DeleteItem(list);
+        case EditItem:
+            return entries.EditItem(list);
+        case CopyItem:
+            return entries.CopyItem(list);
+        case ViewItem:
+            return entries.ViewItem(list);
+        case SearchItem:
+            return entries.SearchItem(list);
+        case ClearList:
+            return entries.ClearList(list);
+        case Option:
+            return entries.Option();
+        case About:
+            return entries.About();
+        case Help:
+            return entries.Help();
     }
     return PLUGIN_FAILED;
 }

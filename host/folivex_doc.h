@@ -13,7 +13,19 @@
 class CFolivexView;
 
 // The plug-in commands the host can run through the guarded call.
-enum PluginCommand { CreateHTML, AddItem, DeleteItem, EditItem, CopyItem, ViewItem, SearchItem, ClearList, Option, About, Help };
+enum PluginCommand {
+    CreateHTML,
+    AddItem,
+    DeleteItem,
+    EditItem,
+    CopyItem,
+    ViewItem,
+    SearchItem,
+    ClearList,
+    Option,
+    About,
+    Help
+};
 
 // The loaded library and its thirteen entry points; all null when nothing is loaded, some
 // null for a library that lacks them.

@@ -14,13 +14,18 @@
 
 namespace {
 
-wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString Text(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
 
 int ColumnFormat(ListColumnAlign align) {
     switch (align) {
-        case ListColumnAlign::Center: return wxLIST_FORMAT_CENTRE;
-        case ListColumnAlign::Right: return wxLIST_FORMAT_RIGHT;
-        case ListColumnAlign::Left: break;
+        case ListColumnAlign::Center:
+            return wxLIST_FORMAT_CENTRE;
+        case ListColumnAlign::Right:
+            return wxLIST_FORMAT_RIGHT;
+        case ListColumnAlign::Left:
+            break;
     }
     return wxLIST_FORMAT_LEFT;
 }
@@ -126,7 +131,8 @@ void CFolivexView::ResetListControl() {
 // ---- the list as the plug-in sees it --------------------------------------------------
 
 int CFolivexView::InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) {
-    const long inserted = wxListCtrl::InsertColumn(column, cp932::ToWx(std::string(heading)), ColumnFormat(align), width);
+    const long inserted =
+        wxListCtrl::InsertColumn(column, cp932::ToWx(std::string(heading)), ColumnFormat(align), width);
     return static_cast<int>(inserted);
 }
 
@@ -134,7 +140,9 @@ bool CFolivexView::DeleteColumn(int column) {
     return column >= 0 && column < wxListCtrl::GetColumnCount() && wxListCtrl::DeleteColumn(column);
 }
 
-int CFolivexView::GetColumnCount() const { return wxListCtrl::GetColumnCount(); }
+int CFolivexView::GetColumnCount() const {
+    return wxListCtrl::GetColumnCount();
+}
 
 int CFolivexView::SortedPosition(std::string_view text) const {
     // After the last row that does not sort after `text`, so equal names keep their order.
@@ -180,9 +188,13 @@ bool CFolivexView::DeleteItem(int item) {
     return item >= 0 && item < GetItemCount() && wxListCtrl::DeleteItem(item);
 }
 
-bool CFolivexView::DeleteAllItems() { return wxListCtrl::DeleteAllItems(); }
+bool CFolivexView::DeleteAllItems() {
+    return wxListCtrl::DeleteAllItems();
+}
 
-int CFolivexView::GetItemCount() const { return wxListCtrl::GetItemCount(); }
+int CFolivexView::GetItemCount() const {
+    return wxListCtrl::GetItemCount();
+}
 
 int CFolivexView::GetFirstSelectedItem() const {
     return static_cast<int>(GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
@@ -191,7 +203,9 @@ int CFolivexView::GetFirstSelectedItem() const {
 // The generic report list always highlights the whole row.
 void CFolivexView::SetFullRowSelect(bool) {}
 
-void CFolivexView::SetSortAscending(bool on) { m_sortAscending = on; }
+void CFolivexView::SetSortAscending(bool on) {
+    m_sortAscending = on;
+}
 
 // ---- keys and mouse --------------------------------------------------------------------
 
@@ -264,7 +278,9 @@ void CFolivexView::OnRightDown(wxMouseEvent& event) {
     TrackContextMenu(menu, ScreenToClient(m_rowsWindow->ClientToScreen(event.GetPosition())));
 }
 
-void CFolivexView::TrackContextMenu(wxMenu& menu, const wxPoint& position) { PopupMenu(&menu, position); }
+void CFolivexView::TrackContextMenu(wxMenu& menu, const wxPoint& position) {
+    PopupMenu(&menu, position);
+}
 
 void CFolivexView::OnItemChanged(wxListEvent& event) {
     UpdateSelectionStatus();
@@ -315,7 +331,8 @@ void CFolivexView::OnClearList(wxCommandEvent&) {
         return;
     }
     // Without a plug-in that can clear, the list is still the host's to empty.
-    if (!doc->IsPluginLoaded() || !doc->HasEntry(PluginCommand::ClearList) || doc->RunPluginCommand(PluginCommand::ClearList, this)) {
+    if (!doc->IsPluginLoaded() || !doc->HasEntry(PluginCommand::ClearList) ||
+        doc->RunPluginCommand(PluginCommand::ClearList, this)) {
         DeleteAllItems();
     }
 }

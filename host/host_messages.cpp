@@ -12,6 +12,10 @@ int ShowHostMessage(const wxString& text, long buttons) {
 
 }  // namespace
 
-void ShowHostError(const wxString& text) { ShowHostMessage(text, wxOK); }
+void ShowHostError(const wxString& text) {
+    ShowHostMessage(text, wxOK);
+}
 
-bool AskHostOkCancel(const wxString& text) { return ShowHostMessage(text, wxOK | wxCANCEL) == wxID_OK; }
+bool AskHostOkCancel(const wxString& text) {
+    return ShowHostMessage(text, wxOK | wxCANCEL) == wxID_OK;
+}

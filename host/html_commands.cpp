@@ -15,7 +15,9 @@
 
 namespace {
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString U(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
 
 }  // namespace
 
@@ -33,8 +35,7 @@ void BrowseHtml(CFolivexDoc* doc) {
         return;
     }
     const std::string target = paths::Join(doc->HTMLOutDirectory, doc->HTMLIndexFileName);
-    if (!shell::OpenWithAssociatedProgram(cp932::ToWx(target)))
-        ShowHostError(U("HTMLブラウザの起動に失敗しました。"));
+    if (!shell::OpenWithAssociatedProgram(cp932::ToWx(target))) ShowHostError(U("HTMLブラウザの起動に失敗しました。"));
 }
 
 void EditHtml(CFolivexDoc* doc) {
@@ -58,8 +59,7 @@ void EditHtml(CFolivexDoc* doc) {
     choice.wildcard = "HTML Files (*.htm, *.html)|*.htm;*.html";
     choice.style = wxFD_OPEN;
     const std::optional<shell::ChosenFile> page = shell::ChooseFile(choice);
-    if (!page)
-        return;
+    if (!page) return;
     if (!shell::StartProgram({cp932::ToWx(doc->HTMLEditorPath), page->path}))
         ShowHostError(U("HTMLエディタの起動に失敗しました。"));
 }

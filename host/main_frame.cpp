@@ -18,7 +18,9 @@
 
 namespace {
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString U(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
 
 struct MenuEntry {
     int id;  // 0 for a separator
@@ -120,7 +122,9 @@ CMainFrame::CMainFrame(CFolivexDoc* doc)
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
 }
 
-wxString CMainFrame::IdleText() { return U("ﾚﾃﾞｨ"); }
+wxString CMainFrame::IdleText() {
+    return U("ﾚﾃﾞｨ");
+}
 
 void CMainFrame::CreateMenus() {
     auto* bar = new wxMenuBar;
@@ -160,19 +164,16 @@ void CMainFrame::CreateBars() {
 
 void CMainFrame::UpdateKeyStatePanes() {
     wxStatusBar* statusBar = GetStatusBar();
-    if (!statusBar)
-        return;
+    if (!statusBar) return;
     for (const KeyPane& key : kKeyPanes) {
         const wxString text = wxGetKeyState(key.key) ? U(key.text) : wxString();
-        if (statusBar->GetStatusText(key.pane) != text)
-            statusBar->SetStatusText(text, key.pane);
+        if (statusBar->GetStatusText(key.pane) != text) statusBar->SetStatusText(text, key.pane);
     }
 }
 
 void CMainFrame::DoGiveHelp(const wxString& text, bool show) {
     wxFrame::DoGiveHelp(text, show);
-    if (!show && GetStatusBar())
-        SetStatusText(IdleText(), MessagePane);
+    if (!show && GetStatusBar()) SetStatusText(IdleText(), MessagePane);
 }
 
 bool CMainFrame::TryBefore(wxEvent& event) {
@@ -198,19 +199,33 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
     Destroy();
 }
 
-void CMainFrame::OnExit(wxCommandEvent&) { Close(); }
+void CMainFrame::OnExit(wxCommandEvent&) {
+    Close();
+}
 
-void CMainFrame::OnEditHtml(wxCommandEvent&) { EditHtml(m_doc); }
+void CMainFrame::OnEditHtml(wxCommandEvent&) {
+    EditHtml(m_doc);
+}
 
-void CMainFrame::OnManual(wxCommandEvent&) { OpenManual(programDirectory); }
+void CMainFrame::OnManual(wxCommandEvent&) {
+    OpenManual(programDirectory);
+}
 
-void CMainFrame::OnOptions(wxCommandEvent&) { RunHostOptions(this, m_doc, m_view); }
+void CMainFrame::OnOptions(wxCommandEvent&) {
+    RunHostOptions(this, m_doc, m_view);
+}
 
-void CMainFrame::OnPluginOption(wxCommandEvent&) { RunPluginWindowCommand(PluginCommand::Option); }
+void CMainFrame::OnPluginOption(wxCommandEvent&) {
+    RunPluginWindowCommand(PluginCommand::Option);
+}
 
-void CMainFrame::OnPluginAbout(wxCommandEvent&) { RunPluginWindowCommand(PluginCommand::About); }
+void CMainFrame::OnPluginAbout(wxCommandEvent&) {
+    RunPluginWindowCommand(PluginCommand::About);
+}
 
-void CMainFrame::OnPluginHelp(wxCommandEvent&) { RunPluginWindowCommand(PluginCommand::Help); }
+void CMainFrame::OnPluginHelp(wxCommandEvent&) {
+    RunPluginWindowCommand(PluginCommand::Help);
+}
 
 void CMainFrame::RunPluginWindowCommand(PluginCommand command) {
     if (!m_doc) {

@@ -17,7 +17,9 @@ class wxCommandEvent;
 // Command ids of the menus and the tool bar. The host's command numbers (32771 and up)
 // lie above the window ids wx accepts (below 0x7FFF), so each wx id is its command number
 // less 0x8000, which keeps the numbers apart and in order.
-constexpr int CommandWindowId(int command) { return command - 0x8000; }
+constexpr int CommandWindowId(int command) {
+    return command - 0x8000;
+}
 
 namespace HostCommand {
 enum : int {

@@ -34,13 +34,14 @@ enum ControlId : int {
     IdBrowsePlugin = 1007,
 };
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString U(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
 
 wxFont DialogFont() {
     static const wxFont font = [] {
         const wxString face = "IPAPGothic";
-        if (wxFontEnumerator::IsValidFacename(face))
-            return wxFont(wxFontInfo(9).FaceName(face));
+        if (wxFontEnumerator::IsValidFacename(face)) return wxFont(wxFontInfo(9).FaceName(face));
         return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
     }();
     return font;
@@ -114,8 +115,7 @@ bool TakeField(wxTextCtrl* edit, const char* fieldName, std::string& bytes) {
 // A chooser's answer as CP932, or nullopt after telling the user it cannot be stored.
 std::optional<std::string> ChosenText(const wxString& chosen, const char* fieldName) {
     std::optional<std::string> bytes = cp932::FromWx(chosen);
-    if (!bytes)
-        RefuseUnrepresentable(fieldName);
+    if (!bytes) RefuseUnrepresentable(fieldName);
     return bytes;
 }
 
@@ -166,11 +166,9 @@ bool COptionHtmlPropertyPage::TransferDataFromWindow() {
 }
 
 void COptionHtmlPropertyPage::OnBrowseOutDirectory(wxCommandEvent&) {
-    if (!TransferDataFromWindow())
-        return;
+    if (!TransferDataFromWindow()) return;
     const std::optional<wxString> folder = shell::ChooseFolder(this, U("HTML出力ディレクトリの検索"));
-    if (!folder)
-        return;
+    if (!folder) return;
     const std::optional<std::string> bytes = folder->empty() ? std::nullopt : cp932::FromWx(*folder);
     if (!bytes) {
         ShowHostError(U("選択したディレクトリにHTMLを出力することはできません。"));
@@ -181,16 +179,14 @@ void COptionHtmlPropertyPage::OnBrowseOutDirectory(wxCommandEvent&) {
 }
 
 void COptionHtmlPropertyPage::OnBrowseEditor(wxCommandEvent&) {
-    if (!TransferDataFromWindow())
-        return;
+    if (!TransferDataFromWindow()) return;
     shell::FileChoice choice;
     choice.parent = this;
     choice.message = U("ファイルを開く");
     choice.wildcard = "All Files (*)|*";
     choice.style = wxFD_OPEN | wxFD_FILE_MUST_EXIST;
     const std::optional<shell::ChosenFile> editor = shell::ChooseFile(choice);
-    if (!editor)
-        return;
+    if (!editor) return;
     if (const std::optional<std::string> bytes = ChosenText(editor->path, kEditorPathField)) {
         m_strEditorPath = *bytes;
         TransferDataToWindow();
@@ -211,11 +207,12 @@ bool COptionPluginPropertyPage::TransferDataToWindow() {
     return true;
 }
 
-bool COptionPluginPropertyPage::TakeFields() { return TakeField(m_editPluginName, kPluginNameField, m_strPluginName); }
+bool COptionPluginPropertyPage::TakeFields() {
+    return TakeField(m_editPluginName, kPluginNameField, m_strPluginName);
+}
 
 bool COptionPluginPropertyPage::TransferDataFromWindow() {
-    if (!TakeFields())
-        return false;
+    if (!TakeFields()) return false;
     if (m_strPluginName.empty()) {
         ShowHostError(U("プラグイン名称を設定してください。"));
         m_editPluginName->SetFocus();
@@ -226,16 +223,14 @@ bool COptionPluginPropertyPage::TransferDataFromWindow() {
 
 void COptionPluginPropertyPage::OnBrowsePlugin(wxCommandEvent&) {
     // An empty name is no reason to refuse choosing one.
-    if (!TakeFields())
-        return;
+    if (!TakeFields()) return;
     shell::FileChoice choice;
     choice.parent = this;
     choice.message = U("ファイルを開く");
     choice.wildcard = "SO Files (*.so)|*.so";
     choice.style = wxFD_OPEN | wxFD_FILE_MUST_EXIST;
     const std::optional<shell::ChosenFile> plugin = shell::ChooseFile(choice);
-    if (!plugin)
-        return;
+    if (!plugin) return;
     // The loader looks a bare name up in the program directory first.
     if (const std::optional<std::string> bytes = ChosenText(plugin->name, kPluginNameField)) {
         m_strPluginName = *bytes;
@@ -247,8 +242,7 @@ COptionPropertySheet::COptionPropertySheet(wxWindow* parent) {
     Create(parent, wxID_ANY, U("ｵﾌﾟｼｮﾝ設定 - Folivex"));
     SetFont(DialogFont());
     CreateButtons(wxOK | wxCANCEL);
-    if (wxWindow* cancel = FindWindow(wxID_CANCEL))
-        cancel->SetLabel(U("キャンセル"));
+    if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(U("キャンセル"));
     m_htmlPage = new COptionHtmlPropertyPage(GetBookCtrl());
     m_pluginPage = new COptionPluginPropertyPage(GetBookCtrl());
     GetBookCtrl()->AddPage(m_htmlPage, U("HTML設定"), true);
@@ -274,9 +268,13 @@ void COptionPropertySheet::GetHtmlSettings(HtmlSettings& settings) const {
     settings.browseAfterCreate = m_htmlPage->m_bBrowseAfterCreate;
 }
 
-void COptionPropertySheet::SetPluginName(const std::string& name) { m_pluginPage->m_strPluginName = name; }
+void COptionPropertySheet::SetPluginName(const std::string& name) {
+    m_pluginPage->m_strPluginName = name;
+}
 
-void COptionPropertySheet::GetPluginName(std::string& name) const { name = m_pluginPage->m_strPluginName; }
+void COptionPropertySheet::GetPluginName(std::string& name) const {
+    name = m_pluginPage->m_strPluginName;
+}
 
 bool COptionPropertySheet::TransferDataToWindow() {
     return m_htmlPage->TransferDataToWindow() && m_pluginPage->TransferDataToWindow();
@@ -288,11 +286,9 @@ bool COptionPropertySheet::LeaveCurrentPage() {
 }
 
 void COptionPropertySheet::OnPageChanging(wxBookCtrlEvent& event) {
-    if (event.GetEventObject() != GetBookCtrl())
-        return;
+    if (event.GetEventObject() != GetBookCtrl()) return;
     const int leaving = event.GetOldSelection();
-    if (leaving == wxNOT_FOUND || GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow())
-        return;
+    if (leaving == wxNOT_FOUND || GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow()) return;
     event.Veto();
     // GTK switches a page set by the program even when the change is vetoed; putting the
     // refused page back once the switch is over keeps the sheet where the user must act.
@@ -300,8 +296,7 @@ void COptionPropertySheet::OnPageChanging(wxBookCtrlEvent& event) {
 }
 
 void COptionPropertySheet::OnOK(wxCommandEvent&) {
-    if (LeaveCurrentPage())
-        EndDialog(wxID_OK);
+    if (LeaveCurrentPage()) EndDialog(wxID_OK);
 }
 
 void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view) {
@@ -313,8 +308,7 @@ void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view) {
     sheet.SetHtmlSettings(doc->HTMLOutDirectory, doc->HTMLIndexFileName, doc->HTMLEditorPath,
                           doc->BrowseHTMLAfterCreate);
     sheet.SetPluginName(doc->PluginName);
-    if (sheet.ShowModal() != wxID_OK)
-        return;
+    if (sheet.ShowModal() != wxID_OK) return;
 
     HtmlSettings html;
     sheet.GetHtmlSettings(html);
@@ -332,7 +326,6 @@ void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view) {
         doc->PluginName = pluginName;
         doc->LoadPlugin();
     }
-    if (!doc->SaveHostSettings())
-        ShowHostError(U("オプションの保存に失敗しました。"));
+    if (!doc->SaveHostSettings()) ShowHostError(U("オプションの保存に失敗しました。"));
     doc->UpdateTitle();
 }

@@ -24,44 +24,40 @@ bool CanRun(const wxString& program) {
     wxString path = program;
     if (!program.Contains("/")) {
         wxString searchPath;
-        if (!wxGetEnv("PATH", &searchPath) || !wxFindFileInPath(&path, searchPath, program))
-            return false;
+        if (!wxGetEnv("PATH", &searchPath) || !wxFindFileInPath(&path, searchPath, program)) return false;
     }
     return wxFileName::FileExists(path) && wxFileName::IsFileExecutable(path);
 }
 
 bool StartDetached(const std::vector<wxString>& argv) {
     wxLogNull quiet;
-    if (argv.empty() || !CanRun(argv.front()))
-        return false;
+    if (argv.empty() || !CanRun(argv.front())) return false;
     std::vector<wxWCharBuffer> buffers;
-    for (const wxString& argument : argv)
-        buffers.emplace_back(argument.wc_str());
+    for (const wxString& argument : argv) buffers.emplace_back(argument.wc_str());
     std::vector<const wchar_t*> arguments;
-    for (const wxWCharBuffer& buffer : buffers)
-        arguments.push_back(buffer.data());
+    for (const wxWCharBuffer& buffer : buffers) arguments.push_back(buffer.data());
     arguments.push_back(nullptr);
     return wxExecute(arguments.data(), wxEXEC_ASYNC | wxEXEC_MAKE_GROUP_LEADER) > 0;
 }
 
 std::optional<wxString> ChooseFolderWithDialog(wxWindow* parent, const wxString& title) {
     wxDirDialog dialog(parent, title, wxEmptyString, wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK)
-        return std::nullopt;
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
     return dialog.GetPath();
 }
 
 std::optional<ChosenFile> ChooseFileWithDialog(const FileChoice& choice) {
     wxFileDialog dialog(choice.parent, choice.message, choice.defaultDirectory, wxEmptyString, choice.wildcard,
                         choice.style);
-    if (dialog.ShowModal() != wxID_OK)
-        return std::nullopt;
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
     return ChosenFile{dialog.GetPath(), dialog.GetFilename()};
 }
 
 }  // namespace
 
-Seams DesktopSeams() { return Seams{OpenWithDesktop, StartDetached, ChooseFolderWithDialog, ChooseFileWithDialog}; }
+Seams DesktopSeams() {
+    return Seams{OpenWithDesktop, StartDetached, ChooseFolderWithDialog, ChooseFileWithDialog};
+}
 
 Seams& Current() {
     static Seams seams = DesktopSeams();

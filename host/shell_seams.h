@@ -44,11 +44,17 @@ Seams DesktopSeams();
 // The seams in use; tests replace them and restore DesktopSeams() afterwards.
 Seams& Current();
 
-inline bool OpenWithAssociatedProgram(const wxString& path) { return Current().openWithAssociatedProgram(path); }
-inline bool StartProgram(const std::vector<wxString>& argv) { return Current().startProgram(argv); }
+inline bool OpenWithAssociatedProgram(const wxString& path) {
+    return Current().openWithAssociatedProgram(path);
+}
+inline bool StartProgram(const std::vector<wxString>& argv) {
+    return Current().startProgram(argv);
+}
 inline std::optional<wxString> ChooseFolder(wxWindow* parent, const wxString& title) {
     return Current().chooseFolder(parent, title);
 }
-inline std::optional<ChosenFile> ChooseFile(const FileChoice& choice) { return Current().chooseFile(choice); }
+inline std::optional<ChosenFile> ChooseFile(const FileChoice& choice) {
+    return Current().chooseFile(choice);
+}
 
 }  // namespace shell

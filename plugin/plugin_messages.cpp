@@ -5,14 +5,12 @@
 
 #include "cp932_wx.h"
 
-int ShowPluginMessage(const wxString& text, long style)
-{
+int ShowPluginMessage(const wxString& text, long style) {
     wxWindow* owner = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
     wxMessageDialog dialog(owner, text, wxString::FromUTF8("Barvella"), style);
     return dialog.ShowModal();
 }
 
-void ShowPluginNotice(const std::string& text)
-{
+void ShowPluginNotice(const std::string& text) {
     ShowPluginMessage(cp932::ToWx(text), wxOK | wxICON_INFORMATION);
 }

@@ -10,15 +10,14 @@
 
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
-#include "cp932.h"
-#include "paths.h"
 #include "core/schema.h"
 #include "core/settings.h"
+#include "cp932.h"
+#include "paths.h"
 
 namespace {
 
-std::vector<std::string> Split(const std::string& text, char separator)
-{
+std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     std::string part;
     std::istringstream in(text);
@@ -27,16 +26,15 @@ std::vector<std::string> Split(const std::string& text, char separator)
     return parts;
 }
 
-std::string Sjis(const std::string& utf8, int lineNumber)
-{
+std::string Sjis(const std::string& utf8, int lineNumber) {
     auto converted = cp932::FromUtf8(utf8);
-    if (!converted) throw std::runtime_error("line " + std::to_string(lineNumber) + ": no CP932 form for \"" + utf8 + "\"");
+    if (!converted)
+        throw std::runtime_error("line " + std::to_string(lineNumber) + ": no CP932 form for \"" + utf8 + "\"");
     return *converted;
 }
 
 // One line: name, initial letter, base, style, strength, taste, author, ingredients, method, notes.
-std::optional<CocktailRecord> ParseLine(const std::string& line, int lineNumber)
-{
+std::optional<CocktailRecord> ParseLine(const std::string& line, int lineNumber) {
     const auto fields = Split(line, '\t');
     if (fields.size() != 10 || fields[1].size() != 1 || fields[1][0] < 'A' || fields[1][0] > 'Z') {
         std::fprintf(stderr, "line %d: expected 10 tab-separated fields with an initial A to Z\n", lineNumber);
@@ -53,15 +51,15 @@ std::optional<CocktailRecord> ParseLine(const std::string& line, int lineNumber)
     for (const auto& ingredient : Split(fields[7], ';')) {
         const auto equals = ingredient.find('=');
         if (equals == std::string::npos) continue;
-        record.materials[Sjis(ingredient.substr(0, equals), lineNumber)] = Sjis(ingredient.substr(equals + 1), lineNumber);
+        record.materials[Sjis(ingredient.substr(0, equals), lineNumber)] =
+            Sjis(ingredient.substr(equals + 1), lineNumber);
     }
     record.howTo = Sjis(fields[8], lineNumber);
     record.memo = Sjis(fields[9], lineNumber);
     return record;
 }
 
-PluginSettings SampleSettings()
-{
+PluginSettings SampleSettings() {
     PluginSettings settings;
     settings.design.bgColor = "#FFFDF5";
     settings.title.titleColor = "#7A1F1F";
@@ -72,14 +70,14 @@ PluginSettings SampleSettings()
     settings.font.vLinkColor = "#5A3A7A";
     settings.file.allPage = 1;
     settings.user.userName = cp932::Literal("Barvella デモ");
-    settings.topComment = cp932::Literal("<P>定番カクテルのレシピを集めました。<BR>\r\n左のメニューから探してください。</P>");
+    settings.topComment =
+        cp932::Literal("<P>定番カクテルのレシピを集めました。<BR>\r\n左のメニューから探してください。</P>");
     return settings;
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: make_sample_workspace COCKTAILS.tsv DIRECTORY\n");
         return 2;

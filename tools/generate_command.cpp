@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include <CLI/CLI.hpp>
 #include <SQLiteCpp/Database.h>
+#include <CLI/CLI.hpp>
 
 #include "command.h"
 #include "core/schema.h"
@@ -68,8 +68,9 @@ void Generate(const GenerateOptions& options) {
 void AddGenerateCommand(CLI::App& app) {
     auto options = std::make_shared<GenerateOptions>();
     CLI::App* command = app.add_subcommand("generate", "Write the web site of a workspace's cocktails");
-    command->add_option("--dir", options->directory,
-                        "Workspace holding Barvella.ini, BarvellaTC.fvxcmt and Barvella.mdb (only read)")
+    command
+        ->add_option("--dir", options->directory,
+                     "Workspace holding Barvella.ini, BarvellaTC.fvxcmt and Barvella.mdb (only read)")
         ->capture_default_str();
     command->add_option("--out", options->outDirectory, "Output directory, created when missing")->required();
     command->add_option("--index", options->indexFileName, "File name of the entry page")->capture_default_str();

@@ -2,8 +2,8 @@
 // itself here.
 #include <cstdio>
 
-#include <CLI/CLI.hpp>
 #include <SQLiteCpp/Exception.h>
+#include <CLI/CLI.hpp>
 
 #include "command.h"
 #include "generate_command.h"

@@ -3,6 +3,10 @@
 #include "manual_tool.xpm"
 #include "program_icon.xpm"
 
-wxIcon ProgramIcon() { return wxIcon(program_icon_xpm); }
+wxIcon ProgramIcon() {
+    return wxIcon(program_icon_xpm);
+}
 
-wxBitmap ManualToolImage() { return wxBitmap(manual_tool_xpm); }
+wxBitmap ManualToolImage() {
+    return wxBitmap(manual_tool_xpm);
+}

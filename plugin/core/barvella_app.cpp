@@ -2,13 +2,11 @@
 
 #include "schema.h"
 
-CBarvellaApp::~CBarvellaApp()
-{
+CBarvellaApp::~CBarvellaApp() {
     CloseCocktailDatabase(database);
 }
 
-CBarvellaApp& BarvellaApp()
-{
+CBarvellaApp& BarvellaApp() {
     static CBarvellaApp app;
     return app;
 }

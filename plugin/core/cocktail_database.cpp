@@ -11,8 +11,7 @@
 namespace {
 
 // "FLD_NAME = ? COLLATE <name collation>", for every query that matches a name.
-std::string NameMatches()
-{
+std::string NameMatches() {
     return std::string("FLD_NAME = ? COLLATE ") + kNameCollation;
 }
 
@@ -22,15 +21,13 @@ public:
     explicit TransactionScope(SQLite::Database& database) : database_(database), open_(BeginTransaction(database)) {}
     TransactionScope(const TransactionScope&) = delete;
     TransactionScope& operator=(const TransactionScope&) = delete;
-    ~TransactionScope()
-    {
+    ~TransactionScope() {
         if (open_) RollbackTransaction(database_);
     }
 
     bool IsOpen() const { return open_; }
 
-    bool Commit()
-    {
+    bool Commit() {
         if (!CommitTransaction(database_)) return false;
         open_ = false;
         return true;
@@ -50,8 +47,7 @@ constexpr NameTable kStyleTable{"TBL_STYLE"};
 constexpr NameTable kMasterTable{"TBL_MASTER"};
 
 // The first row of that name; throws on a database error.
-std::optional<int> FindNameIndex(SQLite::Database& database, NameTable table, const std::string& name)
-{
+std::optional<int> FindNameIndex(SQLite::Database& database, NameTable table, const std::string& name) {
     SQLite::Statement query(database, std::string("SELECT FLD_INDEX FROM ") + table.table + " WHERE " + NameMatches() +
                                           " ORDER BY FLD_INDEX LIMIT 1");
     query.bind(1, name);
@@ -59,16 +55,14 @@ std::optional<int> FindNameIndex(SQLite::Database& database, NameTable table, co
     return query.getColumn(0).getInt();
 }
 
-int AddName(SQLite::Database& database, NameTable table, const std::string& name)
-{
+int AddName(SQLite::Database& database, NameTable table, const std::string& name) {
     SQLite::Statement insert(database, std::string("INSERT INTO ") + table.table + " (FLD_NAME) VALUES (?)");
     insert.bind(1, name);
     insert.exec();
     return static_cast<int>(database.getLastInsertRowid());
 }
 
-bool Find(SQLite::Database& database, NameTable table, const std::string& name, int& index)
-{
+bool Find(SQLite::Database& database, NameTable table, const std::string& name, int& index) {
     try {
         const auto found = FindNameIndex(database, table, name);
         if (!found) return false;
@@ -79,8 +73,7 @@ bool Find(SQLite::Database& database, NameTable table, const std::string& name, 
     }
 }
 
-bool Add(SQLite::Database& database, NameTable table, const std::string& name, int& index)
-{
+bool Add(SQLite::Database& database, NameTable table, const std::string& name, int& index) {
     try {
         index = AddName(database, table, name);
         return true;
@@ -89,8 +82,7 @@ bool Add(SQLite::Database& database, NameTable table, const std::string& name, i
     }
 }
 
-bool GetName(SQLite::Database& database, NameTable table, int index, std::string& name)
-{
+bool GetName(SQLite::Database& database, NameTable table, int index, std::string& name) {
     try {
         SQLite::Statement query(database, std::string("SELECT FLD_NAME FROM ") + table.table + " WHERE FLD_INDEX = ?");
         query.bind(1, index);
@@ -102,8 +94,7 @@ bool GetName(SQLite::Database& database, NameTable table, int index, std::string
     }
 }
 
-bool LoadNames(SQLite::Database& database, NameTable table, std::vector<std::string>& names)
-{
+bool LoadNames(SQLite::Database& database, NameTable table, std::vector<std::string>& names) {
     try {
         SQLite::Statement query(database, std::string("SELECT FLD_NAME FROM ") + table.table + " ORDER BY FLD_INDEX");
         std::vector<std::string> loaded;
@@ -115,8 +106,7 @@ bool LoadNames(SQLite::Database& database, NameTable table, std::vector<std::str
     }
 }
 
-bool FitsTextLimits(const CocktailRecord& record, const MaterialMap& materials)
-{
+bool FitsTextLimits(const CocktailRecord& record, const MaterialMap& materials) {
     for (const std::string* text :
          {&record.name, &record.styleName, &record.baseName, &record.picture, &record.masterName}) {
         if (text->size() > kMaxTextBytes) return false;
@@ -132,14 +122,12 @@ struct NameChanges {
     std::vector<std::string> addedBases, addedStyles, addedMasters;
 };
 
-void RemoveFirst(std::vector<std::string>& names, const std::string& name)
-{
+void RemoveFirst(std::vector<std::string>& names, const std::string& name) {
     const auto found = std::find(names.begin(), names.end(), name);
     if (found != names.end()) names.erase(found);
 }
 
-void ApplyNameChanges(CBarvellaApp& app, const NameChanges& changes)
-{
+void ApplyNameChanges(CBarvellaApp& app, const NameChanges& changes) {
     for (const auto& name : changes.removedBases) RemoveFirst(app.baseNames, name);
     for (const auto& name : changes.removedMasters) RemoveFirst(app.masterNames, name);
     for (const auto& name : changes.removedStyles) RemoveFirst(app.styleNames, name);
@@ -150,17 +138,16 @@ void ApplyNameChanges(CBarvellaApp& app, const NameChanges& changes)
 
 // The index of `name` in `table`, adding a row when the name is new.
 int FindOrAddName(SQLite::Database& database, NameTable table, const std::string& name,
-                  std::vector<std::string>& added)
-{
+                  std::vector<std::string>& added) {
     if (const auto found = FindNameIndex(database, table, name)) return *found;
     const int index = AddName(database, table, name);
     added.push_back(name);
     return index;
 }
 
-void AddMaterialRows(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials)
-{
-    SQLite::Statement insert(database, "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?, ?, ?)");
+void AddMaterialRows(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials) {
+    SQLite::Statement insert(database,
+                             "INSERT INTO TBL_MATERIAL (FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY) VALUES (?, ?, ?)");
     for (const auto& [ingredient, quantity] : materials) {
         insert.bind(1, cocktailIndex);
         insert.bind(2, ingredient);
@@ -177,8 +164,7 @@ struct StoredIndexes {
 
 // Inside an open transaction; throws on a database error (the caller rolls back).
 StoredIndexes StoreCocktail(SQLite::Database& database, const CocktailRecord& record, const MaterialMap& materials,
-                            NameChanges& changes)
-{
+                            NameChanges& changes) {
     StoredIndexes stored;
     stored.base = FindOrAddName(database, kBaseTable, record.baseName, changes.addedBases);
     const bool hasMaster = !record.masterName.empty();
@@ -210,23 +196,20 @@ StoredIndexes StoreCocktail(SQLite::Database& database, const CocktailRecord& re
     return stored;
 }
 
-bool IsReferenced(SQLite::Database& database, const char* column, int index)
-{
+bool IsReferenced(SQLite::Database& database, const char* column, int index) {
     SQLite::Statement query(database, std::string("SELECT 1 FROM TBL_COCKTAIL WHERE ") + column + " = ? LIMIT 1");
     query.bind(1, index);
     return query.executeStep();
 }
 
-void DeleteRow(SQLite::Database& database, const char* table, const char* column, int index)
-{
+void DeleteRow(SQLite::Database& database, const char* table, const char* column, int index) {
     SQLite::Statement remove(database, std::string("DELETE FROM ") + table + " WHERE " + column + " = ?");
     remove.bind(1, index);
     remove.exec();
 }
 
 void DeleteIfOrphaned(SQLite::Database& database, NameTable table, const char* column, int index,
-                      std::vector<std::string>& removed)
-{
+                      std::vector<std::string>& removed) {
     if (IsReferenced(database, column, index)) return;
     std::string name;
     GetName(database, table, index, name);
@@ -235,8 +218,7 @@ void DeleteIfOrphaned(SQLite::Database& database, NameTable table, const char* c
 }
 
 // Inside an open transaction; throws on a database error (the caller rolls back).
-void RemoveCocktail(SQLite::Database& database, const CocktailRecord& stored, NameChanges& changes)
-{
+void RemoveCocktail(SQLite::Database& database, const CocktailRecord& stored, NameChanges& changes) {
     // By number: a namesake made by another tool keeps its row and its ingredients.
     DeleteRow(database, "TBL_COCKTAIL", "FLD_INDEX", stored.index);
     DeleteRow(database, "TBL_MATERIAL", "FLD_COCKTAIL", stored.index);
@@ -247,8 +229,7 @@ void RemoveCocktail(SQLite::Database& database, const CocktailRecord& stored, Na
     DeleteIfOrphaned(database, kStyleTable, "FLD_STYLE", stored.styleIndex, changes.removedStyles);
 }
 
-void TakeStoredIndexes(CocktailRecord& record, const StoredIndexes& stored)
-{
+void TakeStoredIndexes(CocktailRecord& record, const StoredIndexes& stored) {
     record.index = stored.cocktail;
     record.baseIndex = stored.base;
     record.styleIndex = stored.style;
@@ -257,15 +238,13 @@ void TakeStoredIndexes(CocktailRecord& record, const StoredIndexes& stored)
 
 }  // namespace
 
-void ClearCocktailRecord(CocktailRecord& record)
-{
+void ClearCocktailRecord(CocktailRecord& record) {
     record = CocktailRecord{};
 }
 
 namespace {
 
-bool ExecuteStatement(SQLite::Database& database, const char* statement)
-{
+bool ExecuteStatement(SQLite::Database& database, const char* statement) {
     try {
         database.exec(statement);
         return true;
@@ -276,64 +255,59 @@ bool ExecuteStatement(SQLite::Database& database, const char* statement)
 
 }  // namespace
 
-bool BeginTransaction(SQLite::Database& database) { return ExecuteStatement(database, "BEGIN"); }
+bool BeginTransaction(SQLite::Database& database) {
+    return ExecuteStatement(database, "BEGIN");
+}
 
-bool CommitTransaction(SQLite::Database& database) { return ExecuteStatement(database, "COMMIT"); }
+bool CommitTransaction(SQLite::Database& database) {
+    return ExecuteStatement(database, "COMMIT");
+}
 
-bool RollbackTransaction(SQLite::Database& database) { return ExecuteStatement(database, "ROLLBACK"); }
+bool RollbackTransaction(SQLite::Database& database) {
+    return ExecuteStatement(database, "ROLLBACK");
+}
 
-bool LoadBaseNames(SQLite::Database& database, std::vector<std::string>& names)
-{
+bool LoadBaseNames(SQLite::Database& database, std::vector<std::string>& names) {
     return LoadNames(database, kBaseTable, names);
 }
 
-bool LoadStyleNames(SQLite::Database& database, std::vector<std::string>& names)
-{
+bool LoadStyleNames(SQLite::Database& database, std::vector<std::string>& names) {
     return LoadNames(database, kStyleTable, names);
 }
 
-bool LoadMasterNames(SQLite::Database& database, std::vector<std::string>& names)
-{
+bool LoadMasterNames(SQLite::Database& database, std::vector<std::string>& names) {
     return LoadNames(database, kMasterTable, names);
 }
 
-bool FindCocktailIndex(SQLite::Database& database, const std::string& name, int& index)
-{
+bool FindCocktailIndex(SQLite::Database& database, const std::string& name, int& index) {
     return Find(database, NameTable{"TBL_COCKTAIL"}, name, index);
 }
 
-bool FindBaseIndex(SQLite::Database& database, const std::string& name, int& index)
-{
+bool FindBaseIndex(SQLite::Database& database, const std::string& name, int& index) {
     return Find(database, kBaseTable, name, index);
 }
 
-bool FindStyleIndex(SQLite::Database& database, const std::string& name, int& index)
-{
+bool FindStyleIndex(SQLite::Database& database, const std::string& name, int& index) {
     return Find(database, kStyleTable, name, index);
 }
 
-bool FindMasterIndex(SQLite::Database& database, const std::string& name, int& index)
-{
+bool FindMasterIndex(SQLite::Database& database, const std::string& name, int& index) {
     return Find(database, kMasterTable, name, index);
 }
 
-bool GetBaseName(SQLite::Database& database, int index, std::string& name)
-{
+bool GetBaseName(SQLite::Database& database, int index, std::string& name) {
     return GetName(database, kBaseTable, index, name);
 }
 
-bool GetStyleName(SQLite::Database& database, int index, std::string& name)
-{
+bool GetStyleName(SQLite::Database& database, int index, std::string& name) {
     return GetName(database, kStyleTable, index, name);
 }
 
-bool GetMasterName(SQLite::Database& database, int index, std::string& name)
-{
+bool GetMasterName(SQLite::Database& database, int index, std::string& name) {
     return GetName(database, kMasterTable, index, name);
 }
 
-bool ReadCocktail(SQLite::Database& database, const std::string& name, CocktailRecord& record)
-{
+bool ReadCocktail(SQLite::Database& database, const std::string& name, CocktailRecord& record) {
     bool hasMaster = false;
     try {
         SQLite::Statement query(database,
@@ -369,14 +343,14 @@ bool ReadCocktail(SQLite::Database& database, const std::string& name, CocktailR
     return ReadMaterials(database, record.index, record.materials);
 }
 
-bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& materials)
-{
+bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& materials) {
     try {
-        SQLite::Statement query(database,
-                                "SELECT FLD_NAME, FLD_QUANTITY FROM TBL_MATERIAL WHERE FLD_COCKTAIL = ? ORDER BY rowid");
+        SQLite::Statement query(
+            database, "SELECT FLD_NAME, FLD_QUANTITY FROM TBL_MATERIAL WHERE FLD_COCKTAIL = ? ORDER BY rowid");
         query.bind(1, cocktailIndex);
         MaterialMap read;
-        while (query.executeStep()) read.insert_or_assign(query.getColumn(0).getString(), query.getColumn(1).getString());
+        while (query.executeStep())
+            read.insert_or_assign(query.getColumn(0).getString(), query.getColumn(1).getString());
         if (read.empty()) return false;
         for (auto& [ingredient, quantity] : read) materials.insert_or_assign(ingredient, std::move(quantity));
         return true;
@@ -385,8 +359,7 @@ bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& m
     }
 }
 
-bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& names)
-{
+bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& names) {
     try {
         SQLite::Statement query(database, std::string("SELECT DISTINCT FLD_NAME COLLATE ") + kNameCollation +
                                               " FROM TBL_MATERIAL ORDER BY 1");
@@ -399,23 +372,19 @@ bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& nam
     }
 }
 
-bool AddBase(SQLite::Database& database, const std::string& name, int& index)
-{
+bool AddBase(SQLite::Database& database, const std::string& name, int& index) {
     return Add(database, kBaseTable, name, index);
 }
 
-bool AddStyle(SQLite::Database& database, const std::string& name, int& index)
-{
+bool AddStyle(SQLite::Database& database, const std::string& name, int& index) {
     return Add(database, kStyleTable, name, index);
 }
 
-bool AddMaster(SQLite::Database& database, const std::string& name, int& index)
-{
+bool AddMaster(SQLite::Database& database, const std::string& name, int& index) {
     return Add(database, kMasterTable, name, index);
 }
 
-bool InsertMaterials(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials)
-{
+bool InsertMaterials(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials) {
     try {
         AddMaterialRows(database, cocktailIndex, materials);
         return true;
@@ -424,8 +393,7 @@ bool InsertMaterials(SQLite::Database& database, int cocktailIndex, const Materi
     }
 }
 
-bool InsertCocktail(CBarvellaApp& app, CocktailRecord& record, const MaterialMap& materials)
-{
+bool InsertCocktail(CBarvellaApp& app, CocktailRecord& record, const MaterialMap& materials) {
     if (!app.database || !FitsTextLimits(record, materials)) return false;
     SQLite::Database& database = *app.database;
     try {
@@ -442,8 +410,7 @@ bool InsertCocktail(CBarvellaApp& app, CocktailRecord& record, const MaterialMap
     }
 }
 
-bool DeleteCocktail(CBarvellaApp& app, const std::string& name)
-{
+bool DeleteCocktail(CBarvellaApp& app, const std::string& name) {
     if (!app.database) return false;
     SQLite::Database& database = *app.database;
     CocktailRecord stored;
@@ -462,8 +429,7 @@ bool DeleteCocktail(CBarvellaApp& app, const std::string& name)
 }
 
 bool ReplaceCocktail(CBarvellaApp& app, const std::string& oldName, CocktailRecord& record,
-                     const MaterialMap& materials)
-{
+                     const MaterialMap& materials) {
     if (!app.database || !FitsTextLimits(record, materials)) return false;
     SQLite::Database& database = *app.database;
     CocktailRecord stored;

@@ -17,19 +17,19 @@ class CBarvellaApp;
 using MaterialMap = std::map<std::string, std::string>;
 
 struct CocktailRecord {
-    int index = 0;         // FLD_INDEX
-    std::string name;      // FLD_NAME
-    int initial = 0;       // FLD_INITIAL, 0 to 25
-    int strong = 0;        // FLD_STRONG, 0 to 4
-    int taste = 0;         // FLD_TASTE, 0 to 4
-    int styleIndex = 0;    // FLD_STYLE
+    int index = 0;       // FLD_INDEX
+    std::string name;    // FLD_NAME
+    int initial = 0;     // FLD_INITIAL, 0 to 25
+    int strong = 0;      // FLD_STRONG, 0 to 4
+    int taste = 0;       // FLD_TASTE, 0 to 4
+    int styleIndex = 0;  // FLD_STYLE
     std::string styleName;
-    int baseIndex = 0;     // FLD_BASE
+    int baseIndex = 0;  // FLD_BASE
     std::string baseName;
-    std::string howTo;     // FLD_HOWTO, never empty in the store
-    std::string memo;      // FLD_MEMO
-    std::string picture;   // FLD_PICTURE, stored empty by the dialogs
-    int masterIndex = 0;   // FLD_MASTER; meaningful only when masterName is not empty
+    std::string howTo;       // FLD_HOWTO, never empty in the store
+    std::string memo;        // FLD_MEMO
+    std::string picture;     // FLD_PICTURE, stored empty by the dialogs
+    int masterIndex = 0;     // FLD_MASTER; meaningful only when masterName is not empty
     std::string masterName;  // empty: the cocktail has no author
     MaterialMap materials;
 };

@@ -7,15 +7,13 @@
 namespace {
 
 template <std::size_t N>
-bool LookUp(const std::array<std::string, N>& table, int code, std::string& label)
-{
+bool LookUp(const std::array<std::string, N>& table, int code, std::string& label) {
     if (code < 0 || static_cast<std::size_t>(code) >= N) return false;
     label = table[static_cast<std::size_t>(code)];
     return true;
 }
 
-std::array<std::string, kInitialCount> MakeInitials()
-{
+std::array<std::string, kInitialCount> MakeInitials() {
     // Full-width capitals are one double-byte character each: 0x82 0x60 ("Ａ") onwards.
     std::array<std::string, kInitialCount> initials;
     for (int i = 0; i < kInitialCount; ++i) {
@@ -26,24 +24,21 @@ std::array<std::string, kInitialCount> MakeInitials()
 
 }  // namespace
 
-bool InitialLabel(int code, std::string& label)
-{
+bool InitialLabel(int code, std::string& label) {
     static const auto initials = MakeInitials();
     return LookUp(initials, code, label);
 }
 
-bool StrongLabel(int code, std::string& label)
-{
-    static const std::array<std::string, kStrongCount> labels = {
-        cp932::Literal("極強"), cp932::Literal("強"), cp932::Literal("中"), cp932::Literal("弱"),
-        cp932::Literal("極弱")};
+bool StrongLabel(int code, std::string& label) {
+    static const std::array<std::string, kStrongCount> labels = {cp932::Literal("極強"), cp932::Literal("強"),
+                                                                 cp932::Literal("中"), cp932::Literal("弱"),
+                                                                 cp932::Literal("極弱")};
     return LookUp(labels, code, label);
 }
 
-bool TasteLabel(int code, std::string& label)
-{
-    static const std::array<std::string, kTasteCount> labels = {
-        cp932::Literal("極辛"), cp932::Literal("辛"), cp932::Literal("中"), cp932::Literal("甘"),
-        cp932::Literal("極甘")};
+bool TasteLabel(int code, std::string& label) {
+    static const std::array<std::string, kTasteCount> labels = {cp932::Literal("極辛"), cp932::Literal("辛"),
+                                                                cp932::Literal("中"), cp932::Literal("甘"),
+                                                                cp932::Literal("極甘")};
     return LookUp(labels, code, label);
 }

@@ -6,21 +6,19 @@
 #include "plugin_messages.h"
 #include "startup.h"
 
-FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory)
-{
+FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
     if (list == nullptr || startupDirectory == nullptr) return PLUGIN_FAILED;
     return StartUpPlugin(BarvellaApp(), *list, startupDirectory, ShowPluginNotice);
 }
 
-FOLIVEX_PLUGIN_EXPORT int CleanUp()
-{
+FOLIVEX_PLUGIN_EXPORT int CleanUp() {
     return CleanUpPlugin(BarvellaApp());
 }
 
 // The host empties its list itself once this returns; the rows come back through a search.
-FOLIVEX_PLUGIN_EXPORT int ClearList(IPluginList*)
-{
-    ShowPluginMessage(wxString::FromUTF8("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。"),
-                      wxOK | wxICON_INFORMATION);
+FOLIVEX_PLUGIN_EXPORT int ClearList(IPluginList*) {
+    ShowPluginMessage(
+        wxString::FromUTF8("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。"),
+        wxOK | wxICON_INFORMATION);
     return PLUGIN_OK;
 }

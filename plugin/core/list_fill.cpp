@@ -17,16 +17,14 @@ constexpr const char* kSelectRows =
     "LEFT JOIN TBL_STYLE STYLEROW ON STYLEROW.FLD_INDEX = A.FLD_STYLE";
 
 // A stored code as the code tables take it; -1 (no label) for NULL or a value beyond int.
-int StoredCode(const SQLite::Column& column)
-{
+int StoredCode(const SQLite::Column& column) {
     if (column.isNull()) return -1;
     const long long value = column.getInt64();
     return value < INT_MIN || value > INT_MAX ? -1 : static_cast<int>(value);
 }
 
 // The five cell texts of a row, or false when the row cannot be shown.
-bool RowTexts(SQLite::Statement& rows, std::string (&cells)[5])
-{
+bool RowTexts(SQLite::Statement& rows, std::string (&cells)[5]) {
     for (int column = 0; column < 3; ++column) {
         if (rows.getColumn(column).isNull()) return false;
         cells[column] = rows.getColumn(column).getString();
@@ -34,8 +32,7 @@ bool RowTexts(SQLite::Statement& rows, std::string (&cells)[5])
     return StrongLabel(StoredCode(rows.getColumn(3)), cells[3]) && TasteLabel(StoredCode(rows.getColumn(4)), cells[4]);
 }
 
-bool AddRow(IPluginList& list, const std::string (&cells)[5])
-{
+bool AddRow(IPluginList& list, const std::string (&cells)[5]) {
     const int item = list.InsertItem(0, cells[0]);
     if (item < 0) return false;
     for (int column = 1; column < 5; ++column) {
@@ -50,8 +47,7 @@ bool AddRow(IPluginList& list, const std::string (&cells)[5])
 }  // namespace
 
 bool FillCocktailList(SQLite::Database& database, IPluginList& list, const CocktailQuery& query,
-                      const PluginNotifier& notify)
-{
+                      const PluginNotifier& notify) {
     bool skipped = false;
     try {
         std::string sql = kSelectRows;

@@ -37,11 +37,11 @@ struct TableDefinition {
 };
 
 constexpr FieldDefinition kCocktailFields[] = {
-    {"FLD_INDEX", FieldKind::Counter, true, false},  {"FLD_NAME", FieldKind::Text, true, false},
-    {"FLD_INITIAL", FieldKind::Short, true, false},  {"FLD_STRONG", FieldKind::Short, true, false},
-    {"FLD_TASTE", FieldKind::Short, true, false},    {"FLD_STYLE", FieldKind::Short, true, false},
-    {"FLD_BASE", FieldKind::Long, true, false},      {"FLD_HOWTO", FieldKind::Memo, true, false},
-    {"FLD_MEMO", FieldKind::Memo, false, true},      {"FLD_PICTURE", FieldKind::Text, false, true},
+    {"FLD_INDEX", FieldKind::Counter, true, false}, {"FLD_NAME", FieldKind::Text, true, false},
+    {"FLD_INITIAL", FieldKind::Short, true, false}, {"FLD_STRONG", FieldKind::Short, true, false},
+    {"FLD_TASTE", FieldKind::Short, true, false},   {"FLD_STYLE", FieldKind::Short, true, false},
+    {"FLD_BASE", FieldKind::Long, true, false},     {"FLD_HOWTO", FieldKind::Memo, true, false},
+    {"FLD_MEMO", FieldKind::Memo, false, true},     {"FLD_PICTURE", FieldKind::Text, false, true},
     {"FLD_MASTER", FieldKind::Long, false, false},
 };
 
@@ -65,35 +65,32 @@ constexpr std::array<TableDefinition, 5> kTables = {{
     {"TBL_MATERIAL", kMaterialFields},
 }};
 
-std::string ByteLength(const std::string& field)
-{
+std::string ByteLength(const std::string& field) {
     // length() of TEXT counts characters as if the bytes were UTF-8; the limits are in bytes.
     return "length(CAST(" + field + " AS BLOB))";
 }
 
-std::string ColumnDefinition(const FieldDefinition& field)
-{
+std::string ColumnDefinition(const FieldDefinition& field) {
     const std::string name = field.name;
     const std::string notNull = field.required ? " NOT NULL" : "";
     const std::string minimum = field.allowZeroLength ? "0" : "1";
     switch (field.kind) {
-    case FieldKind::Counter:
-        return name + " INTEGER PRIMARY KEY AUTOINCREMENT CHECK (" + name + " BETWEEN 1 AND 2147483647)";
-    case FieldKind::Text:
-        return name + " TEXT" + notNull + " CHECK (" + ByteLength(name) + " BETWEEN " + minimum + " AND " +
-               std::to_string(kMaxTextBytes) + ")";
-    case FieldKind::Memo:
-        return name + " TEXT" + notNull + (field.allowZeroLength ? "" : " CHECK (" + ByteLength(name) + " >= 1)");
-    case FieldKind::Short:
-        return name + " INTEGER" + notNull + " CHECK (" + name + " BETWEEN -32768 AND 32767)";
-    case FieldKind::Long:
-        break;
+        case FieldKind::Counter:
+            return name + " INTEGER PRIMARY KEY AUTOINCREMENT CHECK (" + name + " BETWEEN 1 AND 2147483647)";
+        case FieldKind::Text:
+            return name + " TEXT" + notNull + " CHECK (" + ByteLength(name) + " BETWEEN " + minimum + " AND " +
+                   std::to_string(kMaxTextBytes) + ")";
+        case FieldKind::Memo:
+            return name + " TEXT" + notNull + (field.allowZeroLength ? "" : " CHECK (" + ByteLength(name) + " >= 1)");
+        case FieldKind::Short:
+            return name + " INTEGER" + notNull + " CHECK (" + name + " BETWEEN -32768 AND 32767)";
+        case FieldKind::Long:
+            break;
     }
     return name + " INTEGER" + notNull + " CHECK (" + name + " BETWEEN -2147483648 AND 2147483647)";
 }
 
-std::string CreateTableStatement(const TableDefinition& table)
-{
+std::string CreateTableStatement(const TableDefinition& table) {
     std::string statement = std::string("CREATE TABLE ") + table.name + " (";
     for (std::size_t i = 0; i < table.fields.size(); ++i) {
         if (i > 0) statement += ", ";
@@ -102,14 +99,13 @@ std::string CreateTableStatement(const TableDefinition& table)
     return statement + ")";
 }
 
-int CompareNameValues(void*, int leftLength, const void* left, int rightLength, const void* right)
-{
-    return cp932::CompareNames(std::string_view(static_cast<const char*>(left), static_cast<std::size_t>(leftLength)),
-                               std::string_view(static_cast<const char*>(right), static_cast<std::size_t>(rightLength)));
+int CompareNameValues(void*, int leftLength, const void* left, int rightLength, const void* right) {
+    return cp932::CompareNames(
+        std::string_view(static_cast<const char*>(left), static_cast<std::size_t>(leftLength)),
+        std::string_view(static_cast<const char*>(right), static_cast<std::size_t>(rightLength)));
 }
 
-bool HasAllTables(SQLite::Database& database)
-{
+bool HasAllTables(SQLite::Database& database) {
     // The read also proves that the file is a database at all: SQLite opens lazily.
     SQLite::Statement query(database, "SELECT name FROM sqlite_master WHERE type = 'table'");
     std::array<bool, kTables.size()> found{};
@@ -125,8 +121,7 @@ bool HasAllTables(SQLite::Database& database)
     return true;
 }
 
-int OpenExisting(const std::string& path, int flags, std::unique_ptr<SQLite::Database>& database)
-{
+int OpenExisting(const std::string& path, int flags, std::unique_ptr<SQLite::Database>& database) {
     if (database) return 0;
     try {
         auto opened = std::make_unique<SQLite::Database>(path, flags);
@@ -143,15 +138,13 @@ int OpenExisting(const std::string& path, int flags, std::unique_ptr<SQLite::Dat
 
 }  // namespace
 
-void RegisterNameCollation(SQLite::Database& database)
-{
-    const int result =
-        sqlite3_create_collation_v2(database.getHandle(), kNameCollation, SQLITE_UTF8, nullptr, CompareNameValues, nullptr);
+void RegisterNameCollation(SQLite::Database& database) {
+    const int result = sqlite3_create_collation_v2(database.getHandle(), kNameCollation, SQLITE_UTF8, nullptr,
+                                                   CompareNameValues, nullptr);
     if (result != SQLITE_OK) throw SQLite::Exception(database.getHandle(), result);
 }
 
-bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database)
-{
+bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
     // O_EXCL makes the existence test and the creation one step.
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor < 0) return false;
@@ -168,17 +161,14 @@ bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Dat
     }
 }
 
-int OpenCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database)
-{
+int OpenCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
     return OpenExisting(path, SQLite::OPEN_READWRITE, database);
 }
 
-int OpenCocktailDatabaseReadOnly(const std::string& path, std::unique_ptr<SQLite::Database>& database)
-{
+int OpenCocktailDatabaseReadOnly(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
     return OpenExisting(path, SQLite::OPEN_READONLY, database);
 }
 
-void CloseCocktailDatabase(std::unique_ptr<SQLite::Database>& database)
-{
+void CloseCocktailDatabase(std::unique_ptr<SQLite::Database>& database) {
     database.reset();
 }

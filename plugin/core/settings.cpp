@@ -27,26 +27,26 @@ struct SettingKey {
     const char* absent;                     // value when the file has no such key
 };
 
-SettingKey Text(const char* section, const char* key, std::string* (*member)(PluginSettings&))
-{
+SettingKey Text(const char* section, const char* key, std::string* (*member)(PluginSettings&)) {
     return {section, key, member, nullptr, ""};
 }
 
-SettingKey Number(const char* section, const char* key, int* (*member)(PluginSettings&), const char* absent)
-{
+SettingKey Number(const char* section, const char* key, int* (*member)(PluginSettings&), const char* absent) {
     return {section, key, nullptr, member, absent};
 }
 
 // Save order, which is also the order of a newly written file.
-const std::array<SettingKey, 27>& Keys()
-{
+const std::array<SettingKey, 27>& Keys() {
     using S = PluginSettings;
     static const std::array<SettingKey, 27> keys = {
         Text("DESIGN", "BACKGROUND", [](S& s) { return &s.design.background; }),
         Text("DESIGN", "BGCOLOR", [](S& s) { return &s.design.bgColor; }),
-        Number("DESIGN", "FRAMEBORDER", [](S& s) { return &s.design.frameBorder; }, "0"),
-        Number("DESIGN", "FRAMESPACING", [](S& s) { return &s.design.frameSpacing; }, "0"),
-        Number("DESIGN", "FRAMERESIZE", [](S& s) { return &s.design.frameResize; }, "0"),
+        Number(
+            "DESIGN", "FRAMEBORDER", [](S& s) { return &s.design.frameBorder; }, "0"),
+        Number(
+            "DESIGN", "FRAMESPACING", [](S& s) { return &s.design.frameSpacing; }, "0"),
+        Number(
+            "DESIGN", "FRAMERESIZE", [](S& s) { return &s.design.frameResize; }, "0"),
         Text("DESIGN", "BORDERCOLOR", [](S& s) { return &s.design.borderColor; }),
         Text("TITLE", "TITLECOLOR", [](S& s) { return &s.title.titleColor; }),
         Text("TITLE", "TITLESIZE", [](S& s) { return &s.title.titleSize; }),
@@ -58,13 +58,20 @@ const std::array<SettingKey, 27>& Keys()
         Text("FONT", "LINKCOLOR", [](S& s) { return &s.font.linkColor; }),
         Text("FONT", "ALINKCOLOR", [](S& s) { return &s.font.aLinkColor; }),
         Text("FONT", "VLINKCOLOR", [](S& s) { return &s.font.vLinkColor; }),
-        Number("FILE", "ALPHABET", [](S& s) { return &s.file.alphabet; }, "1"),
-        Number("FILE", "BASEPAGE", [](S& s) { return &s.file.basePage; }, "1"),
-        Number("FILE", "STYLEPAGE", [](S& s) { return &s.file.stylePage; }, "1"),
-        Number("FILE", "STRONGPAGE", [](S& s) { return &s.file.strongPage; }, "1"),
-        Number("FILE", "TASTEPAGE", [](S& s) { return &s.file.tastePage; }, "1"),
-        Number("FILE", "MASTERPAGE", [](S& s) { return &s.file.masterPage; }, "1"),
-        Number("FILE", "ALLPAGE", [](S& s) { return &s.file.allPage; }, "1"),
+        Number(
+            "FILE", "ALPHABET", [](S& s) { return &s.file.alphabet; }, "1"),
+        Number(
+            "FILE", "BASEPAGE", [](S& s) { return &s.file.basePage; }, "1"),
+        Number(
+            "FILE", "STYLEPAGE", [](S& s) { return &s.file.stylePage; }, "1"),
+        Number(
+            "FILE", "STRONGPAGE", [](S& s) { return &s.file.strongPage; }, "1"),
+        Number(
+            "FILE", "TASTEPAGE", [](S& s) { return &s.file.tastePage; }, "1"),
+        Number(
+            "FILE", "MASTERPAGE", [](S& s) { return &s.file.masterPage; }, "1"),
+        Number(
+            "FILE", "ALLPAGE", [](S& s) { return &s.file.allPage; }, "1"),
         Text("USER", "USERNAME", [](S& s) { return &s.user.userName; }),
         Text("USER", "USERMAIL", [](S& s) { return &s.user.userMail; }),
         Text("URL", "URLTOPPAGE", [](S& s) { return &s.url.urlTopPage; }),
@@ -79,8 +86,7 @@ constexpr std::array<std::size_t, 27> kLoadOrder = {0,  1,  2,  3,  4,  5,  6,  
 
 // Decimal text as the settings have always been read: leading blanks and a sign are taken,
 // reading stops at the first non-digit, no number gives 0, and overflow saturates.
-int ReadInteger(const std::string& text)
-{
+int ReadInteger(const std::string& text) {
     const long long value = std::strtoll(text.c_str(), nullptr, 10);
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
@@ -88,8 +94,7 @@ int ReadInteger(const std::string& text)
 }
 
 // Reads the comment in fixed chunks; each chunk counts only up to its first NUL byte.
-bool ReadComment(const std::string& path, std::string& comment)
-{
+bool ReadComment(const std::string& path, std::string& comment) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return true;
     std::string text;
@@ -109,8 +114,7 @@ bool ReadComment(const std::string& path, std::string& comment)
 
 }  // namespace
 
-bool LoadSettings(const std::string& directory, PluginSettings& settings)
-{
+bool LoadSettings(const std::string& directory, PluginSettings& settings) {
     const std::string path = paths::Join(directory, kSettingsFileName);
     for (std::size_t position : kLoadOrder) {
         const SettingKey& key = Keys()[position];
@@ -124,8 +128,7 @@ bool LoadSettings(const std::string& directory, PluginSettings& settings)
     return ReadComment(paths::Join(directory, kCommentFileName), settings.topComment);
 }
 
-bool SaveSettings(const std::string& directory, const PluginSettings& settings)
-{
+bool SaveSettings(const std::string& directory, const PluginSettings& settings) {
     const std::string path = paths::Join(directory, kSettingsFileName);
     // The accessors hand out pointers into a mutable record; this copy keeps `settings` const.
     PluginSettings values = settings;

@@ -19,23 +19,21 @@ constexpr ColumnDefinition kColumns[] = {
     {"味わい", ListColumnAlign::Center, 50},
 };
 
-bool OpenOrCreate(CBarvellaApp& app)
-{
+bool OpenOrCreate(CBarvellaApp& app) {
     const std::string path = paths::Join(app.hostDirectory, kDatabaseFileName);
     switch (OpenCocktailDatabase(path, app.database)) {
-    case 0:
-        return true;
-    case -1:
-        return CreateCocktailDatabase(path, app.database);
-    default:
-        return false;
+        case 0:
+            return true;
+        case -1:
+            return CreateCocktailDatabase(path, app.database);
+        default:
+            return false;
     }
 }
 
 }  // namespace
 
-int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& directory, const PluginNotifier& notify)
-{
+int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& directory, const PluginNotifier& notify) {
     app.hostDirectory = directory;
     if (!LoadSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
     if (!OpenOrCreate(app)) return PLUGIN_FAILED;
@@ -58,8 +56,7 @@ int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& direc
     return PLUGIN_OK;
 }
 
-int CleanUpPlugin(CBarvellaApp& app)
-{
+int CleanUpPlugin(CBarvellaApp& app) {
     if (!SaveSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
     CloseCocktailDatabase(app.database);
     return PLUGIN_OK;

@@ -11,8 +11,8 @@
 namespace {
 
 struct ListTexts {
-    std::string nameBaseStyle = cp932::Literal(
-        "\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\t<TD NOWRAP>スタイル</TD>\r\n");
+    std::string nameBaseStyle =
+        cp932::Literal("\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\t<TD NOWRAP>スタイル</TD>\r\n");
     std::string strongTaste = cp932::Literal("\t<TD NOWRAP>強度</TD>\r\n\t<TD NOWRAP>味わい</TD>\r\n");
     std::string nameStyle = cp932::Literal("\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>スタイル</TD>\r\n");
     std::string nameBase = cp932::Literal("\t<TD NOWRAP>カクテル名称</TD>\r\n\t<TD NOWRAP>ベース</TD>\r\n");
@@ -59,18 +59,26 @@ std::string ListPath(const SiteContext& site, const std::string& pageName) {
 // Writes one row; false when one of its labels has no entry (the row stays written).
 bool AppendRow(std::string& page, const SiteCocktail& cocktail, const std::vector<Cell>& cells) {
     page += "<TR ALIGN=\"center\">\r\n";
-    page += FormatPiece("\t<TD ALIGN=\"left\" NOWRAP><A HREF=\"fvxcocktail%d.html\" TARGET=\"fvxtop\">",
-                        cocktail.index);
+    page +=
+        FormatPiece("\t<TD ALIGN=\"left\" NOWRAP><A HREF=\"fvxcocktail%d.html\" TARGET=\"fvxtop\">", cocktail.index);
     page += EscapeHtml(cocktail.name);
     page += "</A></TD>";
     bool complete = true;
     for (const Cell& cell : cells) {
         std::string text;
         switch (cell.value) {
-            case Value::Base: text = cocktail.baseName; break;
-            case Value::Style: text = cocktail.styleName; break;
-            case Value::Strong: complete = StrongLabel(cocktail.strong, text) && complete; break;
-            case Value::Taste: complete = TasteLabel(cocktail.taste, text) && complete; break;
+            case Value::Base:
+                text = cocktail.baseName;
+                break;
+            case Value::Style:
+                text = cocktail.styleName;
+                break;
+            case Value::Strong:
+                complete = StrongLabel(cocktail.strong, text) && complete;
+                break;
+            case Value::Taste:
+                complete = TasteLabel(cocktail.taste, text) && complete;
+                break;
         }
         page += cell.nowrap ? "\t<TD NOWRAP>" : "\t<TD>";
         page += EscapeHtml(text);
@@ -192,8 +200,7 @@ std::string MenuLine(const std::string& pageName, const std::string& text) {
 
 // Menus over a name table: one page per row in FLD_INDEX order; the author menu adds the
 // page of the cocktails without author as its last entry.
-bool WriteNameMenu(SiteContext& site, const MenuKind& kind, const char* pattern,
-                   const std::vector<NamedRow>& table,
+bool WriteNameMenu(SiteContext& site, const MenuKind& kind, const char* pattern, const std::vector<NamedRow>& table,
                    bool (*writer)(SiteContext&, const std::string&, const std::string&), bool withUnknown) {
     return WriteMenu(site, kind, [&](int k, std::string& line) {
         const std::size_t position = static_cast<std::size_t>(k);
@@ -236,8 +243,10 @@ bool WriteStrongPage(SiteContext& site, const std::string& pageName, int code) {
     const ListTexts& t = Texts();
     std::string label;
     StrongLabel(code, label);
-    const ListKind kind{t.strongBefore + label + t.codeAfter, t.nameBase, t.styleTaste,
-                       {{Value::Base, false}, {Value::Style, true}, {Value::Taste, false}}};
+    const ListKind kind{t.strongBefore + label + t.codeAfter,
+                        t.nameBase,
+                        t.styleTaste,
+                        {{Value::Base, false}, {Value::Style, true}, {Value::Taste, false}}};
     return WriteListPage(site, ListPath(site, pageName), kind,
                          [code](const SiteCocktail& c) { return c.strong == code; }) >= 0;
 }
@@ -246,16 +255,20 @@ bool WriteTastePage(SiteContext& site, const std::string& pageName, int code) {
     const ListTexts& t = Texts();
     std::string label;
     TasteLabel(code, label);
-    const ListKind kind{t.tasteBefore + label + t.codeAfter, t.nameBase, t.styleStrong,
-                       {{Value::Base, false}, {Value::Style, true}, {Value::Strong, false}}};
+    const ListKind kind{t.tasteBefore + label + t.codeAfter,
+                        t.nameBase,
+                        t.styleStrong,
+                        {{Value::Base, false}, {Value::Style, true}, {Value::Strong, false}}};
     return WriteListPage(site, ListPath(site, pageName), kind,
                          [code](const SiteCocktail& c) { return c.taste == code; }) >= 0;
 }
 
 bool WriteBasePage(SiteContext& site, const std::string& pageName, const std::string& name) {
     const ListTexts& t = Texts();
-    const ListKind kind{name + t.baseAfter, t.nameStyle, t.strongTaste,
-                       {{Value::Style, true}, {Value::Strong, false}, {Value::Taste, false}}};
+    const ListKind kind{name + t.baseAfter,
+                        t.nameStyle,
+                        t.strongTaste,
+                        {{Value::Style, true}, {Value::Strong, false}, {Value::Taste, false}}};
     const std::vector<int> bases = MatchingIndexes(site.model.Bases(), name);
     return WriteListPage(site, ListPath(site, pageName), kind,
                          [&bases](const SiteCocktail& c) { return Contains(bases, c.baseIndex); }) >= 0;
@@ -263,8 +276,10 @@ bool WriteBasePage(SiteContext& site, const std::string& pageName, const std::st
 
 bool WriteStylePage(SiteContext& site, const std::string& pageName, const std::string& name) {
     const ListTexts& t = Texts();
-    const ListKind kind{name + t.styleAfter, t.nameBase, t.strongTaste,
-                       {{Value::Base, false}, {Value::Strong, true}, {Value::Taste, false}}};
+    const ListKind kind{name + t.styleAfter,
+                        t.nameBase,
+                        t.strongTaste,
+                        {{Value::Base, false}, {Value::Strong, true}, {Value::Taste, false}}};
     const std::vector<int> styles = MatchingIndexes(site.model.Styles(), name);
     return WriteListPage(site, ListPath(site, pageName), kind,
                          [&styles](const SiteCocktail& c) { return Contains(styles, c.styleIndex); }) >= 0;

@@ -88,8 +88,8 @@ bool WriteMainFrameset(SiteContext& site) {
         page += FormatPiece("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\" BORDERCOLOR=\"%s\">\r\n",
                             s.design.frameSpacing, s.design.borderColor.c_str());
     else if (s.design.frameBorder == 1)
-        page += FormatPiece("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\">\r\n",
-                            s.design.frameSpacing);
+        page +=
+            FormatPiece("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\">\r\n", s.design.frameSpacing);
     else
         page += "<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\">\r\n";
     page += "\t<FRAME SRC=\"fvxmenu.html\" NAME=\"menu\" SCROLLING=\"auto\"";

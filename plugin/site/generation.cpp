@@ -20,14 +20,10 @@ struct Step {
 
 // Strength and taste come before style here, unlike the menu links; both orders are fixed.
 const Step kSteps[] = {
-    {"アルファベット別ファイルの生成中...", WriteAlphabetMenu},
-    {"ベース別ファイルの生成中...", WriteBaseMenu},
-    {"アルコール強度別ファイルの生成中...", WriteStrongMenu},
-    {"味わい別ファイルの生成中...", WriteTasteMenu},
-    {"スタイル別ファイルの生成中...", WriteStyleMenu},
-    {"作者別ファイルの生成中...", WriteMasterMenu},
-    {"全カクテル一覧ファイルの生成中...", WriteAllPage},
-    {"カクテル詳細ファイルの生成中...", WriteCocktailPages},
+    {"アルファベット別ファイルの生成中...", WriteAlphabetMenu}, {"ベース別ファイルの生成中...", WriteBaseMenu},
+    {"アルコール強度別ファイルの生成中...", WriteStrongMenu},   {"味わい別ファイルの生成中...", WriteTasteMenu},
+    {"スタイル別ファイルの生成中...", WriteStyleMenu},          {"作者別ファイルの生成中...", WriteMasterMenu},
+    {"全カクテル一覧ファイルの生成中...", WriteAllPage},        {"カクテル詳細ファイルの生成中...", WriteCocktailPages},
 };
 
 struct StatusTexts {

@@ -40,12 +40,24 @@ std::string EscapeHtml(std::string_view text) {
     escaped.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            case ' ': escaped += "&nbsp;"; break;
-            default: escaped += c; break;
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            case ' ':
+                escaped += "&nbsp;";
+                break;
+            default:
+                escaped += c;
+                break;
         }
     }
     return escaped;

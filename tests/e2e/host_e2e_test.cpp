@@ -30,7 +30,9 @@ public:
         // Windows come and go while the tree is walked; a vanished one is no error here.
         XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     }
-    ~Screen() { if (m_display) XCloseDisplay(m_display); }
+    ~Screen() {
+        if (m_display) XCloseDisplay(m_display);
+    }
     bool IsOpen() const { return m_display != nullptr; }
 
     Window FindViewable(const std::string& title) { return Find(DefaultRootWindow(m_display), title); }
@@ -57,7 +59,8 @@ private:
         std::string title;
         if (XGetWindowProperty(m_display, window, XInternAtom(m_display, "_NET_WM_NAME", False), 0, 1024, False,
                                XInternAtom(m_display, "UTF8_STRING", False), &type, &format, &count, &after,
-                               &data) == Success && data != nullptr) {
+                               &data) == Success &&
+            data != nullptr) {
             title.assign(reinterpret_cast<char*>(data), count);
             XFree(data);
         }
@@ -112,7 +115,8 @@ protected:
         fs::create_directories(startDirectory);
         const fs::path built = std::getenv("FOLIVEX_PROGRAM_DIR");
         fs::copy_file(built / "Folivex", programDirectory / "Folivex");
-        fs::copy_file(built / recording_plugin::kRecordingPlugin, programDirectory / recording_plugin::kRecordingPlugin);
+        fs::copy_file(built / recording_plugin::kRecordingPlugin,
+                      programDirectory / recording_plugin::kRecordingPlugin);
         ASSERT_TRUE(screen.IsOpen()) << "no display";
     }
 

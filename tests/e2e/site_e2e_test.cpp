@@ -25,7 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString U(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
 
 class ExpectOverwriteQuestion : public wxExpectModalBase<wxMessageDialog, ExpectOverwriteQuestion> {
 public:
@@ -110,12 +112,12 @@ protected:
         store->AddStyle("ショート");
         store->AddStyle("ロング");
         store->AddMaster("O'Hara");
-        const CocktailRow rows[] = {{.name = "マティーニ", .initial = 12},
-                                    {.name = "ギムレット", .initial = 6, .strong = 1, .taste = 1, .master = 1},
-                                    {.name = "キューバ・リブレ", .initial = 2, .strong = 3, .taste = 3, .style = 2,
-                                     .base = 2, .master = 1},
-                                    {.name = "Rob Roy's <Special>", .initial = 17, .strong = 1, .taste = 2, .base = 3},
-                                    {.name = "ジン・トニック", .initial = 9, .strong = 3, .taste = 2, .style = 2}};
+        const CocktailRow rows[] = {
+            {.name = "マティーニ", .initial = 12},
+            {.name = "ギムレット", .initial = 6, .strong = 1, .taste = 1, .master = 1},
+            {.name = "キューバ・リブレ", .initial = 2, .strong = 3, .taste = 3, .style = 2, .base = 2, .master = 1},
+            {.name = "Rob Roy's <Special>", .initial = 17, .strong = 1, .taste = 2, .base = 3},
+            {.name = "ジン・トニック", .initial = 9, .strong = 3, .taste = 2, .style = 2}};
         for (CocktailRow row : rows) {
             row.howTo = "ステアして\r\nグラスに注ぐ";
             if (row.master) row.memo = "定番 & 人気";

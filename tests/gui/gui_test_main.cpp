@@ -22,8 +22,7 @@ public:
 void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
                   const wxString& message) {
     ADD_FAILURE_AT(file.utf8_str().data(), line)
-        << "wx assert in " << function.utf8_string() << ": " << condition.utf8_string() << " "
-        << message.utf8_string();
+        << "wx assert in " << function.utf8_string() << ": " << condition.utf8_string() << " " << message.utf8_string();
 }
 
 // Registered first, so any wxTEST_DIALOG hook is asked before it.

@@ -6,4 +6,6 @@ using namespace recording_plugin;
 FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
     return RecordStartUp(list, startupDirectory);
 }
-FOLIVEX_PLUGIN_EXPORT int AddItem(IPluginList* list) { return RecordListCall("AddItem", list); }
+FOLIVEX_PLUGIN_EXPORT int AddItem(IPluginList* list) {
+    return RecordListCall("AddItem", list);
+}

@@ -32,19 +32,41 @@ FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirector
     return result;
 }
 
-FOLIVEX_PLUGIN_EXPORT int CleanUp() { return RecordCall("CleanUp"); }
+FOLIVEX_PLUGIN_EXPORT int CleanUp() {
+    return RecordCall("CleanUp");
+}
 
 FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList* list, const char* outDirectory, const char* indexFileName) {
     return RecordCall("CreateHTML", "\t" + DescribeList(list) + "\t" + outDirectory + "\t" + indexFileName);
 }
 
-FOLIVEX_PLUGIN_EXPORT int AddItem(IPluginList* list) { return RecordListCall("AddItem", list); }
-FOLIVEX_PLUGIN_EXPORT int DeleteItem(IPluginList* list) { return RecordListCall("DeleteItem", list); }
-FOLIVEX_PLUGIN_EXPORT int EditItem(IPluginList* list) { return RecordListCall("EditItem", list); }
-FOLIVEX_PLUGIN_EXPORT int CopyItem(IPluginList* list) { return RecordListCall("CopyItem", list); }
-FOLIVEX_PLUGIN_EXPORT int ViewItem(IPluginList* list) { return RecordListCall("ViewItem", list); }
-FOLIVEX_PLUGIN_EXPORT int SearchItem(IPluginList* list) { return RecordListCall("SearchItem", list); }
-FOLIVEX_PLUGIN_EXPORT int ClearList(IPluginList* list) { return RecordListCall("ClearList", list); }
-FOLIVEX_PLUGIN_EXPORT int Option() { return RecordCall("Option"); }
-FOLIVEX_PLUGIN_EXPORT int About() { return RecordCall("About"); }
-FOLIVEX_PLUGIN_EXPORT int Help() { return RecordCall("Help"); }
+FOLIVEX_PLUGIN_EXPORT int AddItem(IPluginList* list) {
+    return RecordListCall("AddItem", list);
+}
+FOLIVEX_PLUGIN_EXPORT int DeleteItem(IPluginList* list) {
+    return RecordListCall("DeleteItem", list);
+}
+FOLIVEX_PLUGIN_EXPORT int EditItem(IPluginList* list) {
+    return RecordListCall("EditItem", list);
+}
+FOLIVEX_PLUGIN_EXPORT int CopyItem(IPluginList* list) {
+    return RecordListCall("CopyItem", list);
+}
+FOLIVEX_PLUGIN_EXPORT int ViewItem(IPluginList* list) {
+    return RecordListCall("ViewItem", list);
+}
+FOLIVEX_PLUGIN_EXPORT int SearchItem(IPluginList* list) {
+    return RecordListCall("SearchItem", list);
+}
+FOLIVEX_PLUGIN_EXPORT int ClearList(IPluginList* list) {
+    return RecordListCall("ClearList", list);
+}
+FOLIVEX_PLUGIN_EXPORT int Option() {
+    return RecordCall("Option");
+}
+FOLIVEX_PLUGIN_EXPORT int About() {
+    return RecordCall("About");
+}
+FOLIVEX_PLUGIN_EXPORT int Help() {
+    return RecordCall("Help");
+}

@@ -80,8 +80,7 @@ TEST_F(HostFrameTest, OpensAtHalfTheDisplayAndTogglesItsBars) {
     EXPECT_EQ(frame->GetSize(), wxSize(desktop.width / 2, desktop.height / 2));
     // The list keeps filling the client area, which GTK settles only after a few rounds.
     const auto listHeight = [this] {
-        for (int round = 0; round < 20; ++round, wxMilliSleep(10))
-            wxYield();
+        for (int round = 0; round < 20; ++round, wxMilliSleep(10)) wxYield();
         return view->GetSize().GetHeight();
     };
     frame->Show();

@@ -27,7 +27,9 @@
 #include "recording_plugin_control.h"
 #include "shell_seams.h"
 
-inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+inline wxString U(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
 
 // A host message box: exactly `utf8Text`, caption "Folivex", the error icon, `buttons`, no parent.
 class ExpectHostMessage : public wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {

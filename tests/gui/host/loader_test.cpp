@@ -6,7 +6,8 @@ using namespace recording_plugin;
 namespace {
 
 constexpr const char* kIncomplete =
-    "プラグインが正しくないか、いくつかの機能が実装されていません。\n処理中に予期せぬエラーが発生する可能性があります。";
+    "プラグインが正しくないか、いくつかの機能が実装されていません。\n処理中に予期せぬエラーが発生する可能性があります"
+    "。";
 constexpr const char* kNotImplemented = "この機能はプラグインに実装されていません。";
 constexpr const char* kInvalidResult = "プラグイン関数の戻り値が不正です。";
 constexpr const char* kException = "プラグイン関数の実行中に例外が発生しました。";
@@ -83,11 +84,16 @@ TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     ClearLog();
     doc->HTMLOutDirectory = "/out/dir";
     const std::pair<PluginCommand, const char*> failures[] = {
-        {CreateHTML, "HTMLの生成に失敗しました。"},     {AddItem, "アイテムの追加に失敗しました。"},
-        {DeleteItem, "アイテムの削除に失敗しました。"},   {EditItem, "アイテムの編集に失敗しました。"},
-        {CopyItem, "アイテムのコピーに失敗しました。"},   {ViewItem, "アイテムの詳細表示に失敗しました。"},
-        {SearchItem, "アイテムの検索に失敗しました。"},   {ClearList, "リストのクリアに失敗しました。"},
-        {Option, "プラグインオプションの設定に失敗しました。"}, {About, "プラグインバージョンの表示に失敗しました。"},
+        {CreateHTML, "HTMLの生成に失敗しました。"},
+        {AddItem, "アイテムの追加に失敗しました。"},
+        {DeleteItem, "アイテムの削除に失敗しました。"},
+        {EditItem, "アイテムの編集に失敗しました。"},
+        {CopyItem, "アイテムのコピーに失敗しました。"},
+        {ViewItem, "アイテムの詳細表示に失敗しました。"},
+        {SearchItem, "アイテムの検索に失敗しました。"},
+        {ClearList, "リストのクリアに失敗しました。"},
+        {Option, "プラグインオプションの設定に失敗しました。"},
+        {About, "プラグインバージョンの表示に失敗しました。"},
         {Help, "プラグインヘルプの表示に失敗しました。"},
     };
     for (const auto& [command, message] : failures) {

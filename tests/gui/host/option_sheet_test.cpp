@@ -27,7 +27,9 @@ private:
 };
 
 // What pressing OK would return.
-int PressOK(COptionPropertySheet& sheet) { return sheet.LeaveCurrentPage() ? wxID_OK : wxID_NONE; }
+int PressOK(COptionPropertySheet& sheet) {
+    return sheet.LeaveCurrentPage() ? wxID_OK : wxID_NONE;
+}
 
 void Press(wxWindow* page, int button) {
     wxCommandEvent event(wxEVT_BUTTON, button);
@@ -82,8 +84,7 @@ TEST_F(HostFrameTest, EmptyPluginNameIsRefusedAndCancelWritesNothing) {
 TEST_F(HostFrameTest, ChosenRootLikeDirectoryTakesEffectEvenUnsaved) {
     shell.folder = "/srv/root/";
     MakeSettingsUnwritable();
-    wxTEST_DIALOG(Command(32783),
-                  ExpectOptionSheet([](COptionPropertySheet& sheet) {
+    wxTEST_DIALOG(Command(32783), ExpectOptionSheet([](COptionPropertySheet& sheet) {
                       Press(sheet.GetHtmlPage(), 1001);
                       sheet.GetHtmlPage()->m_editIndexFileName->SetValue("index.html");
                       return PressOK(sheet);

@@ -59,8 +59,10 @@ TEST_F(SettingsTest, SavedSettingsReadBackByteForByteUpToTheBuffer) {
 TEST_F(SettingsTest, StartedElsewhereReadsFromTheProgramDirectoryAndStartsInTheStartDirectory) {
     const std::string startDirectory = InProgramDirectory("start");
     std::filesystem::create_directory(startDirectory);
-    std::ofstream(InProgramDirectory("Folivex.ini")) << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\nHTMLIndexFileName=program.html\r\n";
-    std::ofstream(startDirectory + "/Folivex.ini") << "[DEFAULT]\r\nPluginName=EmptyPlugin.so\r\nHTMLIndexFileName=start.html\r\n";
+    std::ofstream(InProgramDirectory("Folivex.ini"))
+        << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\nHTMLIndexFileName=program.html\r\n";
+    std::ofstream(startDirectory + "/Folivex.ini")
+        << "[DEFAULT]\r\nPluginName=EmptyPlugin.so\r\nHTMLIndexFileName=start.html\r\n";
     doc = std::make_unique<CFolivexDoc>(startDirectory);
     doc->programDirectory = programDirectory;
     CreateWindows();

@@ -147,9 +147,9 @@ TEST_F(ViewTest, MouseViewsOnARowAndTheContextMenuSelectsOnlyARowItHits) {
     Mouse(wxEVT_RIGHT_DOWN, 3, true);
     EXPECT_EQ(Calls(), std::vector<std::string>{"DeleteItem\t1\t4"});
     const std::vector<std::pair<int, wxString>> expected = {
-        {HostCommand::AddItem, U("追加")},    {HostCommand::EditItem, U("編集")},
-        {HostCommand::DeleteItem, U("削除")}, {0, ""},
-        {HostCommand::CopyItem, U("ｺﾋﾟｰ")},   {0, ""},
+        {HostCommand::AddItem, U("追加")},      {HostCommand::EditItem, U("編集")},
+        {HostCommand::DeleteItem, U("削除")},   {0, ""},
+        {HostCommand::CopyItem, U("ｺﾋﾟｰ")},     {0, ""},
         {HostCommand::ViewItem, U("詳細表示")},
     };
     EXPECT_EQ(menuView->shownItems, expected);
@@ -190,4 +190,3 @@ TEST_F(ViewTest, CommandsWithoutADocumentReportAnInternalError) {
 }
 
 }  // namespace
-

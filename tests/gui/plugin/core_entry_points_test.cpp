@@ -22,8 +22,7 @@ public:
     ExpectNotice(const char* text, wxWindow* owner) : m_text(wxString::FromUTF8(text)), m_owner(owner) {}
 
 protected:
-    int OnInvoked(wxMessageDialog* dialog) const override
-    {
+    int OnInvoked(wxMessageDialog* dialog) const override {
         EXPECT_EQ(dialog->GetMessage(), m_text);
         EXPECT_EQ(dialog->GetCaption(), "Barvella");
         EXPECT_EQ(dialog->GetMessageDialogStyle() & (wxICON_MASK | wxCANCEL), wxICON_INFORMATION);
@@ -37,8 +36,7 @@ private:
     wxWindow* m_owner;
 };
 
-TEST(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms)
-{
+TEST(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms) {
     wxDynamicLibrary library(BarvellaSession::ProgramDirectory() + "/Barvella.so", wxDL_NOW);
     auto startUp = reinterpret_cast<StartUpFunc>(library.GetSymbol("StartUp"));
     auto cleanUp = reinterpret_cast<CleanUpFunc>(library.GetSymbol("CleanUp"));
@@ -53,8 +51,14 @@ TEST(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms)
         CBarvellaApp previous;
         ASSERT_TRUE(CreateCocktailDatabase((work / "Barvella.mdb").string(), previous.database));
         for (const char* name : {"Gimlet", "Martini", "Zombie"}) {
-            CocktailRecord record{.name = name, .styleName = "Short", .baseName = "Gin", .howTo = "stir", .memo = "",
-                                  .picture = "", .masterName = "", .materials = {}};
+            CocktailRecord record{.name = name,
+                                  .styleName = "Short",
+                                  .baseName = "Gin",
+                                  .howTo = "stir",
+                                  .memo = "",
+                                  .picture = "",
+                                  .masterName = "",
+                                  .materials = {}};
             ASSERT_TRUE(InsertCocktail(previous, record, {{"ice", "1"}}));
         }
         previous.database->exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME <> 'Gimlet'");

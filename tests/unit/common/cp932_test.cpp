@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(Cp932Test, ConvertsToShiftJisBytesAndRefusesWhatHasNoCp932FormNeverSubstituting)
-{
+TEST(Cp932Test, ConvertsToShiftJisBytesAndRefusesWhatHasNoCp932FormNeverSubstituting) {
     EXPECT_EQ(cp932::Literal("ﾚﾃﾞｨ"), "\xda\xc3\xde\xa8");  // half-width katakana are single bytes
     EXPECT_EQ(cp932::ToUtf8("\x83\x41"), "ア");
 
@@ -16,8 +15,7 @@ TEST(Cp932Test, ConvertsToShiftJisBytesAndRefusesWhatHasNoCp932FormNeverSubstitu
     EXPECT_FALSE(cp932::ToUtf8("\x81").has_value());  // a lead byte alone
 }
 
-TEST(Cp932Test, NamesCompareByUnsignedBytesWithAsciiLettersFoldedButNeverATrailByte)
-{
+TEST(Cp932Test, NamesCompareByUnsignedBytesWithAsciiLettersFoldedButNeverATrailByte) {
     EXPECT_EQ(cp932::CompareNames("O'Neil", "o'neil"), 0);
     EXPECT_EQ(cp932::CompareNames("x\x83\x41y", "X\x83\x41Y"), 0);
     // "ア" (0x83 0x41) and "ヂ" (0x83 0x61): the trail bytes differ only as 'A' and 'a' do.

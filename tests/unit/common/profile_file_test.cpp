@@ -18,28 +18,29 @@ protected:
     void TearDown() override { fs::remove_all(directory); }
 
     void WriteRaw(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    std::string ReadRaw()
-    {
+    std::string ReadRaw() {
         std::string bytes;
         return fileio::ReadWholeFile(path, bytes) ? bytes : "unreadable";
     }
-    std::string Read(std::string_view section, std::string_view key, std::size_t buffer = 256)
-    {
+    std::string Read(std::string_view section, std::string_view key, std::size_t buffer = 256) {
         return profile::ReadString(path, section, key, "default", buffer);
     }
-    std::size_t FilesInDirectory() { return std::distance(fs::directory_iterator(directory), fs::directory_iterator()); }
+    std::size_t FilesInDirectory() {
+        return std::distance(fs::directory_iterator(directory), fs::directory_iterator());
+    }
 
-    const fs::path directory = fs::temp_directory_path() /
-                               ("profile_test_" + std::to_string(::getpid()) + "_" +
-                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const fs::path directory =
+        fs::temp_directory_path() / ("profile_test_" + std::to_string(::getpid()) + "_" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     const std::string path = (directory / "test.ini").string();
 };
 
-TEST_F(ProfileFileTest, ReadsMatchAnyCaseLoseBlanksAndOneQuotePairAndStopAtTheBuffer)
-{
+TEST_F(ProfileFileTest, ReadsMatchAnyCaseLoseBlanksAndOneQuotePairAndStopAtTheBuffer) {
     EXPECT_EQ(Read("DESIGN", "Key"), "default");
-    WriteRaw("; comment\n[Design]\n  bgcolor  =   #FFFFFF  \nFace=\"ＭＳ ゴシック\"\nSingle='x'\nTwo=\"\"a\"\"\n"
-             "Mixed=\"a'\nEmpty=\n[S]\r\nK=" + std::string(300, 'v') + "\r\n");
+    WriteRaw(
+        "; comment\n[Design]\n  bgcolor  =   #FFFFFF  \nFace=\"ＭＳ ゴシック\"\nSingle='x'\nTwo=\"\"a\"\"\n"
+        "Mixed=\"a'\nEmpty=\n[S]\r\nK=" +
+        std::string(300, 'v') + "\r\n");
     EXPECT_EQ(Read("OTHER", "BGCOLOR"), "default");
     EXPECT_EQ(Read("DESIGN", "Missing"), "default");
     EXPECT_EQ(profile::ReadString(path, "DESIGN", "Missing", "long default", 5), "long");
@@ -54,8 +55,7 @@ TEST_F(ProfileFileTest, ReadsMatchAnyCaseLoseBlanksAndOneQuotePairAndStopAtTheBu
     EXPECT_EQ(Read("S", "K", 1), "");
 }
 
-TEST_F(ProfileFileTest, WritesMakeCrLfFilesAndKeepAnExistingFilesLinesAndLineEnds)
-{
+TEST_F(ProfileFileTest, WritesMakeCrLfFilesAndKeepAnExistingFilesLinesAndLineEnds) {
     const std::string sjis = "\x83\x4a\x83\x4e\x83\x65\x83\x8b";  // bytes, never converted
     ASSERT_TRUE(profile::WriteString(path, "DESIGN", "BACKGROUND", sjis));
     ASSERT_TRUE(profile::WriteString(path, "DESIGN", "BGCOLOR", ""));
@@ -67,22 +67,23 @@ TEST_F(ProfileFileTest, WritesMakeCrLfFilesAndKeepAnExistingFilesLinesAndLineEnd
     ASSERT_TRUE(profile::WriteString(path, "default", "htmloutdirectory", "/new"));
     ASSERT_TRUE(profile::WriteString(path, "DEFAULT", "BrowseHTMLAfterCreate", "1"));
     ASSERT_TRUE(profile::WriteString(path, "OTHER", "B", "2"));
-    EXPECT_EQ(ReadRaw(), "; settings\n[DEFAULT]\nHTMLOutDirectory =/new\n\n; keep me\nPluginName=x.so\n"
-                         "BrowseHTMLAfterCreate=1\n[OTHER]\nA=1\nB=2\n");
+    EXPECT_EQ(ReadRaw(),
+              "; settings\n[DEFAULT]\nHTMLOutDirectory =/new\n\n; keep me\nPluginName=x.so\n"
+              "BrowseHTMLAfterCreate=1\n[OTHER]\nA=1\nB=2\n");
 
     WriteRaw("[S]\r\nA=1");
     ASSERT_TRUE(profile::WriteString(path, "S", "B", "2"));
     EXPECT_EQ(ReadRaw(), "[S]\r\nA=1\r\nB=2\r\n");
 }
 
-TEST_F(ProfileFileTest, WritesReplaceTheFileAtomicallyAndReportFailureLeavingNoTemporaryFile)
-{
+TEST_F(ProfileFileTest, WritesReplaceTheFileAtomicallyAndReportFailureLeavingNoTemporaryFile) {
     WriteRaw("[S]\r\nK=old\r\n");
     const auto before = fs::status(path).permissions();
     // Hold the old file open: an in-place write would change what this reader sees.
     std::ifstream reader(path, std::ios::binary);
     ASSERT_TRUE(profile::WriteString(path, "S", "K", "new"));
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), std::istreambuf_iterator<char>()), "[S]\r\nK=old\r\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), std::istreambuf_iterator<char>()),
+              "[S]\r\nK=old\r\n");
     EXPECT_EQ(ReadRaw(), "[S]\r\nK=new\r\n");
     EXPECT_EQ(fs::status(path).permissions(), before);
     EXPECT_EQ(FilesInDirectory(), 1u);

@@ -34,14 +34,21 @@ protected:
     }
 
     static CocktailRecord Cocktail(const std::string& name, const std::string& base, const std::string& style,
-                                   const std::string& master = "")
-    {
-        return {.name = name, .initial = 6, .strong = 2, .taste = 1, .styleName = style, .baseName = base,
-                .howTo = Sjis("シェイクする"), .memo = "memo", .picture = "", .masterName = master, .materials = {}};
+                                   const std::string& master = "") {
+        return {.name = name,
+                .initial = 6,
+                .strong = 2,
+                .taste = 1,
+                .styleName = style,
+                .baseName = base,
+                .howTo = Sjis("シェイクする"),
+                .memo = "memo",
+                .picture = "",
+                .masterName = master,
+                .materials = {}};
     }
 
-    bool Store(CocktailRecord record, const MaterialMap& materials = {{"lime", "10ml"}})
-    {
+    bool Store(CocktailRecord record, const MaterialMap& materials = {{"lime", "10ml"}}) {
         return InsertCocktail(app, record, materials);
     }
 
@@ -49,13 +56,14 @@ protected:
     CBarvellaApp app;
 };
 
-TEST_F(CocktailStore, AFreshStoreHasTheFiveTablesInOrderAndRefusesWhatTheFieldRulesForbid)
-{
-    SQLite::Statement tables(db(), "SELECT m.name, group_concat(p.name, ' ') FROM sqlite_master m, "
-                                   "pragma_table_info(m.name) p WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite%' "
-                                   "GROUP BY m.name ORDER BY m.rowid");
+TEST_F(CocktailStore, AFreshStoreHasTheFiveTablesInOrderAndRefusesWhatTheFieldRulesForbid) {
+    SQLite::Statement tables(db(),
+                             "SELECT m.name, group_concat(p.name, ' ') FROM sqlite_master m, "
+                             "pragma_table_info(m.name) p WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite%' "
+                             "GROUP BY m.name ORDER BY m.rowid");
     Names layout;
-    while (tables.executeStep()) layout.push_back(tables.getColumn(0).getString() + ": " + tables.getColumn(1).getString());
+    while (tables.executeStep())
+        layout.push_back(tables.getColumn(0).getString() + ": " + tables.getColumn(1).getString());
     EXPECT_EQ(layout, (Names{"TBL_COCKTAIL: FLD_INDEX FLD_NAME FLD_INITIAL FLD_STRONG FLD_TASTE FLD_STYLE FLD_BASE "
                              "FLD_HOWTO FLD_MEMO FLD_PICTURE FLD_MASTER",
                              "TBL_BASE: FLD_INDEX FLD_NAME", "TBL_STYLE: FLD_INDEX FLD_NAME",
@@ -63,8 +71,10 @@ TEST_F(CocktailStore, AFreshStoreHasTheFiveTablesInOrderAndRefusesWhatTheFieldRu
 
     // Values after the name: strength, taste, style, base, method, memo.
     const auto accepts = [&](const std::string& name, const std::string& values) {
-        SQLite::Statement insert(db(), "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, "
-                                       "FLD_STYLE, FLD_BASE, FLD_HOWTO, FLD_MEMO) VALUES (?, 0, " + values + ")");
+        SQLite::Statement insert(db(),
+                                 "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, "
+                                 "FLD_STYLE, FLD_BASE, FLD_HOWTO, FLD_MEMO) VALUES (?, 0, " +
+                                     values + ")");
         insert.bind(1, name);
         try {
             return insert.exec() == 1;
@@ -75,17 +85,20 @@ TEST_F(CocktailStore, AFreshStoreHasTheFiveTablesInOrderAndRefusesWhatTheFieldRu
     std::string tooLong;  // 256 bytes, but only 128 characters if counted as UTF-8
     for (int i = 0; i < 128; ++i) tooLong += Sjis("カ");
     for (const auto& [name, values, accepted] : std::vector<std::tuple<std::string, std::string, bool>>{
-             {std::string(255, 'x'), "0, 0, 1, 1, 'shake', ''", true}, {"a", "-32768, 0, 32767, 1, 'shake', NULL", true},
-             {"", "0, 0, 1, 1, 'shake', ''", false}, {tooLong, "0, 0, 1, 1, 'shake', ''", false},
-             {"c", "0, 0, 1, 1, '', ''", false}, {"d", "0, 0, 1, 1, NULL, ''", false},
-             {"e", "0, 0, 32768, 1, 'shake', ''", false}, {"f", "-32769, 0, 1, 1, 'shake', ''", false}}) {
+             {std::string(255, 'x'), "0, 0, 1, 1, 'shake', ''", true},
+             {"a", "-32768, 0, 32767, 1, 'shake', NULL", true},
+             {"", "0, 0, 1, 1, 'shake', ''", false},
+             {tooLong, "0, 0, 1, 1, 'shake', ''", false},
+             {"c", "0, 0, 1, 1, '', ''", false},
+             {"d", "0, 0, 1, 1, NULL, ''", false},
+             {"e", "0, 0, 32768, 1, 'shake', ''", false},
+             {"f", "-32769, 0, 1, 1, 'shake', ''", false}}) {
         EXPECT_EQ(accepts(name, values), accepted) << name.size() << " bytes: " << values;
     }
     EXPECT_THROW(db().exec("INSERT INTO TBL_MATERIAL VALUES (1, 'lime', '')"), SQLite::Exception);
 }
 
-TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnotherToolAsItIs)
-{
+TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnotherToolAsItIs) {
     const std::string path = dir.File("other.mdb");
     std::unique_ptr<SQLite::Database> database;
     EXPECT_EQ(OpenCocktailDatabase(path, database), -1);
@@ -95,13 +108,14 @@ TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnothe
         SQLite::Database(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
         return ReadFile(path);
     };
-    std::string before = make("CREATE TABLE tbl_cocktail (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT, "
-                              "FLD_INITIAL INT, FLD_STRONG INT, FLD_TASTE INT, FLD_STYLE INT, FLD_BASE INT, "
-                              "FLD_HOWTO TEXT, FLD_MEMO TEXT, FLD_PICTURE TEXT, FLD_MASTER INT);"
-                              "CREATE TABLE TBL_BASE (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
-                              "CREATE TABLE TBL_STYLE (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
-                              "CREATE TABLE TBL_MASTER (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
-                              "INSERT INTO TBL_BASE VALUES (7, 'Gin')");
+    std::string before = make(
+        "CREATE TABLE tbl_cocktail (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT, "
+        "FLD_INITIAL INT, FLD_STRONG INT, FLD_TASTE INT, FLD_STYLE INT, FLD_BASE INT, "
+        "FLD_HOWTO TEXT, FLD_MEMO TEXT, FLD_PICTURE TEXT, FLD_MASTER INT);"
+        "CREATE TABLE TBL_BASE (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
+        "CREATE TABLE TBL_STYLE (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
+        "CREATE TABLE TBL_MASTER (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT);"
+        "INSERT INTO TBL_BASE VALUES (7, 'Gin')");
     EXPECT_EQ(OpenCocktailDatabase(path, database), -1) << "TBL_MATERIAL is missing";
     EXPECT_EQ(OpenCocktailDatabaseReadOnly(path, database), -1);
     EXPECT_EQ(ReadFile(path), before);
@@ -115,8 +129,7 @@ TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnothe
     EXPECT_EQ(ReadFile(path), before);
 }
 
-TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterTheCommit)
-{
+TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterTheCommit) {
     app.masterNames = {"someone"};
     CocktailRecord record = Cocktail("Gimlet", "Gin", "Short");
     const MaterialMap materials = {{"Gin", "45ml"}, {Sjis("ライム"), "15ml"}};
@@ -154,8 +167,7 @@ TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterThe
     EXPECT_FALSE(ReadCocktail(db(), "Empty", read)) << "a cocktail is read through its ingredients";
 }
 
-TEST_F(CocktailStore, DeletingRemovesNamesThatNoCocktailUsesAnyMore)
-{
+TEST_F(CocktailStore, DeletingRemovesNamesThatNoCocktailUsesAnyMore) {
     ASSERT_TRUE(Store(Cocktail("Daiquiri", "Rum", "Short", "Ann")));
     ASSERT_TRUE(Store(Cocktail("Mojito", "Rum", "Long")));
     ASSERT_TRUE(Store(Cocktail("Gimlet", "Gin", "Short", "Bob")));
@@ -181,8 +193,7 @@ TEST_F(CocktailStore, DeletingRemovesNamesThatNoCocktailUsesAnyMore)
     EXPECT_EQ(app.masterNames, Names{"Bob"});
 }
 
-TEST_F(CocktailStore, AnEditReplacesTheCocktailAndAFailedEditKeepsItAndTheLists)
-{
+TEST_F(CocktailStore, AnEditReplacesTheCocktailAndAFailedEditKeepsItAndTheLists) {
     ASSERT_TRUE(Store(Cocktail("Daiquiri", "Rum", "Short", "Ann")));
     ASSERT_TRUE(Store(Cocktail("Gimlet", "Gin", "Short")));
     CocktailRecord edited = Cocktail("Frozen Daiquiri", "Rum", "Frozen");
@@ -218,8 +229,7 @@ TEST_F(CocktailStore, AnEditReplacesTheCocktailAndAFailedEditKeepsItAndTheLists)
     refused("style index over 32767", Cocktail("Daiquiri", "White Rum", "Highball"), {{"rum", "1"}});
 }
 
-TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte)
-{
+TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte) {
     const std::string name = "Planter's Punch & Co", base = "Myers's Rum", style = "On the 'Rocks'",
                       master = "O'Neil & Sons", ingredient = "Angostura's \"bitters\" & more";
     const std::string a = Sjis("ア"), dji = Sjis("ヂ");  // 0x83 0x41 and 0x83 0x61
@@ -254,8 +264,7 @@ TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFold
     EXPECT_TRUE(app.masterNames.empty());
 }
 
-TEST(CodeTables, CodesOutsideATableAreRefusedAndLeaveTheLabelAlone)
-{
+TEST(CodeTables, CodesOutsideATableAreRefusedAndLeaveTheLabelAlone) {
     std::string label = "before";
     EXPECT_FALSE(InitialLabel(26, label) || InitialLabel(-1, label) || StrongLabel(5, label) ||
                  StrongLabel(-1, label) || TasteLabel(5, label) || TasteLabel(-1, label));

@@ -20,10 +20,17 @@ using coretest::TempDirectory;
 using coretest::WriteFile;
 using Texts = std::vector<std::string>;
 
-CocktailRecord Cocktail(const std::string& name, int strong, int taste, const std::string& base = "Gin")
-{
-    return {.name = name, .strong = strong, .taste = taste, .styleName = Sjis("ショート"), .baseName = base,
-            .howTo = "stir", .memo = "", .picture = "", .masterName = "", .materials = {}};
+CocktailRecord Cocktail(const std::string& name, int strong, int taste, const std::string& base = "Gin") {
+    return {.name = name,
+            .strong = strong,
+            .taste = taste,
+            .styleName = Sjis("ショート"),
+            .baseName = base,
+            .howTo = "stir",
+            .memo = "",
+            .picture = "",
+            .masterName = "",
+            .materials = {}};
 }
 
 // A plug-in started on one workspace, collecting the notices it would show.
@@ -34,26 +41,24 @@ struct Session {
     Texts notices;
 
     // A store holding `cocktails`, closed again as a previous session leaves it.
-    void MakeStore(const std::vector<CocktailRecord>& cocktails)
-    {
+    void MakeStore(const std::vector<CocktailRecord>& cocktails) {
         CBarvellaApp previous;
         ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), previous.database));
         for (CocktailRecord record : cocktails) ASSERT_TRUE(InsertCocktail(previous, record, {{"ice", "some"}}));
     }
-    int StartUp()
-    {
+    int StartUp() {
         return StartUpPlugin(app, list, dir.path, [this](const std::string& text) { notices.push_back(text); });
     }
 };
 
-TEST(StartUp, TheFirstStartCreatesTheStoreAndShowsNothingAndCleanUpSavesEveryDefaultThenCloses)
-{
+TEST(StartUp, TheFirstStartCreatesTheStoreAndShowsNothingAndCleanUpSavesEveryDefaultThenCloses) {
     Session session;
     ASSERT_EQ(session.StartUp(), PLUGIN_OK);
     EXPECT_TRUE(std::filesystem::exists(session.dir.File("Barvella.mdb")));
     EXPECT_EQ(session.list.GetItemCount(), 0);
     EXPECT_TRUE(session.notices.empty());
-    EXPECT_EQ(session.list.columns, (Texts{Sjis("カクテル名称"), Sjis("ベース"), Sjis("スタイル"), Sjis("強度"), Sjis("味わい")}));
+    EXPECT_EQ(session.list.columns,
+              (Texts{Sjis("カクテル名称"), Sjis("ベース"), Sjis("スタイル"), Sjis("強度"), Sjis("味わい")}));
     EXPECT_TRUE(session.list.sortAscending);
 
     // A refused clean-up keeps the store open: the library stays loaded and in use.
@@ -64,22 +69,24 @@ TEST(StartUp, TheFirstStartCreatesTheStoreAndShowsNothingAndCleanUpSavesEveryDef
     std::filesystem::remove(session.dir.File("Barvella.ini"));
     ASSERT_EQ(CleanUpPlugin(session.app), PLUGIN_OK);
     EXPECT_FALSE(session.app.database);
-    EXPECT_EQ(ReadFile(session.dir.File("Barvella.ini")),
-              "[DESIGN]\r\nBACKGROUND=\r\nBGCOLOR=\r\nFRAMEBORDER=0\r\nFRAMESPACING=0\r\nFRAMERESIZE=0\r\nBORDERCOLOR=\r\n"
-              "[TITLE]\r\nTITLECOLOR=\r\nTITLESIZE=\r\nTITLEFACE=\r\nWINDOWTITLE=\r\n"
-              "[FONT]\r\nTEXTCOLOR=\r\nFONTSIZE=\r\nFONTFACE=\r\nLINKCOLOR=\r\nALINKCOLOR=\r\nVLINKCOLOR=\r\n"
-              "[FILE]\r\nALPHABET=1\r\nBASEPAGE=1\r\nSTYLEPAGE=1\r\nSTRONGPAGE=1\r\nTASTEPAGE=1\r\nMASTERPAGE=1\r\nALLPAGE=1\r\n"
-              "[USER]\r\nUSERNAME=\r\nUSERMAIL=\r\n"
-              "[URL]\r\nURLTOPPAGE=\r\nURLIMAGES=\r\n");
+    EXPECT_EQ(
+        ReadFile(session.dir.File("Barvella.ini")),
+        "[DESIGN]\r\nBACKGROUND=\r\nBGCOLOR=\r\nFRAMEBORDER=0\r\nFRAMESPACING=0\r\nFRAMERESIZE=0\r\nBORDERCOLOR=\r\n"
+        "[TITLE]\r\nTITLECOLOR=\r\nTITLESIZE=\r\nTITLEFACE=\r\nWINDOWTITLE=\r\n"
+        "[FONT]\r\nTEXTCOLOR=\r\nFONTSIZE=\r\nFONTFACE=\r\nLINKCOLOR=\r\nALINKCOLOR=\r\nVLINKCOLOR=\r\n"
+        "[FILE]\r\nALPHABET=1\r\nBASEPAGE=1\r\nSTYLEPAGE=1\r\nSTRONGPAGE=1\r\nTASTEPAGE=1\r\nMASTERPAGE=1\r\nALLPAGE="
+        "1\r\n"
+        "[USER]\r\nUSERNAME=\r\nUSERMAIL=\r\n"
+        "[URL]\r\nURLTOPPAGE=\r\nURLIMAGES=\r\n");
     EXPECT_EQ(ReadFile(session.dir.File("BarvellaTC.fvxcmt")), "") << "an empty comment still makes the file";
 }
 
-TEST(Settings, ValuesAreCutTo255BytesIntegersReadAsAtoiAndCommentsInNulEndedChunks)
-{
+TEST(Settings, ValuesAreCutTo255BytesIntegersReadAsAtoiAndCommentsInNulEndedChunks) {
     TempDirectory dir;
-    WriteFile(dir.File("Barvella.ini"), "[DESIGN]\r\nBACKGROUND=" + std::string(300, 'x') +
-                                            "\r\nFRAMEBORDER=abc\r\nFRAMESPACING=3abc\r\nFRAMERESIZE= -12\r\n"
-                                            "[file]\r\nallpage=0\r\nMASTERPAGE=99999999999\r\nBASEPAGE=-99999999999\r\n");
+    WriteFile(dir.File("Barvella.ini"),
+              "[DESIGN]\r\nBACKGROUND=" + std::string(300, 'x') +
+                  "\r\nFRAMEBORDER=abc\r\nFRAMESPACING=3abc\r\nFRAMERESIZE= -12\r\n"
+                  "[file]\r\nallpage=0\r\nMASTERPAGE=99999999999\r\nBASEPAGE=-99999999999\r\n");
     PluginSettings settings;
     ASSERT_TRUE(LoadSettings(dir.path, settings));
     EXPECT_EQ(settings.design.background, std::string(255, 'x'));
@@ -112,16 +119,16 @@ TEST(Settings, ValuesAreCutTo255BytesIntegersReadAsAtoiAndCommentsInNulEndedChun
     EXPECT_EQ(loaded.topComment, std::string(10 + 44, 'n'));
 }
 
-TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice)
-{
+TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice) {
     Session session;
     session.MakeStore({Cocktail("Zombie", 0, 4, "Rum"), Cocktail("Martini", 1, 0), Cocktail("Strong7", 1, 1),
                        Cocktail("TasteMinus", 1, 1), Cocktail("NoBase", 1, 1, "Brandy"), Cocktail("Gimlet", 2, 2)});
     {
         SQLite::Database edit(session.dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE);
-        edit.exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME = 'Strong7';"
-                  "UPDATE TBL_COCKTAIL SET FLD_TASTE = -1 WHERE FLD_NAME = 'TasteMinus';"
-                  "DELETE FROM TBL_BASE WHERE FLD_NAME = 'Brandy'");
+        edit.exec(
+            "UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME = 'Strong7';"
+            "UPDATE TBL_COCKTAIL SET FLD_TASTE = -1 WHERE FLD_NAME = 'TasteMinus';"
+            "DELETE FROM TBL_BASE WHERE FLD_NAME = 'Brandy'");
     }
     ASSERT_EQ(session.StartUp(), PLUGIN_OK);
     const FakePluginList& list = session.list;
@@ -148,8 +155,7 @@ TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice)
     EXPECT_EQ(session.app.baseNames, (Texts{"Rum", "Gin"}));
 }
 
-TEST(StartUp, FailsOnAStoreOrCommentItCannotUseAndLeavesTheFilesAsTheyWere)
-{
+TEST(StartUp, FailsOnAStoreOrCommentItCannotUseAndLeavesTheFilesAsTheyWere) {
     std::string damaged;
     {
         Session source;

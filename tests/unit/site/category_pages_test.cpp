@@ -17,7 +17,8 @@ std::string Link(int index, const std::string& name) {
 std::string Lines(const std::string& stem, const std::vector<std::string>& captions) {
     std::string lines;
     for (std::size_t i = 0; i < captions.size(); ++i)
-        lines += "<LI><A HREF=\"fvx" + stem + std::to_string(i) + ".html\" TARGET=\"fvxtop\">" + captions[i] + "</A>\r\n";
+        lines +=
+            "<LI><A HREF=\"fvx" + stem + std::to_string(i) + ".html\" TARGET=\"fvxtop\">" + captions[i] + "</A>\r\n";
     return lines;
 }
 
@@ -38,10 +39,12 @@ protected:
     }
     std::string Page(const std::string& heading, const std::string& columns, const std::string& rows,
                      const std::string& colour = "") {
-        const std::string title = colour.empty() ? heading : "<FONT COLOR=\"" + colour + "\">\r\n" + heading + "</FONT>\r\n";
+        const std::string title =
+            colour.empty() ? heading : "<FONT COLOR=\"" + colour + "\">\r\n" + heading + "</FONT>\r\n";
         const std::string header = colour.empty() ? "" : " BGCOLOR=\"" + colour + "\"";
-        return std::string(kHead) + Sjis(title + "<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n<TR ALIGN=\"center\"" +
-                                         header + ">\r\n" + columns + rows + "</TABLE>\r\n") +
+        return std::string(kHead) +
+               Sjis(title + "<BR><BR><TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n<TR ALIGN=\"center\"" + header + ">\r\n" +
+                    columns + rows + "</TABLE>\r\n") +
                kTail;
     }
 
@@ -67,8 +70,9 @@ TEST_F(CategoryPages, EachListKindHasItsHeadingColumnsOrderAndCells) {
         Link(gimlet, "Gimlet") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>極強</TD>\t<TD>辛</TD></TR>\r\n";
     const std::string martiniRow =
         Link(martini, "Martini") + "\t<TD>Gin</TD>\t<TD NOWRAP>Short</TD>\t<TD NOWRAP>強</TD>\t<TD>極辛</TD></TR>\r\n";
-    const std::string cubaRow = Link(cuba, "Cuba&nbsp;Libre") + "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>"
-                                                                "\t<TD NOWRAP>中</TD>\t<TD>甘</TD></TR>\r\n";
+    const std::string cubaRow = Link(cuba, "Cuba&nbsp;Libre") +
+                                "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>"
+                                "\t<TD NOWRAP>中</TD>\t<TD>甘</TD></TR>\r\n";
     // Base 1 before base 2; within base 1 strength 0 (Gimlet) before 1 (Martini).
     EXPECT_EQ(File("fvxall.html"), Page("全カクテル一覧", kAllColumns, gimletRow + martiniRow + cubaRow));
     EXPECT_EQ(File("m.html"), Page("O'Brien 作一覧", kAllColumns, cubaRow));
@@ -79,19 +83,28 @@ TEST_F(CategoryPages, EachListKindHasItsHeadingColumnsOrderAndCells) {
         std::vector<std::string> columns;
         const char* cells;
     } lists[] = {
-        {"b.html", "Rum & Cola ベース一覧", {"スタイル", "強度", "味わい"}, "\t<TD NOWRAP>ロング</TD>\t<TD>中</TD>\t<TD>甘</TD>"},
-        {"s.html", "ロング スタイル一覧", {"ベース", "強度", "味わい"},
+        {"b.html",
+         "Rum & Cola ベース一覧",
+         {"スタイル", "強度", "味わい"},
+         "\t<TD NOWRAP>ロング</TD>\t<TD>中</TD>\t<TD>甘</TD>"},
+        {"s.html",
+         "ロング スタイル一覧",
+         {"ベース", "強度", "味わい"},
          "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>中</TD>\t<TD>甘</TD>"},
-        {"st.html", "アルコール強度 ＜中＞ 一覧", {"ベース", "スタイル", "味わい"},
+        {"st.html",
+         "アルコール強度 ＜中＞ 一覧",
+         {"ベース", "スタイル", "味わい"},
          "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD>甘</TD>"},
-        {"t.html", "味わい ＜甘＞ 一覧", {"ベース", "スタイル", "強度"},
+        {"t.html",
+         "味わい ＜甘＞ 一覧",
+         {"ベース", "スタイル", "強度"},
          "\t<TD>Rum&nbsp;&amp;&nbsp;Cola</TD>\t<TD NOWRAP>ロング</TD>\t<TD>中</TD>"},
     };
     for (const auto& list : lists) {
         std::string columns = "\t<TD NOWRAP>カクテル名称</TD>\r\n";
         for (const std::string& column : list.columns) columns += "\t<TD NOWRAP>" + column + "</TD>\r\n";
-        EXPECT_EQ(File(list.file), Page(list.heading, columns + "</TR>\r\n",
-                                        Link(cuba, "Cuba&nbsp;Libre") + list.cells + "</TR>\r\n"))
+        EXPECT_EQ(File(list.file),
+                  Page(list.heading, columns + "</TR>\r\n", Link(cuba, "Cuba&nbsp;Libre") + list.cells + "</TR>\r\n"))
             << list.file;
     }
 

@@ -26,11 +26,10 @@ std::string Frameset(const std::string& open, const char* first, const char* sec
 TEST_F(FramePages, IndexAndMainFramesetForms) {
     const auto index = [&](const std::string& title, const std::string& frameset, const char* end) {
         EXPECT_TRUE(WriteIndexPage(Context(), "entry.html"));
-        EXPECT_EQ(File("entry.html"),
-                  Frameset("<HEAD><TITLE>" + title + "</TITLE></HEAD>\r\n<FRAMESET ROWS=\"*,80\" " + frameset +
-                               " NAME=\"fs1\">\r\n",
-                           "fvxmain.html\" NAME=\"main\" SCROLLING=\"auto\"",
-                           "fvxtail.html\" NAME=\"tail\" SCROLLING=\"no\"", end));
+        EXPECT_EQ(File("entry.html"), Frameset("<HEAD><TITLE>" + title + "</TITLE></HEAD>\r\n<FRAMESET ROWS=\"*,80\" " +
+                                                   frameset + " NAME=\"fs1\">\r\n",
+                                               "fvxmain.html\" NAME=\"main\" SCROLLING=\"auto\"",
+                                               "fvxtail.html\" NAME=\"tail\" SCROLLING=\"no\"", end));
     };
     // The title goes out as stored; spacing and colour count only with a border.
     settings.title.windowTitle = Sjis("私の カクテル&");

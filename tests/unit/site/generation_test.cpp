@@ -50,11 +50,11 @@ TEST_F(Generation, EmptyStoreGivesTheCompleteSiteInOrderWithAllStatuses) {
     EXPECT_NE(File("fvxstylemenu.html").find("<UL>\r\n</UL>"), std::string::npos);
 
     std::vector<std::string> statuses;
-    for (const char* text : {"共通ファイルの生成中...", "アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
-                             "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...",
-                             "スタイル別ファイルの生成中...", "作者別ファイルの生成中...",
-                             "全カクテル一覧ファイルの生成中...", "カクテル詳細ファイルの生成中...",
-                             "HTML生成を完了しました。"})
+    for (const char* text :
+         {"共通ファイルの生成中...", "アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
+          "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...", "スタイル別ファイルの生成中...",
+          "作者別ファイルの生成中...", "全カクテル一覧ファイルの生成中...", "カクテル詳細ファイルの生成中...",
+          "HTML生成を完了しました。"})
         statuses.push_back(Sjis(text));
     EXPECT_EQ(observer.statuses, statuses);
     EXPECT_EQ(observer.positions, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));

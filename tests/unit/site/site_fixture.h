@@ -87,7 +87,10 @@ protected:
 
 class RecordingObserver : public GenerationObserver {
 public:
-    void ShowStatus(const std::string& text) override { statuses.push_back(text); positions.push_back(position); }
+    void ShowStatus(const std::string& text) override {
+        statuses.push_back(text);
+        positions.push_back(position);
+    }
     void StepIt() override { position += GENERATION_STEP; }
     void Pause(std::chrono::milliseconds duration) override { pauses.push_back(duration.count()); }
 
