@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot build the workspace in %s\n", workspace.c_str());
         return 1;
     }
-    const std::string tool = Quoted(fs::path(paths::ProgramDirectory()) / "barvella");
+    const std::string tool = Quoted(fs::path(FOLIVEX_BENCH_PROGRAM_DIR) / "barvella");
     std::vector<double> generate;
     std::vector<double> copy;
     std::vector<double> regenerate;

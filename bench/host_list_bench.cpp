@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot build the workspace\n");
         return 1;
     }
-    const wxString plugin = wxString::FromUTF8(paths::Join(paths::ProgramDirectory(), "Barvella.so"));
+    const wxString plugin = wxString::FromUTF8(paths::Join(FOLIVEX_BENCH_PROGRAM_DIR, "Barvella.so"));
     std::vector<double> seconds;
     int rows = 0;
     for (int run = 0; run < runs; ++run) {

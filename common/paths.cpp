@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "cp932.h"
+
 namespace paths {
 
 std::string Join(std::string_view directory, std::string_view name) {
@@ -12,6 +14,8 @@ std::string Join(std::string_view directory, std::string_view name) {
     path.append(directory).append("/").append(name);
     return path;
 }
+
+std::optional<std::string> FromSettings(std::string_view cp932Path) { return cp932::ToUtf8(cp932Path); }
 
 std::string ProgramDirectory() {
     char buffer[PATH_MAX];

@@ -22,33 +22,51 @@ wxString Text(const char* utf8) {
     return wxString::FromUTF8(utf8);
 }
 
-const char* FailureMessage(PluginCommand command) {
-    switch (command) {
-        case CreateHTML:
-            return "HTMLの生成に失敗しました。";
-        case AddItem:
-            return "アイテムの追加に失敗しました。";
-        case DeleteItem:
-            return "アイテムの削除に失敗しました。";
-        case EditItem:
-            return "アイテムの編集に失敗しました。";
-        case CopyItem:
-            return "アイテムのコピーに失敗しました。";
-        case ViewItem:
-            return "アイテムの詳細表示に失敗しました。";
-        case SearchItem:
-            return "アイテムの検索に失敗しました。";
-        case ClearList:
-            return "リストのクリアに失敗しました。";
-        case Option:
-            return "プラグインオプションの設定に失敗しました。";
-        case About:
-            return "プラグインバージョンの表示に失敗しました。";
-        case Help:
-            return "プラグインヘルプの表示に失敗しました。";
+// How the host calls an entry point.
+enum class EntryShape { List, Html, Window };
+
+struct CommandEntry {
+    PluginCommand command;
+    EntryShape shape;
+    const char* failureText;
+};
+
+// One row per command, in the order of PluginCommand.
+constexpr CommandEntry kCommands[] = {
+    {PluginCommand::CreateHTML, EntryShape::Html, "HTMLの生成に失敗しました。"},
+    {PluginCommand::AddItem, EntryShape::List, "アイテムの追加に失敗しました。"},
+    {PluginCommand::DeleteItem, EntryShape::List, "アイテムの削除に失敗しました。"},
+    {PluginCommand::EditItem, EntryShape::List, "アイテムの編集に失敗しました。"},
+    {PluginCommand::CopyItem, EntryShape::List, "アイテムのコピーに失敗しました。"},
+    {PluginCommand::ViewItem, EntryShape::List, "アイテムの詳細表示に失敗しました。"},
+    {PluginCommand::SearchItem, EntryShape::List, "アイテムの検索に失敗しました。"},
+    {PluginCommand::ClearList, EntryShape::List, "リストのクリアに失敗しました。"},
+    {PluginCommand::Option, EntryShape::Window, "プラグインオプションの設定に失敗しました。"},
+    {PluginCommand::About, EntryShape::Window, "プラグインバージョンの表示に失敗しました。"},
+    {PluginCommand::Help, EntryShape::Window, "プラグインヘルプの表示に失敗しました。"},
+};
+
+constexpr std::size_t EntryIndex(PluginCommand command) { return static_cast<std::size_t>(command); }
+constexpr std::size_t EntryIndex(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(kPluginEntryNames); ++i) {
+        if (kPluginEntryNames[i] == name) return i;
     }
-    return "";
+    return std::size(kPluginEntryNames);
 }
+constexpr std::size_t kStartUp = EntryIndex("StartUp");
+constexpr std::size_t kCleanUp = EntryIndex("CleanUp");
+
+constexpr bool CommandsInTableOrder() {
+    for (std::size_t i = 0; i < std::size(kCommands); ++i) {
+        if (EntryIndex(kCommands[i].command) != i) return false;
+    }
+    // The commands come first in kPluginEntryNames, in the enum's order, then StartUp and CleanUp.
+    return std::size(kCommands) == kStartUp && kCleanUp == kStartUp + 1 &&
+           EntryIndex("Help") == EntryIndex(PluginCommand::Help);
+}
+static_assert(CommandsInTableOrder());
+
+const CommandEntry& Command(PluginCommand command) { return kCommands[EntryIndex(command)]; }
 
 void ShowInvalidResult() {
     ShowHostError(Text("プラグイン関数の戻り値が不正です。"));
@@ -80,11 +98,6 @@ wxDllType OpenLibrary(const std::string& name, const std::string& programDirecto
     return library.Detach();
 }
 
-template <typename Func>
-Func BindEntry(wxDllType library, const char* name) {
-    return reinterpret_cast<Func>(wxDynamicLibrary::RawGetSymbol(library, name));
-}
-
 }  // namespace
 
 std::optional<int> CallPluginGuarded(const std::function<int()>& call) {
@@ -107,7 +120,7 @@ std::string CFolivexDoc::SettingsPath() const {
     return paths::Join(programDirectory, "Folivex.ini");
 }
 
-int CFolivexDoc::LoadHostSettings() {
+void CFolivexDoc::LoadHostSettings() {
     const std::string path = SettingsPath();
     HTMLOutDirectory = profile::ReadString(path, kSection, "HTMLOutDirectory", "", kSettingBuffer);
     HTMLIndexFileName = profile::ReadString(path, kSection, "HTMLIndexFileName", "", kSettingBuffer);
@@ -116,10 +129,9 @@ int CFolivexDoc::LoadHostSettings() {
     PluginName = profile::ReadString(path, kSection, "PluginName", "", kSettingBuffer);
     UpdateTitle();
     LoadPlugin();
-    return 1;
 }
 
-int CFolivexDoc::SaveHostSettings() {
+bool CFolivexDoc::SaveHostSettings() {
     const std::string path = SettingsPath();
     bool written = true;
     written &= profile::WriteString(path, kSection, "HTMLOutDirectory", HTMLOutDirectory);
@@ -127,7 +139,7 @@ int CFolivexDoc::SaveHostSettings() {
     written &= profile::WriteString(path, kSection, "HTMLEditorPath", HTMLEditorPath);
     written &= profile::WriteString(path, kSection, "BrowseHTMLAfterCreate", BrowseHTMLAfterCreate == 1 ? "1" : "0");
     written &= profile::WriteString(path, kSection, "PluginName", PluginName);
-    return written ? 1 : 0;
+    return written;
 }
 
 wxString CFolivexDoc::GetTitleText() const {
@@ -143,54 +155,42 @@ void CFolivexDoc::UpdateTitle() {
     }
 }
 
-int CFolivexDoc::LoadPlugin() {
+bool CFolivexDoc::LoadPlugin() {
     if (PluginName.empty()) {
         ShowHostError(Text("プラグイン名称が未設定です。"));
-        return 0;
+        return false;
     }
     UnloadPlugin();
     // A library whose CleanUp refused stays loaded; only its handle is dropped here.
-    entries = PluginEntryTable();
+    m_library = nullptr;
+    m_entries.fill(nullptr);
     wxDllType library = OpenLibrary(PluginName, programDirectory);
     if (library == nullptr) {
         ShowHostError(Text("プラグインのロードに失敗しました。"));
-        return 0;
+        return false;
     }
-    entries.library = library;
-    entries.CreateHTML = BindEntry<CreateHTMLFunc>(library, "CreateHTML");
-    entries.AddItem = BindEntry<AddItemFunc>(library, "AddItem");
-    entries.DeleteItem = BindEntry<DeleteItemFunc>(library, "DeleteItem");
-    entries.EditItem = BindEntry<EditItemFunc>(library, "EditItem");
-    entries.CopyItem = BindEntry<CopyItemFunc>(library, "CopyItem");
-    entries.ViewItem = BindEntry<ViewItemFunc>(library, "ViewItem");
-    entries.SearchItem = BindEntry<SearchItemFunc>(library, "SearchItem");
-    entries.ClearList = BindEntry<ClearListFunc>(library, "ClearList");
-    entries.Option = BindEntry<OptionFunc>(library, "Option");
-    entries.About = BindEntry<AboutFunc>(library, "About");
-    entries.Help = BindEntry<HelpFunc>(library, "Help");
-    entries.StartUp = BindEntry<StartUpFunc>(library, "StartUp");
-    entries.CleanUp = BindEntry<CleanUpFunc>(library, "CleanUp");
-
-    const bool complete = entries.CreateHTML && entries.AddItem && entries.DeleteItem && entries.EditItem &&
-                          entries.CopyItem && entries.ViewItem && entries.SearchItem && entries.ClearList &&
-                          entries.Option && entries.About && entries.Help && entries.StartUp && entries.CleanUp;
+    m_library = library;
+    bool complete = true;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        m_entries[i] = wxDynamicLibrary::RawGetSymbol(library, kPluginEntryNames[i]);
+        complete &= m_entries[i] != nullptr;
+    }
     if (!complete) {
-        ShowHostError(
-            Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
-                 "処理中に予期せぬエラーが発生する可能性があります。"));
+        ShowHostError(Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+                           "処理中に予期せぬエラーが発生する可能性があります。"));
     }
     if (m_view != nullptr) {
         m_view->OnUpdate(HINT_PLUGIN_LOADED);
     }
-    return complete ? 1 : 0;
+    return complete;
 }
 
 void CFolivexDoc::UnloadPlugin() {
-    if (entries.library == nullptr) {
+    if (m_library == nullptr) {
         return;
     }
-    if (entries.CleanUp != nullptr) {
-        const std::optional<int> result = CallPluginGuarded(entries.CleanUp);
+    if (void* cleanUp = Entry(kCleanUp)) {
+        const std::optional<int> result = CallPluginGuarded(reinterpret_cast<CleanUpFunc>(cleanUp));
         if (result && *result != PLUGIN_OK) {
             if (*result == PLUGIN_FAILED) {
                 ShowHostError(Text("プラグインの終了処理に失敗しました。"));
@@ -200,16 +200,17 @@ void CFolivexDoc::UnloadPlugin() {
             return;
         }
     }
-    wxDynamicLibrary::Unload(entries.library);
-    entries = PluginEntryTable();
+    wxDynamicLibrary::Unload(m_library);
+    m_library = nullptr;
+    m_entries.fill(nullptr);
 }
 
 void CFolivexDoc::StartPlugin(IPluginList* list) {
-    if (entries.library == nullptr || entries.StartUp == nullptr) {
+    auto startUp = reinterpret_cast<StartUpFunc>(Entry(kStartUp));
+    if (m_library == nullptr || startUp == nullptr) {
         return;
     }
-    const std::optional<int> result =
-        CallPluginGuarded([&] { return entries.StartUp(list, startupDirectory.c_str()); });
+    const std::optional<int> result = CallPluginGuarded([&] { return startUp(list, startupDirectory.c_str()); });
     if (!result) {
         UnloadPlugin();
     } else if (*result == PLUGIN_FAILED) {
@@ -219,58 +220,20 @@ void CFolivexDoc::StartPlugin(IPluginList* list) {
     }
 }
 
-bool CFolivexDoc::HasEntry(PluginCommand command) const {
-    switch (command) {
-        case CreateHTML:
-            return entries.CreateHTML != nullptr;
-        case AddItem:
-            return entries.AddItem != nullptr;
-        case DeleteItem:
-            return entries.DeleteItem != nullptr;
-        case EditItem:
-            return entries.EditItem != nullptr;
-        case CopyItem:
-            return entries.CopyItem != nullptr;
-        case ViewItem:
-            return entries.ViewItem != nullptr;
-        case SearchItem:
-            return entries.SearchItem != nullptr;
-        case ClearList:
-            return entries.ClearList != nullptr;
-        case Option:
-            return entries.Option != nullptr;
-        case About:
-            return entries.About != nullptr;
-        case Help:
-            return entries.Help != nullptr;
-    }
-    return false;
-}
+bool CFolivexDoc::HasEntry(PluginCommand command) const { return Entry(EntryIndex(command)) != nullptr; }
 
 int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
-    switch (command) {
-        case CreateHTML:
-            return entries.CreateHTML(list, HTMLOutDirectory.c_str(), HTMLIndexFileName.c_str());
-        case AddItem:
-            return entries.AddItem(list);
-        case DeleteItem:
-            return entries.DeleteItem(list);
-        case EditItem:
-            return entries.EditItem(list);
-        case CopyItem:
-            return entries.CopyItem(list);
-        case ViewItem:
-            return entries.ViewItem(list);
-        case SearchItem:
-            return entries.SearchItem(list);
-        case ClearList:
-            return entries.ClearList(list);
-        case Option:
-            return entries.Option();
-        case About:
-            return entries.About();
-        case Help:
-            return entries.Help();
+    void* entry = Entry(EntryIndex(command));
+    switch (Command(command).shape) {
+        case EntryShape::Html: {
+            // Settings hold CP932; the plug-in opens the files, so paths go as file-system bytes.
+            const std::optional<std::string> directory = paths::FromSettings(HTMLOutDirectory);
+            const std::optional<std::string> index = paths::FromSettings(HTMLIndexFileName);
+            if (!directory || !index) return PLUGIN_FAILED;
+            return reinterpret_cast<CreateHTMLFunc>(entry)(list, directory->c_str(), index->c_str());
+        }
+        case EntryShape::List: return reinterpret_cast<AddItemFunc>(entry)(list);
+        case EntryShape::Window: return reinterpret_cast<OptionFunc>(entry)();
     }
     return PLUGIN_FAILED;
 }
@@ -292,7 +255,7 @@ bool CFolivexDoc::RunPluginCommand(PluginCommand command, IPluginList* list) {
         return true;
     }
     if (*result == PLUGIN_FAILED) {
-        ShowHostError(Text(FailureMessage(command)));
+        ShowHostError(Text(Command(command).failureText));
     } else {
         ShowInvalidResult();
     }

@@ -1,6 +1,7 @@
 // The host's one document: the settings of Folivex.ini and the binding to the plug-in.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,39 +13,12 @@
 
 class CFolivexView;
 
-// The plug-in commands the host can run through the guarded call.
-enum PluginCommand {
-    CreateHTML,
-    AddItem,
-    DeleteItem,
-    EditItem,
-    CopyItem,
-    ViewItem,
-    SearchItem,
-    ClearList,
-    Option,
-    About,
-    Help
-};
+// View-update hint with which the loader asks the view to call StartUp.
+inline constexpr int HINT_PLUGIN_LOADED = 1;
 
-// The loaded library and its thirteen entry points; all null when nothing is loaded, some
-// null for a library that lacks them.
-struct PluginEntryTable {
-    wxDllType library = nullptr;
-    CreateHTMLFunc CreateHTML = nullptr;
-    AddItemFunc AddItem = nullptr;
-    DeleteItemFunc DeleteItem = nullptr;
-    EditItemFunc EditItem = nullptr;
-    CopyItemFunc CopyItem = nullptr;
-    ViewItemFunc ViewItem = nullptr;
-    SearchItemFunc SearchItem = nullptr;
-    ClearListFunc ClearList = nullptr;
-    OptionFunc Option = nullptr;
-    AboutFunc About = nullptr;
-    HelpFunc Help = nullptr;
-    StartUpFunc StartUp = nullptr;
-    CleanUpFunc CleanUp = nullptr;
-};
+// The plug-in commands the host runs through the guarded call. Each is the entry point of
+// the same name; its value is that entry's place in kPluginEntryNames.
+enum class PluginCommand { CreateHTML, AddItem, DeleteItem, EditItem, CopyItem, ViewItem, SearchItem, ClearList, Option, About, Help };
 
 class CFolivexDoc {
 public:
@@ -63,16 +37,14 @@ public:
     int BrowseHTMLAfterCreate = 0;
     std::string PluginName;
 
-    PluginEntryTable entries;
-
     // Holds the executable, Folivex.ini and the plug-ins; file-system bytes, no trailing '/'.
     std::string programDirectory;
     const std::string startupDirectory;
 
-    // Reads Folivex.ini, retitles the window and loads the plug-in. Returns 1 always.
-    int LoadHostSettings();
-    // Writes the five keys; 0 when any of them could not be written.
-    int SaveHostSettings();
+    // Reads Folivex.ini, retitles the window and loads the plug-in.
+    void LoadHostSettings();
+    // Writes the five keys; false when any of them could not be written.
+    bool SaveHostSettings();
     std::string SettingsPath() const;
 
     // "ﾌﾟﾗｸﾞｲﾝを設定してください" while no plug-in is named, else the plug-in name.
@@ -80,10 +52,10 @@ public:
     // Puts "<title> - Folivex" into the caption of the window that holds the view.
     void UpdateTitle();
 
-    // 1 when all thirteen entry points were bound. Unloads the current plug-in first.
-    int LoadPlugin();
+    // True when all thirteen entry points were bound. Unloads the current plug-in first.
+    bool LoadPlugin();
     void UnloadPlugin();
-    bool IsPluginLoaded() const { return entries.library != nullptr; }
+    bool IsPluginLoaded() const { return m_library != nullptr; }
     bool HasEntry(PluginCommand command) const;
 
     // The guarded call of a command: reports a missing plug-in or entry point, an
@@ -100,8 +72,12 @@ public:
 
 private:
     int Invoke(PluginCommand command, IPluginList* list) const;
+    void* Entry(std::size_t index) const { return m_entries[index]; }
 
     CFolivexView* m_view = nullptr;
+    wxDllType m_library = nullptr;
+    // Bound in the order of kPluginEntryNames; null where the library lacks the entry.
+    std::array<void*, std::size(kPluginEntryNames)> m_entries{};
 };
 
 // Runs `call` inside the catch-all. An exception is reported and gives nullopt.

@@ -1,18 +1,16 @@
 #include "option_sheet.h"
 
-#include <algorithm>
 #include <optional>
 
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/filedlg.h>
-#include <wx/fontenum.h>
-#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "cp932_wx.h"
+#include "dialog_layout.h"
 #include "folivex_doc.h"
 #include "folivex_view.h"
 #include "host_messages.h"
@@ -38,51 +36,18 @@ wxString U(const char* utf8) {
     return wxString::FromUTF8(utf8);
 }
 
-wxFont DialogFont() {
-    static const wxFont font = [] {
-        const wxString face = "IPAPGothic";
-        if (wxFontEnumerator::IsValidFacename(face)) return wxFont(wxFontInfo(9).FaceName(face));
-        return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-    }();
-    return font;
+// The option pages share one size; every field stays well inside the settings buffer.
+DialogLayout PageLayout(wxWindow* page) {
+    DialogLayout layout(page);
+    page->SetMinSize(layout.Size(210, 154));
+    return layout;
 }
 
-// Places controls by dialog units of the page's font.
-class DialogLayout {
-public:
-    explicit DialogLayout(wxWindow* page) : m_page(page) {
-        page->SetFont(DialogFont());
-        page->SetMinSize(page->ConvertDialogToPixels(wxSize(210, 154)));
-    }
-
-    void Label(const char* text, int x, int y, int width, int height) const {
-        new wxStaticText(m_page, wxID_ANY, U(text), Position(x, y), Size(width, height));
-    }
-
-    wxTextCtrl* Edit(int id, int x, int y, int width, int height) const {
-        auto* edit = new wxTextCtrl(m_page, id, wxEmptyString, Position(x, y), Size(width, height));
-        edit->SetMaxLength(kMaxSettingBytes);
-        return edit;
-    }
-
-    wxButton* Button(int id, const char* text, int x, int y, int width, int height) const {
-        return new wxButton(m_page, id, U(text), Position(x, y), Size(width, height));
-    }
-
-    // GTK draws its check mark taller than ten dialog units and refuses to squeeze it.
-    wxCheckBox* CheckBox(int id, const char* text, int x, int y, int width, int height) const {
-        auto* box = new wxCheckBox(m_page, id, U(text), Position(x, y));
-        const wxSize size = Size(width, height);
-        box->SetSize(wxSize(size.GetWidth(), std::max(size.GetHeight(), box->GetBestSize().GetHeight())));
-        return box;
-    }
-
-private:
-    wxPoint Position(int x, int y) const { return m_page->ConvertDialogToPixels(wxPoint(x, y)); }
-    wxSize Size(int width, int height) const { return m_page->ConvertDialogToPixels(wxSize(width, height)); }
-
-    wxWindow* m_page;
-};
+wxTextCtrl* SettingEdit(const DialogLayout& layout, int id, int x, int y, int width, int height) {
+    wxTextCtrl* edit = layout.Edit(id, x, y, width, height);
+    edit->SetMaxLength(kMaxSettingBytes);
+    return edit;
+}
 
 void RefuseUnrepresentable(const char* fieldName) {
     ShowHostError(U("「") + U(fieldName) + U("」に Shift-JIS で表せない文字が含まれています。"));
@@ -127,14 +92,14 @@ constexpr const char* kPluginNameField = "プラグイン名称";
 }  // namespace
 
 COptionHtmlPropertyPage::COptionHtmlPropertyPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
-    const DialogLayout layout(this);
+    const DialogLayout layout = PageLayout(this);
     layout.Label(kOutDirectoryField, 5, 5, 100, 8);
-    m_editOutDirectory = layout.Edit(IdOutDirectory, 5, 15, 170, 15);
+    m_editOutDirectory = SettingEdit(layout, IdOutDirectory, 5, 15, 170, 15);
     layout.Button(IdBrowseOutDirectory, "参照...", 180, 15, 25, 15);
     layout.Label(kIndexFileNameField, 5, 35, 105, 8);
-    m_editIndexFileName = layout.Edit(IdIndexFileName, 5, 45, 200, 15);
+    m_editIndexFileName = SettingEdit(layout, IdIndexFileName, 5, 45, 200, 15);
     layout.Label(kEditorPathField, 5, 65, 110, 8);
-    m_editEditorPath = layout.Edit(IdEditorPath, 5, 75, 170, 15);
+    m_editEditorPath = SettingEdit(layout, IdEditorPath, 5, 75, 170, 15);
     layout.Button(IdBrowseEditor, "参照...", 180, 75, 25, 15);
     m_checkBrowseAfterCreate = layout.CheckBox(IdBrowseAfterCreate, "HTML生成後、ブラウザを起動", 5, 100, 170, 10);
 
@@ -194,9 +159,9 @@ void COptionHtmlPropertyPage::OnBrowseEditor(wxCommandEvent&) {
 }
 
 COptionPluginPropertyPage::COptionPluginPropertyPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
-    const DialogLayout layout(this);
+    const DialogLayout layout = PageLayout(this);
     layout.Label(kPluginNameField, 5, 5, 65, 8);
-    m_editPluginName = layout.Edit(IdPluginName, 5, 15, 170, 15);
+    m_editPluginName = SettingEdit(layout, IdPluginName, 5, 15, 170, 15);
     layout.Button(IdBrowsePlugin, "参照...", 180, 15, 25, 15);
 
     Bind(wxEVT_BUTTON, &COptionPluginPropertyPage::OnBrowsePlugin, this, IdBrowsePlugin);

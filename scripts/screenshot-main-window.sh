@@ -10,7 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # A program directory of its own, so the settings the host writes stay out of the build.
-cp "$build/bin/Folivex" "$build/bin/RecordingPlugin.so" "$work/"
+cp "$build/bin/Folivex" "$build/tests/plugins/RecordingPlugin.so" "$work/"
 printf '[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\n' >"$work/Folivex.ini"
 
 xvfb-run -a -s "-screen 0 1280x1024x24 -br" bash -c '

@@ -1,18 +1,20 @@
 // The whole contract between the Folivex host and a plug-in library.
 // Both deliverables include this header; neither links the other.
-// Every text that crosses this boundary is Shift-JIS (CP932) bytes.
+//
+// Texts: list headings and cell texts cross as Shift-JIS (CP932) bytes. Paths (the start
+// directory, the output directory, the index file name) cross as file-system bytes, as the
+// system gives and takes them.
+//
+// IPluginList is a C++ interface: host and plug-in must be built with the same compiler and
+// standard library (std::string crosses it).
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 inline constexpr int PLUGIN_OK = 0;
 inline constexpr int PLUGIN_FAILED = -1;
 inline constexpr int PLUGIN_CANCELLED = -1001;
-
-// View-update hint with which the loader asks the view to call StartUp.
-inline constexpr int HINT_PLUGIN_LOADED = 1;
 
 enum class ListColumnAlign { Left, Center, Right };
 
@@ -62,12 +64,11 @@ using StartUpFunc = int (*)(IPluginList* list, const char* startupDirectory);
 using CleanUpFunc = int (*)();
 }
 
-// The names in the order in which the loader binds them.
+// The exported names, in the order in which the loader binds them.
 inline constexpr const char* kPluginEntryNames[] = {
     "CreateHTML", "AddItem", "DeleteItem", "EditItem", "CopyItem", "ViewItem", "SearchItem",
     "ClearList",  "Option",  "About",      "Help",     "StartUp",  "CleanUp",
 };
-inline constexpr std::size_t kPluginEntryCount = sizeof(kPluginEntryNames) / sizeof(kPluginEntryNames[0]);
 
 // Marks an entry point for export from a library built with hidden visibility.
 #define FOLIVEX_PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))

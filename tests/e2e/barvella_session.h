@@ -53,10 +53,7 @@ public:
         static BarvellaSession* session = new BarvellaSession;
         return *session;
     }
-    static std::string ProgramDirectory() {
-        const char* built = std::getenv("FOLIVEX_PROGRAM_DIR");
-        return built ? built : ".";
-    }
+    static std::string ProgramDirectory() { return FOLIVEX_TEST_PROGRAM_DIR; }
 
     bool Loaded() const { return m_startUp && m_cleanUp && m_createHtml; }
     int StartUp(const std::string& directory) { return m_startUp(&m_list, directory.c_str()); }

@@ -113,9 +113,8 @@ protected:
         startDirectory = root / "start";
         fs::create_directories(programDirectory);
         fs::create_directories(startDirectory);
-        const fs::path built = std::getenv("FOLIVEX_PROGRAM_DIR");
-        fs::copy_file(built / "Folivex", programDirectory / "Folivex");
-        fs::copy_file(built / recording_plugin::kRecordingPlugin,
+        fs::copy_file(fs::path(FOLIVEX_TEST_PROGRAM_DIR) / "Folivex", programDirectory / "Folivex");
+        fs::copy_file(fs::path(FOLIVEX_TEST_PLUGIN_DIR) / recording_plugin::kRecordingPlugin,
                       programDirectory / recording_plugin::kRecordingPlugin);
         ASSERT_TRUE(screen.IsOpen()) << "no display";
     }

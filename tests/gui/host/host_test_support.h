@@ -61,10 +61,8 @@ protected:
         char pattern[] = "/tmp/folivex-host-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         programDirectory = pattern;
-        const char* built = std::getenv("FOLIVEX_PROGRAM_DIR");
-        ASSERT_NE(built, nullptr) << "FOLIVEX_PROGRAM_DIR names the build's program directory";
         for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "EmptyPlugin.so", "NotAPlugin.so"}) {
-            std::filesystem::copy_file(std::string(built) + "/" + name, InProgramDirectory(name));
+            std::filesystem::copy_file(std::string(FOLIVEX_TEST_PLUGIN_DIR "/") + name, InProgramDirectory(name));
         }
         ::setenv(recording_plugin::kLogVariable, InProgramDirectory("calls.log").c_str(), 1);
         ::setenv(recording_plugin::kFillVariable, "1", 1);
@@ -103,7 +101,7 @@ protected:
     // The recording plug-in, which fills the list with five columns and four rows.
     void LoadRecording() {
         doc->PluginName = recording_plugin::kRecordingPlugin;
-        ASSERT_EQ(doc->LoadPlugin(), 1);
+        ASSERT_TRUE(doc->LoadPlugin());
         ClearLog();
     }
 

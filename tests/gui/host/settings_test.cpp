@@ -14,7 +14,7 @@ using SettingsTest = HostTest;
 
 TEST_F(SettingsTest, NoFileGivesDefaultsTheHintTitleAndOneMessage) {
     CreateWindows();
-    wxTEST_DIALOG(EXPECT_EQ(doc->LoadHostSettings(), 1), ExpectHostMessage("プラグイン名称が未設定です。"));
+    wxTEST_DIALOG(doc->LoadHostSettings(), ExpectHostMessage("プラグイン名称が未設定です。"));
     EXPECT_EQ(doc->HTMLOutDirectory + doc->HTMLIndexFileName + doc->HTMLEditorPath + doc->PluginName, "");
     EXPECT_EQ(doc->BrowseHTMLAfterCreate, 0);
     EXPECT_FALSE(doc->IsPluginLoaded());
@@ -30,7 +30,7 @@ TEST_F(SettingsTest, FlagIsOnOnlyForALeadingOne) {
             << "[DEFAULT]\r\nPluginName=" << kRecordingPlugin << "\r\nBrowseHTMLAfterCreate=" << stored << "\r\n";
         doc->LoadHostSettings();
         EXPECT_EQ(doc->BrowseHTMLAfterCreate, expected) << '"' << stored << '"';
-        ASSERT_EQ(doc->SaveHostSettings(), 1);
+        ASSERT_TRUE(doc->SaveHostSettings());
         EXPECT_NE(SettingsFile().find(expected == 1 ? "BrowseHTMLAfterCreate=1\r\n" : "BrowseHTMLAfterCreate=0\r\n"),
                   std::string::npos)
             << '"' << stored << '"';
@@ -43,7 +43,7 @@ TEST_F(SettingsTest, SavedSettingsReadBackByteForByteUpToTheBuffer) {
     doc->HTMLEditorPath = std::string(300, 'e');
     doc->BrowseHTMLAfterCreate = 1;
     doc->PluginName = kRecordingPlugin;
-    ASSERT_EQ(doc->SaveHostSettings(), 1);
+    ASSERT_TRUE(doc->SaveHostSettings());
 
     CFolivexDoc reread("/elsewhere");
     reread.programDirectory = programDirectory;

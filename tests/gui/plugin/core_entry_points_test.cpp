@@ -37,7 +37,7 @@ private:
 };
 
 TEST(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms) {
-    wxDynamicLibrary library(BarvellaSession::ProgramDirectory() + "/Barvella.so", wxDL_NOW);
+    wxDynamicLibrary library(FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so", wxDL_NOW);
     auto startUp = reinterpret_cast<StartUpFunc>(library.GetSymbol("StartUp"));
     auto cleanUp = reinterpret_cast<CleanUpFunc>(library.GetSymbol("CleanUp"));
     auto clearList = reinterpret_cast<ClearListFunc>(library.GetSymbol("ClearList"));

@@ -11,7 +11,7 @@
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
 #include "site/generation.h"
-#include "site/html_progress_dialog.h"
+#include "html_progress_dialog.h"
 
 namespace {
 

@@ -1,23 +1,14 @@
-#include "site/html_progress_dialog.h"
+#include "html_progress_dialog.h"
 
 #include <algorithm>
 
 #include <wx/app.h>
-#include <wx/fontenum.h>
 #include <wx/gauge.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 
-namespace {
+#include "dialog_layout.h"
 
-// The window's rectangles are in dialog units of this font.
-wxFont DialogFont() {
-    const wxString face = "IPAPGothic";
-    if (wxFontEnumerator::IsValidFacename(face)) return wxFont(wxFontInfo(9).FaceName(face));
-    return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-}
-
-}  // namespace
 
 CHtmlProgressDialog::CHtmlProgressDialog(wxWindow* parent) : m_parent(parent) {}
 

@@ -1,10 +1,10 @@
 // Start-up, clean-up and clear-list entry points of the plug-in.
 #include <wx/msgdlg.h>
 
-#include "barvella_app.h"
+#include "core/barvella_app.h"
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
-#include "startup.h"
+#include "core/startup.h"
 
 FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
     if (list == nullptr || startupDirectory == nullptr) return PLUGIN_FAILED;
