@@ -7,7 +7,7 @@
 #include <vector>
 
 #include <SQLiteCpp/Statement.h>
-#include <SQLiteCpp/Transaction.h>
+#include "core/transaction.h"
 
 #include "core/schema.h"
 #include "cp932.h"
@@ -107,9 +107,9 @@ bool BuildSyntheticWorkspace(const std::string& directory, const SyntheticWorksp
     std::unique_ptr<SQLite::Database> database;
     if (!CreateCocktailDatabase(paths::Join(directory, kDatabaseFileName), database)) return false;
     try {
-        SQLite::Transaction transaction(*database);
+        TransactionScope transaction(*database);
         Fill(*database, options);
-        transaction.commit();
+        transaction.Commit();
         return true;
     } catch (const std::exception&) {
         return false;

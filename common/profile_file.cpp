@@ -119,6 +119,13 @@ std::string_view LineEndOf(std::string_view bytes) {
     return (newline > 0 && bytes[newline - 1] == '\r') ? "\r\n" : "\n";
 }
 
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
+    }
+    return false;
+}
+
 std::string Cut(std::string_view value, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
     return std::string(value.substr(0, bufferSize - 1));
@@ -126,10 +133,13 @@ std::string Cut(std::string_view value, std::size_t bufferSize) {
 
 }  // namespace
 
-std::string ReadString(const std::string& path, std::string_view section, std::string_view key,
-                       std::string_view defaultValue, std::size_t bufferSize) {
-    std::string bytes;
-    if (!fileio::ReadWholeFile(path, bytes)) return Cut(defaultValue, bufferSize);
+bool ReadFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    return fileio::ReadWholeFile(path, bytes) || ::access(path.c_str(), F_OK) != 0;
+}
+
+std::string ReadStringFrom(std::string_view bytes, std::string_view section, std::string_view key,
+                           std::string_view defaultValue, std::size_t bufferSize) {
     const auto lines = SplitLines(bytes);
     const Location where = Find(lines, section, key);
     if (!where.keyFound) return Cut(defaultValue, bufferSize);
@@ -139,10 +149,8 @@ std::string ReadString(const std::string& path, std::string_view section, std::s
     return Cut(Unquote(value), bufferSize);
 }
 
-bool WriteString(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
-    std::string bytes;
-    // A missing file is created; one that exists but cannot be read is never replaced blindly.
-    if (!fileio::ReadWholeFile(path, bytes) && ::access(path.c_str(), F_OK) == 0) return false;
+bool SetString(std::string& bytes, std::string_view section, std::string_view key, std::string_view value) {
+    if (HasControlCharacter(section) || HasControlCharacter(key) || HasControlCharacter(value)) return false;
     const std::string_view eol = LineEndOf(bytes);
     const auto lines = SplitLines(bytes);
     const Location where = Find(lines, section, key);
@@ -151,9 +159,6 @@ bool WriteString(const std::string& path, std::string_view section, std::string_
     updated.reserve(bytes.size() + key.size() + value.size() + section.size() + 8);
     if (where.keyFound) {
         const Line& line = lines[where.keyLine];
-        std::string_view lineKey;
-        std::string_view oldValue;
-        KeyValue(line.text, lineKey, oldValue);
         // Keep everything up to the '=' as it was; only the value changes.
         const std::size_t valueStart = line.begin + line.text.find('=') + 1;
         updated.append(bytes, 0, valueStart).append(value);
@@ -170,7 +175,21 @@ bool WriteString(const std::string& path, std::string_view section, std::string_
         updated.append("[").append(section).append("]").append(eol);
         updated.append(key).append("=").append(value).append(eol);
     }
-    return fileio::WriteFileAtomically(path, updated);
+    bytes = std::move(updated);
+    return true;
+}
+
+std::string ReadString(const std::string& path, std::string_view section, std::string_view key,
+                       std::string_view defaultValue, std::size_t bufferSize) {
+    std::string bytes;
+    fileio::ReadWholeFile(path, bytes);
+    return ReadStringFrom(bytes, section, key, defaultValue, bufferSize);
+}
+
+bool WriteString(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
+    std::string bytes;
+    // A file that exists but cannot be read is never replaced blindly.
+    return ReadFile(path, bytes) && SetString(bytes, section, key, value) && fileio::WriteFileAtomically(path, bytes);
 }
 
 }  // namespace profile

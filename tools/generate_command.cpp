@@ -44,7 +44,8 @@ void Generate(const GenerateOptions& options) {
 
     std::unique_ptr<SQLite::Database> database;
     if (OpenCocktailDatabaseReadOnly(databasePath, database) != 0)
-        throw CommandFailure("damaged database: " + databasePath + " is not a readable cocktail database");
+        throw CommandFailure("damaged database: " + databasePath + " is not a readable cocktail database (" +
+                             LastDatabaseError() + ")");
 
     std::filesystem::create_directories(options.outDirectory, error);
     if (error || !std::filesystem::is_directory(options.outDirectory))

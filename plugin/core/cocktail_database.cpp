@@ -7,6 +7,7 @@
 
 #include "barvella_app.h"
 #include "schema.h"
+#include "transaction.h"
 
 namespace {
 
@@ -15,28 +16,9 @@ std::string NameMatches() {
     return std::string("FLD_NAME = ? COLLATE ") + kNameCollation;
 }
 
-// Rolls back on every way out except a successful Commit.
-class TransactionScope {
-public:
-    explicit TransactionScope(SQLite::Database& database) : database_(database), open_(BeginTransaction(database)) {}
-    TransactionScope(const TransactionScope&) = delete;
-    TransactionScope& operator=(const TransactionScope&) = delete;
-    ~TransactionScope() {
-        if (open_) RollbackTransaction(database_);
-    }
-
-    bool IsOpen() const { return open_; }
-
-    bool Commit() {
-        if (!CommitTransaction(database_)) return false;
-        open_ = false;
-        return true;
-    }
-
-private:
-    SQLite::Database& database_;
-    bool open_;
-};
+bool Failed(const std::exception& error) {
+    return DatabaseFailed(error.what());
+}
 
 // The name tables differ only in their name.
 struct NameTable {
@@ -68,17 +50,8 @@ bool Find(SQLite::Database& database, NameTable table, const std::string& name, 
         if (!found) return false;
         index = *found;
         return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-bool Add(SQLite::Database& database, NameTable table, const std::string& name, int& index) {
-    try {
-        index = AddName(database, table, name);
-        return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }
 
@@ -89,8 +62,8 @@ bool GetName(SQLite::Database& database, NameTable table, int index, std::string
         if (!query.executeStep()) return false;
         name = query.getColumn(0).getString();
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }
 
@@ -101,8 +74,8 @@ bool LoadNames(SQLite::Database& database, NameTable table, std::vector<std::str
         while (query.executeStep()) loaded.push_back(query.getColumn(0).getString());
         names.insert(names.end(), loaded.begin(), loaded.end());
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }
 
@@ -114,6 +87,17 @@ bool FitsTextLimits(const CocktailRecord& record, const MaterialMap& materials) 
     return std::all_of(materials.begin(), materials.end(), [](const auto& entry) {
         return entry.first.size() <= kMaxTextBytes && entry.second.size() <= kMaxTextBytes;
     });
+}
+
+bool HasDatabase(const CBarvellaApp& app) {
+    if (app.database) return true;
+    return DatabaseFailed("the database is not open");
+}
+
+bool CanStore(const CBarvellaApp& app, const CocktailRecord& record, const MaterialMap& materials) {
+    if (!HasDatabase(app)) return false;
+    if (FitsTextLimits(record, materials)) return true;
+    return DatabaseFailed("a text is longer than " + std::to_string(kMaxTextBytes) + " bytes");
 }
 
 // Names a change added to or took from the name tables; the lists follow after the commit.
@@ -238,35 +222,6 @@ void TakeStoredIndexes(CocktailRecord& record, const StoredIndexes& stored) {
 
 }  // namespace
 
-void ClearCocktailRecord(CocktailRecord& record) {
-    record = CocktailRecord{};
-}
-
-namespace {
-
-bool ExecuteStatement(SQLite::Database& database, const char* statement) {
-    try {
-        database.exec(statement);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-}  // namespace
-
-bool BeginTransaction(SQLite::Database& database) {
-    return ExecuteStatement(database, "BEGIN");
-}
-
-bool CommitTransaction(SQLite::Database& database) {
-    return ExecuteStatement(database, "COMMIT");
-}
-
-bool RollbackTransaction(SQLite::Database& database) {
-    return ExecuteStatement(database, "ROLLBACK");
-}
-
 bool LoadBaseNames(SQLite::Database& database, std::vector<std::string>& names) {
     return LoadNames(database, kBaseTable, names);
 }
@@ -283,61 +238,42 @@ bool FindCocktailIndex(SQLite::Database& database, const std::string& name, int&
     return Find(database, NameTable{"TBL_COCKTAIL"}, name, index);
 }
 
-bool FindBaseIndex(SQLite::Database& database, const std::string& name, int& index) {
-    return Find(database, kBaseTable, name, index);
-}
+const char* const kCocktailSelect =
+    "SELECT C.FLD_INDEX, C.FLD_NAME, C.FLD_INITIAL, C.FLD_STRONG, C.FLD_TASTE, C.FLD_STYLE, C.FLD_BASE, "
+    "C.FLD_HOWTO, C.FLD_MEMO, C.FLD_PICTURE, C.FLD_MASTER, B.FLD_NAME, S.FLD_NAME, M.FLD_NAME "
+    "FROM TBL_COCKTAIL C LEFT JOIN TBL_BASE B ON B.FLD_INDEX = C.FLD_BASE "
+    "LEFT JOIN TBL_STYLE S ON S.FLD_INDEX = C.FLD_STYLE LEFT JOIN TBL_MASTER M ON M.FLD_INDEX = C.FLD_MASTER";
 
-bool FindStyleIndex(SQLite::Database& database, const std::string& name, int& index) {
-    return Find(database, kStyleTable, name, index);
-}
-
-bool FindMasterIndex(SQLite::Database& database, const std::string& name, int& index) {
-    return Find(database, kMasterTable, name, index);
-}
-
-bool GetBaseName(SQLite::Database& database, int index, std::string& name) {
-    return GetName(database, kBaseTable, index, name);
-}
-
-bool GetStyleName(SQLite::Database& database, int index, std::string& name) {
-    return GetName(database, kStyleTable, index, name);
-}
-
-bool GetMasterName(SQLite::Database& database, int index, std::string& name) {
-    return GetName(database, kMasterTable, index, name);
+bool ReadCocktailRow(SQLite::Statement& row, CocktailRecord& record, bool& hasMaster) {
+    record.index = row.getColumn(0).getInt();
+    record.name = row.getColumn(1).getString();
+    record.initial = row.getColumn(2).getInt();
+    record.strong = row.getColumn(3).getInt();
+    record.taste = row.getColumn(4).getInt();
+    record.styleIndex = row.getColumn(5).getInt();
+    record.baseIndex = row.getColumn(6).getInt();
+    record.howTo = row.getColumn(7).getString();
+    record.memo = row.getColumn(8).getString();
+    record.picture = row.getColumn(9).getString();
+    hasMaster = !row.getColumn(10).isNull();
+    record.masterIndex = row.getColumn(10).getInt();
+    record.baseName = row.getColumn(11).getString();
+    record.styleName = row.getColumn(12).getString();
+    record.masterName = row.getColumn(13).getString();
+    return !row.getColumn(11).isNull() && !row.getColumn(12).isNull() && (!hasMaster || !row.getColumn(13).isNull());
 }
 
 bool ReadCocktail(SQLite::Database& database, const std::string& name, CocktailRecord& record) {
-    bool hasMaster = false;
     try {
-        SQLite::Statement query(database,
-                                "SELECT FLD_INDEX, FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, FLD_STYLE, FLD_BASE, "
-                                "FLD_HOWTO, FLD_MEMO, FLD_PICTURE, FLD_MASTER FROM TBL_COCKTAIL WHERE " +
-                                    NameMatches() + " ORDER BY FLD_INDEX LIMIT 1");
+        SQLite::Statement query(
+            database, std::string(kCocktailSelect) + " WHERE C." + NameMatches() + " ORDER BY C.FLD_INDEX LIMIT 1");
         query.bind(1, name);
         if (!query.executeStep()) return false;
-        record.index = query.getColumn(0).getInt();
-        record.name = query.getColumn(1).getString();
-        record.initial = query.getColumn(2).getInt();
-        record.strong = query.getColumn(3).getInt();
-        record.taste = query.getColumn(4).getInt();
-        record.styleIndex = query.getColumn(5).getInt();
-        record.baseIndex = query.getColumn(6).getInt();
-        record.howTo = query.getColumn(7).getString();
-        record.memo = query.getColumn(8).getString();
-        record.picture = query.getColumn(9).getString();
-        hasMaster = !query.getColumn(10).isNull();
-        record.masterIndex = query.getColumn(10).getInt();
-    } catch (const std::exception&) {
-        return false;
+        bool hasMaster = false;
+        if (!ReadCocktailRow(query, record, hasMaster)) return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
-    if (!GetBaseName(database, record.baseIndex, record.baseName)) return false;
-    if (!hasMaster) {
-        record.masterName.clear();
-    } else if (!GetMasterName(database, record.masterIndex, record.masterName)) {
-        return false;
-    }
-    if (!GetStyleName(database, record.styleIndex, record.styleName)) return false;
     // A reused record must not keep the ingredients of the cocktail read before.
     record.materials.clear();
     return ReadMaterials(database, record.index, record.materials);
@@ -354,8 +290,8 @@ bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& m
         if (read.empty()) return false;
         for (auto& [ingredient, quantity] : read) materials.insert_or_assign(ingredient, std::move(quantity));
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }
 
@@ -367,84 +303,60 @@ bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& nam
         while (query.executeStep()) loaded.push_back(query.getColumn(0).getString());
         names.insert(names.end(), loaded.begin(), loaded.end());
         return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-bool AddBase(SQLite::Database& database, const std::string& name, int& index) {
-    return Add(database, kBaseTable, name, index);
-}
-
-bool AddStyle(SQLite::Database& database, const std::string& name, int& index) {
-    return Add(database, kStyleTable, name, index);
-}
-
-bool AddMaster(SQLite::Database& database, const std::string& name, int& index) {
-    return Add(database, kMasterTable, name, index);
-}
-
-bool InsertMaterials(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials) {
-    try {
-        AddMaterialRows(database, cocktailIndex, materials);
-        return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }
 
 bool InsertCocktail(CBarvellaApp& app, CocktailRecord& record, const MaterialMap& materials) {
-    if (!app.database || !FitsTextLimits(record, materials)) return false;
+    if (!CanStore(app, record, materials)) return false;
     SQLite::Database& database = *app.database;
     try {
         TransactionScope transaction(database);
-        if (!transaction.IsOpen()) return false;
         NameChanges changes;
         const StoredIndexes stored = StoreCocktail(database, record, materials, changes);
-        if (!transaction.Commit()) return false;
+        transaction.Commit();
         TakeStoredIndexes(record, stored);
         ApplyNameChanges(app, changes);
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }
 
 bool DeleteCocktail(CBarvellaApp& app, const std::string& name) {
-    if (!app.database) return false;
+    if (!HasDatabase(app)) return false;
     SQLite::Database& database = *app.database;
     CocktailRecord stored;
     if (!ReadCocktail(database, name, stored)) return false;
     try {
         TransactionScope transaction(database);
-        if (!transaction.IsOpen()) return false;
         NameChanges changes;
         RemoveCocktail(database, stored, changes);
-        if (!transaction.Commit()) return false;
+        transaction.Commit();
         ApplyNameChanges(app, changes);
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }
 
 bool ReplaceCocktail(CBarvellaApp& app, const std::string& oldName, CocktailRecord& record,
                      const MaterialMap& materials) {
-    if (!app.database || !FitsTextLimits(record, materials)) return false;
+    if (!CanStore(app, record, materials)) return false;
     SQLite::Database& database = *app.database;
     CocktailRecord stored;
     if (!ReadCocktail(database, oldName, stored)) return false;
     try {
         TransactionScope transaction(database);
-        if (!transaction.IsOpen()) return false;
         NameChanges changes;
         RemoveCocktail(database, stored, changes);
         const StoredIndexes indexes = StoreCocktail(database, record, materials, changes);
-        if (!transaction.Commit()) return false;
+        transaction.Commit();
         TakeStoredIndexes(record, indexes);
         ApplyNameChanges(app, changes);
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return Failed(error);
     }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 class CBarvellaApp;
 
@@ -34,12 +35,17 @@ struct CocktailRecord {
     MaterialMap materials;
 };
 
-void ClearCocktailRecord(CocktailRecord& record);
+// A routine that fails keeps the reason for LastDatabaseError (schema.h).
 
-// Transactions never nest; the changing routines below open their own.
-bool BeginTransaction(SQLite::Database& database);
-bool CommitTransaction(SQLite::Database& database);
-bool RollbackTransaction(SQLite::Database& database);
+// Every changing routine below is one transaction of its own, or a savepoint inside a
+// transaction the caller opened (see transaction.h).
+
+// The one reading of a cocktail row, shared by ReadCocktail and the site's bulk load:
+// kCocktailSelect names the cocktail table C, followed by the caller's WHERE or ORDER BY.
+extern const char* const kCocktailSelect;
+// Fills every field but the ingredients. False when the base, the style or the author the
+// row refers to is missing: such a cocktail cannot be read.
+bool ReadCocktailRow(SQLite::Statement& row, CocktailRecord& record, bool& hasMaster);
 
 // Append every FLD_NAME of the table, in ascending FLD_INDEX, without emptying `names`.
 bool LoadBaseNames(SQLite::Database& database, std::vector<std::string>& names);
@@ -48,14 +54,6 @@ bool LoadMasterNames(SQLite::Database& database, std::vector<std::string>& names
 
 // Name to FLD_INDEX; the first matching row wins.
 bool FindCocktailIndex(SQLite::Database& database, const std::string& name, int& index);
-bool FindBaseIndex(SQLite::Database& database, const std::string& name, int& index);
-bool FindStyleIndex(SQLite::Database& database, const std::string& name, int& index);
-bool FindMasterIndex(SQLite::Database& database, const std::string& name, int& index);
-
-// FLD_INDEX to name.
-bool GetBaseName(SQLite::Database& database, int index, std::string& name);
-bool GetStyleName(SQLite::Database& database, int index, std::string& name);
-bool GetMasterName(SQLite::Database& database, int index, std::string& name);
 
 // Fills `record` from the cocktail of that name, its base, style, author and ingredients.
 // False when the cocktail, its base or style (or author, when it has one) is missing or it
@@ -67,15 +65,6 @@ bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& m
 
 // Appends every distinct ingredient name (names that match count once), in name order.
 bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& names);
-
-// Append one row to TBL_BASE, TBL_STYLE or TBL_MASTER and answer its new FLD_INDEX.
-// The name lists are not touched: the caller changes them after its commit.
-bool AddBase(SQLite::Database& database, const std::string& name, int& index);
-bool AddStyle(SQLite::Database& database, const std::string& name, int& index);
-bool AddMaster(SQLite::Database& database, const std::string& name, int& index);
-
-// Appends one TBL_MATERIAL row per entry.
-bool InsertMaterials(SQLite::Database& database, int cocktailIndex, const MaterialMap& materials);
 
 // Stores `record` as a new cocktail with `materials`, adding base, style and author rows for
 // new names, in one transaction. On success the record's index, baseIndex, styleIndex and

@@ -6,6 +6,7 @@
 
 #include "code_tables.h"
 #include "cp932.h"
+#include "schema.h"
 
 namespace {
 
@@ -62,8 +63,8 @@ bool FillCocktailList(SQLite::Database& database, IPluginList& list, const Cockt
         while (rows.executeStep()) {
             if (!RowTexts(rows, cells) || !AddRow(list, cells)) skipped = true;
         }
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::exception& error) {
+        return DatabaseFailed(error.what());
     }
     if (skipped) {
         static const std::string message = cp932::Literal("エラーのため、取得できないレコードが存在します。");

@@ -4,15 +4,17 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <span>
 #include <string_view>
 
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
-#include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
 #include "cp932.h"
+#include "transaction.h"
 
 namespace {
 
@@ -125,18 +127,38 @@ int OpenExisting(const std::string& path, int flags, std::unique_ptr<SQLite::Dat
     if (database) return 0;
     try {
         auto opened = std::make_unique<SQLite::Database>(path, flags);
-        if (!HasAllTables(*opened)) return -1;
+        if (!HasAllTables(*opened)) {
+            DatabaseFailed(path + " lacks a table of the cocktail database");
+            return -1;
+        }
         RegisterNameCollation(*opened);
         database = std::move(opened);
         return 0;
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        DatabaseFailed(path + ": " + error.what());
         return -1;
-    } catch (...) {
+    } catch (const std::exception& error) {
+        DatabaseFailed(path + ": " + error.what());
         return -2;
     }
 }
 
 }  // namespace
+
+namespace {
+
+std::string lastDatabaseError;
+
+}  // namespace
+
+const std::string& LastDatabaseError() {
+    return lastDatabaseError;
+}
+
+bool DatabaseFailed(std::string reason) {
+    lastDatabaseError = std::move(reason);
+    return false;
+}
 
 void RegisterNameCollation(SQLite::Database& database) {
     const int result = sqlite3_create_collation_v2(database.getHandle(), kNameCollation, SQLITE_UTF8, nullptr,
@@ -147,17 +169,17 @@ void RegisterNameCollation(SQLite::Database& database) {
 bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
     // O_EXCL makes the existence test and the creation one step.
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0) return false;
+    if (descriptor < 0) return DatabaseFailed(path + ": " + std::strerror(errno));
     ::close(descriptor);
     try {
         database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE);
         RegisterNameCollation(*database);
-        SQLite::Transaction transaction(*database);
+        TransactionScope transaction(*database);
         for (const TableDefinition& table : kTables) database->exec(CreateTableStatement(table));
-        transaction.commit();
+        transaction.Commit();
         return true;
-    } catch (...) {
-        return false;
+    } catch (const std::exception& error) {
+        return DatabaseFailed(path + ": " + error.what());
     }
 }
 

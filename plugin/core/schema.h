@@ -19,6 +19,12 @@ inline constexpr const char* kNameCollation = "FVXNAME";
 
 void RegisterNameCollation(SQLite::Database& database);
 
+// Why the last database routine that failed did: SQLite's message, the system's reason or
+// the reason of a refusal. Routines that answer "not found" leave it alone.
+const std::string& LastDatabaseError();
+// Keeps `reason` for LastDatabaseError and answers false, for the routines' failure paths.
+bool DatabaseFailed(std::string reason);
+
 // Creates `path` with the five empty tables. Refuses when a file of that name exists, so a
 // damaged or foreign file is never overwritten. Once the file itself was made, `database`
 // is left open on it, also when a table could not be created (then the answer is false).

@@ -115,10 +115,12 @@ bool ReadComment(const std::string& path, std::string& comment) {
 }  // namespace
 
 bool LoadSettings(const std::string& directory, PluginSettings& settings) {
-    const std::string path = paths::Join(directory, kSettingsFileName);
+    std::string bytes;
+    // An unreadable settings file reads as absent, as every key falls back to its default.
+    profile::ReadFile(paths::Join(directory, kSettingsFileName), bytes);
     for (std::size_t position : kLoadOrder) {
         const SettingKey& key = Keys()[position];
-        const std::string value = profile::ReadString(path, key.section, key.key, key.absent, kValueBuffer);
+        const std::string value = profile::ReadStringFrom(bytes, key.section, key.key, key.absent, kValueBuffer);
         if (key.text != nullptr) {
             *key.text(settings) = value;
         } else {
@@ -130,11 +132,16 @@ bool LoadSettings(const std::string& directory, PluginSettings& settings) {
 
 bool SaveSettings(const std::string& directory, const PluginSettings& settings) {
     const std::string path = paths::Join(directory, kSettingsFileName);
+    // Every key is set in the file's bytes and the file is replaced once, so a crash leaves
+    // either the old settings or the new ones; other lines and comments stay as they were.
+    std::string bytes;
+    if (!profile::ReadFile(path, bytes)) return false;
     // The accessors hand out pointers into a mutable record; this copy keeps `settings` const.
     PluginSettings values = settings;
     for (const SettingKey& key : Keys()) {
         const std::string value = key.text != nullptr ? *key.text(values) : std::to_string(*key.number(values));
-        if (!profile::WriteString(path, key.section, key.key, value)) return false;
+        if (!profile::SetString(bytes, key.section, key.key, value)) return false;
     }
-    return fileio::WriteFileAtomically(paths::Join(directory, kCommentFileName), settings.topComment);
+    return fileio::WriteFileAtomically(path, bytes) &&
+           fileio::WriteFileAtomically(paths::Join(directory, kCommentFileName), settings.topComment);
 }

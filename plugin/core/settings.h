@@ -64,5 +64,7 @@ struct PluginSettings {
 // Returns false only when the comment file opened but could not be read to its end.
 bool LoadSettings(const std::string& directory, PluginSettings& settings);
 
-// Writes every key in save order (stopping at the first failed write), then the comment file.
+// Sets every key in save order and replaces Barvella.ini once, then the comment file. False
+// when a file cannot be written or a value holds a control character; Barvella.ini is then
+// left as it was.
 bool SaveSettings(const std::string& directory, const PluginSettings& settings);

@@ -9,7 +9,6 @@
 
 #include "dialog_layout.h"
 
-
 CHtmlProgressDialog::CHtmlProgressDialog(wxWindow* parent) : m_parent(parent) {}
 
 void CHtmlProgressDialog::SetRangeMax(int n) {
@@ -47,10 +46,6 @@ void CHtmlProgressDialog::SetStatusText(const wxString& text) {
 void CHtmlProgressDialog::StepIt() {
     m_progress->SetValue(std::min(m_progress->GetValue() + kStep, m_progress->GetRange()));
     Repaint();
-}
-
-int CHtmlProgressDialog::GetPos() const {
-    return m_progress->GetValue();
 }
 
 bool CHtmlProgressDialog::TransferDataToWindow() {

@@ -18,7 +18,6 @@ public:
 
     void SetStatusText(const wxString& text);
     void StepIt();
-    int GetPos() const;
 
     bool TransferDataToWindow() override;
 

@@ -73,12 +73,13 @@ bool WriteCocktailPage(SiteContext& site, const SiteCocktail& cocktail) {
             page += FormatPiece("\t<TD ALIGN=\"center\" BGCOLOR=\"%s\" ROWSPAN=\"%d\" NOWRAP>", color.c_str(), count);
         page += t.materials;
         page += "</TD>\r\n";
-        for (std::size_t i = 0; i < materials.size(); ++i) {
+        bool first = true;
+        for (const auto& [ingredient, quantity] : materials) {
             // Only the first row is closed; the later ones end where the next row starts.
-            if (i > 0) page += "<TR>\r\n";
-            page += "\t<TD COLSPAN=\"2\">" + EscapeHtml(materials[i].first) + "</TD><TD>" +
-                    EscapeHtml(materials[i].second) + "</TD>\r\n";
-            if (i == 0) page += "</TR>\r\n";
+            if (!first) page += "<TR>\r\n";
+            page += "\t<TD COLSPAN=\"2\">" + EscapeHtml(ingredient) + "</TD><TD>" + EscapeHtml(quantity) + "</TD>\r\n";
+            if (first) page += "</TR>\r\n";
+            first = false;
         }
     }
     page += "<TR>\r\n";

@@ -8,35 +8,18 @@
 #include <utility>
 #include <vector>
 
-namespace SQLite {
-class Database;
-}
+#include "core/cocktail_database.h"
 
 struct NamedRow {
     int index = 0;
     std::string name;
 };
 
-struct SiteCocktail {
-    int index = 0;
-    std::string name;
-    int initial = 0;
-    int strong = 0;
-    int taste = 0;
-    int styleIndex = 0;
-    int baseIndex = 0;
+// A stored cocktail as the pages see it: read by the same rules as a single-record read.
+struct SiteCocktail : CocktailRecord {
     bool hasMaster = false;
-    int masterIndex = 0;
-    std::string howTo;
-    std::string memo;
-    // Ingredient name to quantity, in ascending byte order of the name.
-    std::vector<std::pair<std::string, std::string>> materials;
-
-    // Names behind the references; `readable` is false when one of them is missing or the
-    // cocktail has no ingredient, the cases in which a single-record read refuses it.
-    std::string baseName;
-    std::string styleName;
-    std::string masterName;
+    // False when a single-record read refuses the cocktail: a missing base, style or author,
+    // or no ingredient.
     bool readable = false;
 };
 

@@ -122,9 +122,9 @@ TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnothe
 
     before = make("CREATE TABLE TBL_MATERIAL (FLD_COCKTAIL INT, FLD_NAME TEXT, FLD_QUANTITY TEXT)");
     ASSERT_EQ(OpenCocktailDatabase(path, database), 0);
-    int index = 0;
-    ASSERT_TRUE(FindBaseIndex(*database, "GIN", index));
-    EXPECT_EQ(index, 7);
+    Names bases;
+    ASSERT_TRUE(LoadBaseNames(*database, bases));
+    EXPECT_EQ(bases, Names{"Gin"});
     CloseCocktailDatabase(database);
     EXPECT_EQ(ReadFile(path), before);
 }
@@ -238,19 +238,14 @@ TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFold
 
     int index = -5;
     EXPECT_TRUE(FindCocktailIndex(db(), "PLANTER'S PUNCH & CO", index));
-    EXPECT_TRUE(FindBaseIndex(db(), base, index));
-    EXPECT_TRUE(FindStyleIndex(db(), style, index));
-    EXPECT_TRUE(FindMasterIndex(db(), master, index));
     EXPECT_TRUE(FindCocktailIndex(db(), a + "gIN fIZZ", index));
-    EXPECT_FALSE(FindCocktailIndex(db(), dji + "Gin Fizz", index));
-    EXPECT_TRUE(FindBaseIndex(db(), a, index));
     index = -5;
-    EXPECT_FALSE(FindBaseIndex(db(), dji, index));
+    EXPECT_FALSE(FindCocktailIndex(db(), dji + "Gin Fizz", index));
     EXPECT_EQ(index, -5) << "a failed look-up leaves its output alone";
-    EXPECT_FALSE(FindBaseIndex(db(), "\x83", index)) << "a lone lead byte matches nothing";
+    EXPECT_FALSE(FindCocktailIndex(db(), "\x83", index)) << "a lone lead byte matches nothing";
     CocktailRecord read;
     ASSERT_TRUE(ReadCocktail(db(), name, read));
-    EXPECT_EQ(read.masterName, master);
+    EXPECT_EQ(std::tie(read.baseName, read.styleName, read.masterName), std::tie(base, style, master));
     EXPECT_EQ(read.materials, (MaterialMap{{ingredient, "2 dash'"}}));
     Names materials;
     ASSERT_TRUE(LoadMaterialNames(db(), materials));
