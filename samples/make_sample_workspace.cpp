@@ -1,7 +1,8 @@
 // Builds a ready workspace from the sample collection: Barvella.mdb with the cocktails of a
 // UTF-8 table, and Barvella.ini / BarvellaTC.fvxcmt with a simple design.
-//   make_sample_workspace COCKTAILS.tsv DIRECTORY
+//   make_sample_workspace COCKTAILS.tsv DIRECTORY   (DIRECTORY is created when missing)
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -79,7 +80,7 @@ PluginSettings SampleSettings() {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: make_sample_workspace COCKTAILS.tsv DIRECTORY\n");
+        std::fprintf(stderr, "usage: make_sample_workspace COCKTAILS.tsv DIRECTORY (created when missing)\n");
         return 2;
     }
     const std::string directory = argv[2];
@@ -88,9 +89,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 1;
     }
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (error) {
+        std::fprintf(stderr, "cannot create %s: %s\n", directory.c_str(), error.message().c_str());
+        return 1;
+    }
     CBarvellaApp app;
     if (!CreateCocktailDatabase(paths::Join(directory, kDatabaseFileName), app.database)) {
-        std::fprintf(stderr, "cannot create %s/%s (does it exist already?)\n", directory.c_str(), kDatabaseFileName);
+        std::fprintf(stderr, "cannot create the database: %s\n", LastDatabaseError().c_str());
         return 1;
     }
     try {
@@ -104,7 +111,8 @@ int main(int argc, char** argv) {
             if (!record) return 1;
             const MaterialMap materials = record->materials;
             if (!InsertCocktail(app, *record, materials)) {
-                std::fprintf(stderr, "line %d: the cocktail could not be stored\n", lineNumber);
+                std::fprintf(stderr, "line %d: the cocktail could not be stored: %s\n", lineNumber,
+                             LastDatabaseError().c_str());
                 return 1;
             }
             ++stored;
