@@ -1,9 +1,12 @@
-// Start-up of the real plug-in into the host's real list control, 10,000 cocktails: what a
-// user waits for between starting Folivex and seeing the window. Run under a display (Xvfb).
+// The host's real list with 10,000 cocktails of the real plug-in: start-up (what a user waits
+// for between starting Folivex and seeing the window), a search that refills the whole list,
+// and one row added or deleted in the middle, each with the repaint it causes. Run under a
+// display (Xvfb).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,9 +17,39 @@
 #include <wx/frame.h>
 #include <wx/init.h>
 
+#include "core/list_fill.h"
+#include "core/schema.h"
 #include "folivex_view.h"
 #include "paths.h"
 #include "synthetic_workspace.h"
+
+namespace {
+
+struct Figures {
+    const char* what;
+    std::vector<double> seconds;
+};
+
+double Seconds(const std::function<void()>& work) {
+    const auto begin = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+// The list lays its rows out when idle; then the frame paints what changed.
+void Repaint(wxFrame* frame) {
+    wxTheApp->ProcessIdle();
+    frame->Update();
+}
+
+void Report(Figures figures) {
+    std::vector<double>& s = figures.seconds;
+    std::sort(s.begin(), s.end());
+    std::printf("%-44s median %7.2f ms, min %7.2f ms, max %7.2f ms\n", figures.what, s[s.size() / 2] * 1000,
+                s.front() * 1000, s.back() * 1000);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
@@ -33,34 +66,62 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot build the workspace\n");
         return 1;
     }
+    std::unique_ptr<SQLite::Database> database;
+    if (OpenCocktailDatabase(paths::Join(workspace, kDatabaseFileName), database) != 0) {
+        std::fprintf(stderr, "cannot open the workspace\n");
+        return 1;
+    }
     const wxString plugin = wxString::FromUTF8(paths::Join(FOLIVEX_BENCH_PROGRAM_DIR, "Barvella.so"));
-    std::vector<double> seconds;
+    Figures startUp{"StartUp into the list, then the first paint:", {}};
+    Figures refill{"search refill of every row, with repaint:", {}};
+    Figures insert{"one row added in the middle, with repaint:", {}};
+    Figures remove{"one row deleted in the middle, with repaint:", {}};
     int rows = 0;
     for (int run = 0; run < runs; ++run) {
         wxDynamicLibrary library(plugin, wxDL_NOW | wxDL_QUIET);
-        auto startUp = reinterpret_cast<StartUpFunc>(library.GetSymbol("StartUp"));
-        auto cleanUp = reinterpret_cast<CleanUpFunc>(library.GetSymbol("CleanUp"));
-        if (!startUp || !cleanUp) {
+        auto startUpEntry = reinterpret_cast<StartUpFunc>(library.GetSymbol("StartUp"));
+        auto cleanUpEntry = reinterpret_cast<CleanUpFunc>(library.GetSymbol("CleanUp"));
+        if (!startUpEntry || !cleanUpEntry) {
             std::fprintf(stderr, "cannot load %s\n", static_cast<const char*>(plugin.utf8_str()));
             return 1;
         }
-        auto* frame = new wxFrame(nullptr, wxID_ANY, "bench");
+        auto* frame = new wxFrame(nullptr, wxID_ANY, "bench", wxDefaultPosition, wxSize(800, 600));
         auto* view = new CFolivexView(frame, nullptr);
-        const auto begin = std::chrono::steady_clock::now();
-        const int result = startUp(view, workspace.c_str());
-        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
-        rows = view->GetItemCount();
-        if (result != PLUGIN_OK || cleanUp() != PLUGIN_OK) {
+        IPluginList& list = view->GetPluginList();
+        int result = PLUGIN_FAILED;
+        startUp.seconds.push_back(Seconds([&] {
+            result = startUpEntry(&list, workspace.c_str());
+            frame->Show();
+            Repaint(frame);
+        }));
+        rows = list.GetItemCount();
+        refill.seconds.push_back(Seconds([&] {
+            list.DeleteAllItems();
+            FillCocktailList(*database, list, CocktailQuery{}, [](const std::string&) {});
+            Repaint(frame);
+        }));
+        view->SetItemState(rows / 2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        const std::string middle = list.GetItemText(rows / 2, 0);
+        insert.seconds.push_back(Seconds([&] {
+            const int item = list.InsertItem(0, middle + "+");
+            for (int column = 1; column < 5; ++column) list.SetItemText(item, column, list.GetItemText(0, column));
+            Repaint(frame);
+        }));
+        remove.seconds.push_back(Seconds([&] {
+            list.DeleteItem(rows / 2);
+            Repaint(frame);
+        }));
+        if (result != PLUGIN_OK || cleanUpEntry() != PLUGIN_OK) {
             std::fprintf(stderr, "the plug-in failed\n");
             return 1;
         }
         frame->Destroy();
         wxTheApp->ProcessIdle();
     }
+    database.reset();
     std::filesystem::remove_all(workspace);
-    std::sort(seconds.begin(), seconds.end());
-    std::printf("StartUp into the host's list, %d rows, %d runs: median %.1f ms, min %.1f ms, max %.1f ms\n", rows,
-                runs, seconds[seconds.size() / 2] * 1000, seconds.front() * 1000, seconds.back() * 1000);
+    std::printf("host list, %d rows, %d runs\n", rows, runs);
+    for (const Figures& figures : {startUp, refill, insert, remove}) Report(figures);
     wxEntryCleanup();
     return 0;
 }

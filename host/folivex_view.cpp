@@ -5,7 +5,6 @@
 #include <wx/frame.h>
 #include <wx/menu.h>
 
-#include "cp932.h"
 #include "cp932_wx.h"
 #include "folivex_doc.h"
 #include "host_messages.h"
@@ -44,7 +43,8 @@ wxWindow* FindRowsWindow(wxWindow* list) {
 }  // namespace
 
 CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
-    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN),
+    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL | wxBORDER_SUNKEN),
       m_doc(doc),
       m_rowsWindow(FindRowsWindow(this)) {
     if (m_doc != nullptr) {
@@ -94,7 +94,7 @@ void CFolivexView::OnUpdate(int hint) {
         return;
     }
     if (CFolivexDoc* doc = RequireDocument()) {
-        doc->StartPlugin(this);
+        doc->StartPlugin(&m_pluginList);
     }
 }
 
@@ -113,97 +113,130 @@ void CFolivexView::SetStatusText(const wxString& text) {
 }
 
 void CFolivexView::UpdateSelectionStatus() {
-    const int selected = GetFirstSelectedItem();
+    const int selected = m_pluginList.GetFirstSelectedItem();
     if (selected < 0) {
         SetStatusText(Text("ﾚﾃﾞｨ"));
         return;
     }
-    SetStatusText(wxString::Format("%d: %s", selected + 1, wxListCtrl::GetItemText(selected, 0)));
+    SetStatusText(wxString::Format("%d: %s", selected + 1, cp932::ToWx(m_rows.Cell(selected, 0))));
 }
 
 void CFolivexView::ResetListControl() {
-    wxListCtrl::DeleteAllItems();
-    while (wxListCtrl::GetColumnCount() > 0) {
-        wxListCtrl::DeleteColumn(0);
+    DeleteAllRows();
+    while (GetColumnCount() > 0) {
+        DeleteColumn(0);
+        m_rows.EraseColumn(0);
     }
+}
+
+wxString CFolivexView::OnGetItemText(long item, long column) const {
+    return cp932::ToWx(m_rows.Cell(static_cast<std::size_t>(item), static_cast<std::size_t>(column)));
+}
+
+// ---- rows ----------------------------------------------------------------------------
+
+int CFolivexView::InsertRow(int row, std::string_view text) {
+    // Selection and focus are the control's, by row number. Only a focus that may exist is
+    // looked for: the search walks the rows, which a fill of thousands cannot afford.
+    const long focused = m_mayHaveFocus ? GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED) : -1;
+    m_mayHaveFocus = focused >= 0;
+    const bool selected = focused >= 0 && GetItemState(focused, wxLIST_STATE_SELECTED) != 0;
+    m_rows.Insert(static_cast<std::size_t>(row), text, static_cast<std::size_t>(GetColumnCount()));
+    SetItemCount(static_cast<long>(m_rows.Count()));
+    if (focused >= row) {
+        // The rows below moved down; their selection and focus go with them, unannounced, as
+        // in a list that holds its rows itself.
+        wxEventBlocker quiet(this, wxEVT_LIST_ITEM_SELECTED);
+        quiet.Block(wxEVT_LIST_ITEM_DESELECTED);
+        quiet.Block(wxEVT_LIST_ITEM_FOCUSED);
+        const long state = wxLIST_STATE_FOCUSED | (selected ? wxLIST_STATE_SELECTED : 0);
+        SetItemState(focused + 1, state, state);
+    }
+    return row;
+}
+
+bool CFolivexView::DeleteRow(int row) {
+    // The control announces the deletion with the row's texts, so they go afterwards.
+    if (!DeleteItem(row)) return false;
+    m_rows.Erase(static_cast<std::size_t>(row));
+    return true;
+}
+
+void CFolivexView::DeleteAllRows() {
+    DeleteAllItems();
+    m_rows.Clear();
+    m_mayHaveFocus = false;
 }
 
 // ---- the list as the plug-in sees it --------------------------------------------------
 
-int CFolivexView::InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) {
-    const long inserted =
-        wxListCtrl::InsertColumn(column, cp932::ToWx(std::string(heading)), ColumnFormat(align), width);
+int CViewList::InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) {
+    const long inserted = m_view.InsertColumn(column, cp932::ToWx(std::string(heading)), ColumnFormat(align), width);
+    if (inserted >= 0) m_view.m_rows.InsertColumn(static_cast<std::size_t>(inserted));
     return static_cast<int>(inserted);
 }
 
-bool CFolivexView::DeleteColumn(int column) {
-    return column >= 0 && column < wxListCtrl::GetColumnCount() && wxListCtrl::DeleteColumn(column);
+bool CViewList::DeleteColumn(int column) {
+    if (column < 0 || column >= GetColumnCount() || !m_view.DeleteColumn(column)) return false;
+    m_view.m_rows.EraseColumn(static_cast<std::size_t>(column));
+    return true;
 }
 
-int CFolivexView::GetColumnCount() const {
-    return wxListCtrl::GetColumnCount();
+int CViewList::GetColumnCount() const {
+    return m_view.GetColumnCount();
 }
 
-int CFolivexView::SortedPosition(std::string_view text) const {
-    // After the last row that does not sort after `text`, so equal names keep their order.
-    int low = 0;
-    int high = GetItemCount();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (cp932::CompareNames(text, GetItemText(middle, 0)) < 0) {
-            high = middle;
-        } else {
-            low = middle + 1;
-        }
-    }
-    return low;
+bool CViewList::IsCell(int item, int column) const {
+    return item >= 0 && item < GetItemCount() && column >= 0 && column < GetColumnCount();
 }
 
-int CFolivexView::InsertItem(int position, std::string_view text) {
+int CViewList::InsertItem(int position, std::string_view text) {
     // A report list holds rows only under columns; past the end means at the end.
-    if (position < 0 || wxListCtrl::GetColumnCount() == 0) {
+    if (position < 0 || GetColumnCount() == 0) {
         return -1;
     }
     const int count = GetItemCount();
-    const int at = m_sortAscending ? SortedPosition(text) : std::min(position, count);
-    return static_cast<int>(wxListCtrl::InsertItem(at, cp932::ToWx(std::string(text))));
+    const int at = m_sortAscending ? static_cast<int>(m_view.m_rows.SortedPosition(text)) : std::min(position, count);
+    return m_view.InsertRow(at, text);
 }
 
-bool CFolivexView::SetItemText(int item, int column, std::string_view text) {
-    if (item < 0 || item >= GetItemCount() || column < 0 || column >= wxListCtrl::GetColumnCount()) {
+bool CViewList::SetItemText(int item, int column, std::string_view text) {
+    if (!IsCell(item, column)) {
         return false;
     }
-    return wxListCtrl::SetItem(item, column, cp932::ToWx(std::string(text)));
+    m_view.m_rows.SetCell(static_cast<std::size_t>(item), static_cast<std::size_t>(column), text);
+    m_view.RefreshItem(item);
+    return true;
 }
 
-std::string CFolivexView::GetItemText(int item, int column) const {
-    if (item < 0 || item >= GetItemCount() || column < 0 || column >= wxListCtrl::GetColumnCount()) {
+std::string CViewList::GetItemText(int item, int column) const {
+    if (!IsCell(item, column)) {
         return {};
     }
-    // Every cell text came in as CP932, so it always converts back.
-    return cp932::FromWx(wxListCtrl::GetItemText(item, column)).value_or(std::string());
+    return m_view.m_rows.Cell(static_cast<std::size_t>(item), static_cast<std::size_t>(column));
 }
 
-bool CFolivexView::DeleteItem(int item) {
-    return item >= 0 && item < GetItemCount() && wxListCtrl::DeleteItem(item);
+bool CViewList::DeleteItem(int item) {
+    return item >= 0 && item < GetItemCount() && m_view.DeleteRow(item);
 }
 
-bool CFolivexView::DeleteAllItems() {
-    return wxListCtrl::DeleteAllItems();
+bool CViewList::DeleteAllItems() {
+    m_view.DeleteAllRows();
+    return true;
 }
 
-int CFolivexView::GetItemCount() const {
-    return wxListCtrl::GetItemCount();
+int CViewList::GetItemCount() const {
+    return static_cast<int>(m_view.m_rows.Count());
 }
 
-int CFolivexView::GetFirstSelectedItem() const {
-    return static_cast<int>(GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+int CViewList::GetFirstSelectedItem() const {
+    return static_cast<int>(m_view.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
 }
 
 // The generic report list always highlights the whole row.
-void CFolivexView::SetFullRowSelect(bool) {}
+void CViewList::SetFullRowSelect(bool) {}
 
-void CFolivexView::SetSortAscending(bool on) {
+void CViewList::SetSortAscending(bool on) {
     m_sortAscending = on;
 }
 
@@ -223,12 +256,14 @@ void CFolivexView::OnKeyDown(wxKeyEvent& event) {
             m_bCtrlDown = 0;
             return;
         case WXK_DELETE:
+        case WXK_NUMPAD_DELETE:
             SendCommand(HostCommand::DeleteItem);
             return;
         case WXK_CONTROL:
             m_bCtrlDown = 1;
             break;
         case WXK_INSERT:
+        case WXK_NUMPAD_INSERT:
             SendCommand(HostCommand::AddItem);
             break;
         default:
@@ -283,6 +318,7 @@ void CFolivexView::TrackContextMenu(wxMenu& menu, const wxPoint& position) {
 }
 
 void CFolivexView::OnItemChanged(wxListEvent& event) {
+    m_mayHaveFocus = true;
     UpdateSelectionStatus();
     event.Skip();
 }
@@ -290,38 +326,38 @@ void CFolivexView::OnItemChanged(wxListEvent& event) {
 // ---- item and HTML commands ------------------------------------------------------------
 
 void CFolivexView::OnAddItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument(); doc && doc->RunPluginCommand(PluginCommand::AddItem, this)) {
+    if (CFolivexDoc* doc = RequireDocument(); doc && doc->RunPluginCommand(PluginCommand::AddItem, &m_pluginList)) {
         UpdateSelectionStatus();
     }
 }
 
 void CFolivexView::OnEditItem(wxCommandEvent&) {
     if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::EditItem, this);
+        doc->RunPluginCommand(PluginCommand::EditItem, &m_pluginList);
     }
 }
 
 void CFolivexView::OnDeleteItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument(); doc && doc->RunPluginCommand(PluginCommand::DeleteItem, this)) {
+    if (CFolivexDoc* doc = RequireDocument(); doc && doc->RunPluginCommand(PluginCommand::DeleteItem, &m_pluginList)) {
         UpdateSelectionStatus();
     }
 }
 
 void CFolivexView::OnCopyItem(wxCommandEvent&) {
     if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::CopyItem, this);
+        doc->RunPluginCommand(PluginCommand::CopyItem, &m_pluginList);
     }
 }
 
 void CFolivexView::OnViewItem(wxCommandEvent&) {
     if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::ViewItem, this);
+        doc->RunPluginCommand(PluginCommand::ViewItem, &m_pluginList);
     }
 }
 
 void CFolivexView::OnSearchItem(wxCommandEvent&) {
     if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::SearchItem, this);
+        doc->RunPluginCommand(PluginCommand::SearchItem, &m_pluginList);
     }
 }
 
@@ -332,14 +368,15 @@ void CFolivexView::OnClearList(wxCommandEvent&) {
     }
     // Without a plug-in that can clear, the list is still the host's to empty.
     if (!doc->IsPluginLoaded() || !doc->HasEntry(PluginCommand::ClearList) ||
-        doc->RunPluginCommand(PluginCommand::ClearList, this)) {
-        DeleteAllItems();
+        doc->RunPluginCommand(PluginCommand::ClearList, &m_pluginList)) {
+        DeleteAllRows();
     }
 }
 
 void CFolivexView::OnCreateHtml(wxCommandEvent&) {
     CFolivexDoc* doc = RequireDocument();
-    if (doc != nullptr && doc->RunPluginCommand(PluginCommand::CreateHTML, this) && doc->BrowseHTMLAfterCreate == 1) {
+    if (doc != nullptr && doc->RunPluginCommand(PluginCommand::CreateHTML, &m_pluginList) &&
+        doc->BrowseHTMLAfterCreate == 1) {
         BrowseHtml(doc);
     }
 }

@@ -9,28 +9,17 @@
 #include <wx/listctrl.h>
 
 #include "folivex/plugin.h"
+#include "list_rows.h"
 
 class CFolivexDoc;
+class CFolivexView;
 class wxMenu;
 
-class CFolivexView : public wxListCtrl, public IPluginList {
+// The view's list as the plug-in sees it; texts are CP932.
+class CViewList final : public IPluginList {
 public:
-    CFolivexView(wxWindow* parent, CFolivexDoc* doc);
-    ~CFolivexView() override;
+    explicit CViewList(CFolivexView& view) : m_view(view) {}
 
-    CFolivexDoc* GetDocument() const { return m_doc; }
-    // The inner window that shows the rows and receives keys and clicks.
-    wxWindow* GetRowsWindow() const { return m_rowsWindow; }
-
-    // For HINT_PLUGIN_LOADED: the plug-in's StartUp. Other hints do nothing.
-    void OnUpdate(int hint);
-
-    // "%d: %s" for the first selected row, else "ﾚﾃﾞｨ", in the frame's message pane.
-    void UpdateSelectionStatus();
-    // Every row, then every column: the list as a newly loaded plug-in expects it.
-    void ResetListControl();
-
-    // IPluginList; texts are CP932.
     int InsertColumn(int column, std::string_view heading, ListColumnAlign align, int width) override;
     bool DeleteColumn(int column) override;
     int GetColumnCount() const override;
@@ -44,6 +33,33 @@ public:
     void SetFullRowSelect(bool on) override;
     void SetSortAscending(bool on) override;
 
+private:
+    bool IsCell(int item, int column) const;
+
+    CFolivexView& m_view;
+    bool m_sortAscending = false;
+};
+
+// A virtual list: the rows live in the view as CP932 and become display text only when drawn,
+// so a list of any length fills as fast as its rows can be stored.
+class CFolivexView : public wxListCtrl {
+public:
+    CFolivexView(wxWindow* parent, CFolivexDoc* doc);
+    ~CFolivexView() override;
+
+    CFolivexDoc* GetDocument() const { return m_doc; }
+    IPluginList& GetPluginList() { return m_pluginList; }
+    // The inner window that shows the rows and receives keys and clicks.
+    wxWindow* GetRowsWindow() const { return m_rowsWindow; }
+
+    // For HINT_PLUGIN_LOADED: the plug-in's StartUp. Other hints do nothing.
+    void OnUpdate(int hint);
+
+    // "%d: %s" for the first selected row, else "ﾚﾃﾞｨ", in the frame's message pane.
+    void UpdateSelectionStatus();
+    // Every row, then every column: the list as a newly loaded plug-in expects it.
+    void ResetListControl();
+
     int m_bCtrlDown = 0;
 
 protected:
@@ -52,6 +68,15 @@ protected:
     virtual void TrackContextMenu(wxMenu& menu, const wxPoint& position);
 
 private:
+    friend class CViewList;
+
+    wxString OnGetItemText(long item, long column) const override;
+
+    // Row changes, keeping the control's count, selection and focus on the same rows.
+    int InsertRow(int row, std::string_view text);
+    bool DeleteRow(int row);
+    void DeleteAllRows();
+
     void BindRowEvents(bool on);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
@@ -75,9 +100,11 @@ private:
     // Runs a command as the key filter or a mouse action would send it.
     void SendCommand(int id);
     void SetStatusText(const wxString& text);
-    int SortedPosition(std::string_view text) const;
 
     CFolivexDoc* m_doc;
     wxWindow* m_rowsWindow;
-    bool m_sortAscending = false;
+    ListRows m_rows;
+    // False while the control certainly has no focused row (it gains one only with an event).
+    bool m_mayHaveFocus = false;
+    CViewList m_pluginList{*this};
 };

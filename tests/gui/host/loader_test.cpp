@@ -39,7 +39,8 @@ TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresL
         doc->PluginName = name;
         wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグインのロードに失敗しました。"));
         EXPECT_FALSE(doc->IsPluginLoaded()) << name;
-        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, view), ExpectHostMessage("プラグインが読みこまれていません。"));
+        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, &view->GetPluginList()),
+                      ExpectHostMessage("プラグインが読みこまれていません。"));
     }
 
     // An empty name keeps whatever is loaded.
@@ -54,14 +55,16 @@ TEST_F(LoaderTest, PartialAndEmptyPluginsWarnOnceAndReportEachMissingEntry) {
     doc->PluginName = "PartialPlugin.so";
     wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage(kIncomplete));
     EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t/start/directory\t0\t0"});
-    EXPECT_TRUE(doc->RunPluginCommand(AddItem, view));
+    EXPECT_TRUE(doc->RunPluginCommand(AddItem, &view->GetPluginList()));
     for (PluginCommand command : {CreateHTML, EditItem, Help}) {
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, view)), ExpectHostMessage(kNotImplemented));
+        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, &view->GetPluginList())),
+                      ExpectHostMessage(kNotImplemented));
     }
 
     doc->PluginName = "EmptyPlugin.so";
     wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage(kIncomplete));
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(AddItem, view)), ExpectHostMessage(kNotImplemented));
+    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(AddItem, &view->GetPluginList())),
+                  ExpectHostMessage(kNotImplemented));
     // Without CleanUp the library is simply freed.
     doc->UnloadPlugin();
     EXPECT_FALSE(IsMapped("EmptyPlugin.so"));
@@ -70,17 +73,18 @@ TEST_F(LoaderTest, PartialAndEmptyPluginsWarnOnceAndReportEachMissingEntry) {
 
 TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     LoadRecording();
-    EXPECT_TRUE(doc->RunPluginCommand(EditItem, view));
+    EXPECT_TRUE(doc->RunPluginCommand(EditItem, &view->GetPluginList()));
     SetResult("EditItem", "-1001");
-    EXPECT_FALSE(doc->RunPluginCommand(EditItem, view));
+    EXPECT_FALSE(doc->RunPluginCommand(EditItem, &view->GetPluginList()));
     for (const char* invalid : {"1", "-2"}) {
         SetResult("EditItem", invalid);
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, view)), ExpectHostMessage(kInvalidResult));
+        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, &view->GetPluginList())),
+                      ExpectHostMessage(kInvalidResult));
     }
     SetResult("EditItem", "throw");
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, view)), ExpectHostMessage(kException));
+    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, &view->GetPluginList())), ExpectHostMessage(kException));
     // An exception out of a command leaves the plug-in loaded and working.
-    EXPECT_TRUE(doc->RunPluginCommand(CopyItem, view));
+    EXPECT_TRUE(doc->RunPluginCommand(CopyItem, &view->GetPluginList()));
     EXPECT_EQ(Calls().size(), 6u);
 
     ClearLog();
@@ -91,7 +95,7 @@ TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     };
     for (const auto& [command, message] : failures) {
         SetResult(kPluginEntryNames[static_cast<int>(command)], "-1");
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, view)), ExpectHostMessage(message));
+        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, &view->GetPluginList())), ExpectHostMessage(message));
     }
     const std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 2u);
@@ -103,7 +107,7 @@ TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
     doc->PluginName = kRecordingPlugin;
     SetResult("StartUp", "-1");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの初期化に失敗しました。"));
-    EXPECT_TRUE(doc->RunPluginCommand(AddItem, view));
+    EXPECT_TRUE(doc->RunPluginCommand(AddItem, &view->GetPluginList()));
     SetResult("StartUp", "7");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kInvalidResult));
     EXPECT_TRUE(doc->IsPluginLoaded());

@@ -66,7 +66,7 @@ protected:
 };
 
 TEST_F(ViewTest, SortedRowsFoldOnlySingleByteLetters) {
-    IPluginList& list = *view;
+    IPluginList& list = view->GetPluginList();
     list.InsertColumn(0, "name", ListColumnAlign::Left, 100);
     list.SetSortAscending(true);
     // 0x83 0x61 and 0x83 0x41 differ only in a trail byte that looks like 'a' and 'A'.
@@ -81,7 +81,7 @@ TEST_F(ViewTest, SortedRowsFoldOnlySingleByteLetters) {
 }
 
 TEST_F(ViewTest, ListRefusesOutOfRangeRequestsInsteadOfAsserting) {
-    IPluginList& list = *view;
+    IPluginList& list = view->GetPluginList();
     EXPECT_EQ(list.InsertItem(0, "no columns yet"), -1);
     list.InsertColumn(0, "name", ListColumnAlign::Left, 100);
     EXPECT_EQ(list.InsertItem(99, cp932::Literal("二番目")), 0);
@@ -96,6 +96,27 @@ TEST_F(ViewTest, ListRefusesOutOfRangeRequestsInsteadOfAsserting) {
     EXPECT_EQ(list.InsertColumn(-1, "negative", ListColumnAlign::Right, 50), 2);
 }
 
+TEST_F(ViewTest, SelectionAndFocusStayWithTheirRowWhenRowsOrColumnsComeAndGo) {
+    LoadRecording();
+    IPluginList& list = view->GetPluginList();
+    Select(1);
+    const std::string selected = list.GetItemText(1, 0);
+    const auto focused = [&] { return view->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED); };
+    list.InsertItem(0, "first");
+    EXPECT_EQ(list.GetFirstSelectedItem(), 2);
+    EXPECT_EQ(focused(), 2);
+    EXPECT_EQ(list.GetItemText(2, 0), selected);
+    list.InsertItem(9, "last");
+    list.DeleteItem(0);
+    EXPECT_EQ(list.GetFirstSelectedItem(), 1);
+    EXPECT_EQ(list.GetItemText(1, 0), selected);
+    list.InsertColumn(0, "new", ListColumnAlign::Left, 50);
+    EXPECT_EQ(list.GetItemText(1, 1), selected);
+    EXPECT_EQ(list.GetItemText(1, 0), "");
+    list.DeleteColumn(0);
+    EXPECT_EQ(list.GetItemText(4, 0), "last");
+}
+
 TEST_F(ViewTest, KeysEditOnceAfterCtrlThenViewPassInsertOnAndConsumeDelete) {
     LoadRecording();
     Key(wxEVT_KEY_DOWN, WXK_CONTROL);
@@ -106,11 +127,12 @@ TEST_F(ViewTest, KeysEditOnceAfterCtrlThenViewPassInsertOnAndConsumeDelete) {
     Key(wxEVT_KEY_DOWN, WXK_RETURN);
     std::vector<int> reached;
     view->Bind(wxEVT_LIST_KEY_DOWN, [&](wxListEvent& event) { reached.push_back(event.GetKeyCode()); });
-    Key(wxEVT_KEY_DOWN, WXK_INSERT);
-    Key(wxEVT_KEY_DOWN, WXK_DELETE);
-    EXPECT_EQ(reached, std::vector<int>{WXK_INSERT});
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"EditItem\t-1\t4", "ViewItem\t-1\t4", "ViewItem\t-1\t4",
-                                                 "AddItem\t-1\t4", "DeleteItem\t-1\t4"}));
+    // The keypad's keys (NumLock off) act as the main ones.
+    for (const int key : {WXK_INSERT, WXK_DELETE, WXK_NUMPAD_INSERT, WXK_NUMPAD_DELETE}) Key(wxEVT_KEY_DOWN, key);
+    EXPECT_EQ(reached, (std::vector<int>{WXK_INSERT, WXK_NUMPAD_INSERT}));
+    EXPECT_EQ(Calls(),
+              (std::vector<std::string>{"EditItem\t-1\t4", "ViewItem\t-1\t4", "ViewItem\t-1\t4", "AddItem\t-1\t4",
+                                        "DeleteItem\t-1\t4", "AddItem\t-1\t4", "DeleteItem\t-1\t4"}));
 }
 
 TEST_F(ViewTest, StatusFollowsSelectionClicksOnEmptySpaceAndAdds) {
@@ -175,7 +197,7 @@ TEST_F(ViewTest, ClearKeepsColumnsAndKeepsRowsUnlessClearedOrThereIsNoPlugin) {
     Command(HostCommand::ClearList);
     EXPECT_EQ(view->GetItemCount(), 0);
 
-    static_cast<IPluginList*>(view)->InsertItem(0, "left behind");
+    view->GetPluginList().InsertItem(0, "left behind");
     doc->UnloadPlugin();
     Command(HostCommand::ClearList);
     EXPECT_EQ(view->GetItemCount(), 0);
