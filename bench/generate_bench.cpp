@@ -1,6 +1,10 @@
-// Wall time of `barvella generate` for a workspace of 10,000 cocktails, beside the time
-// that `cp -r` needs to copy the generated site, both measured in the same run; and the
-// time of generating again over the site of the previous run, as a user regenerates.
+// `barvella generate` for a workspace of 10,000 cocktails against `cp -r` of the site it
+// wrote, in pairs (generate into a fresh folder, then copy into another), so that the ratio of
+// each pair is taken on the same state of a noisy disk; and generating again over the last
+// site, as a user regenerates. Reports the paired ratio with its spread and the generator's
+// own processor time.
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,18 +21,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
-double SecondsOf(const std::string& command) {
+struct Run {
+    double wall = 0;
+    double user = 0;  // of the command's processes
+    double system = 0;
+};
+
+double Seconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
+
+Run Measure(const std::string& command) {
+    rusage before{};
+    ::getrusage(RUSAGE_CHILDREN, &before);
     const auto started = std::chrono::steady_clock::now();
     if (std::system(command.c_str()) != 0) {
         std::fprintf(stderr, "failed: %s\n", command.c_str());
         std::exit(1);
     }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    Run run;
+    run.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    rusage after{};
+    ::getrusage(RUSAGE_CHILDREN, &after);
+    run.user = Seconds(after.ru_utime) - Seconds(before.ru_utime);
+    run.system = Seconds(after.ru_stime) - Seconds(before.ru_stime);
+    return run;
 }
 
-double Median(std::vector<double> values) {
+void Report(const char* what, std::vector<double> values, const char* unit = "s") {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    std::printf("%-34s median %.3f %s (min %.3f, max %.3f)\n", what, values[values.size() / 2], unit, values.front(),
+                values.back());
 }
 
 std::string Quoted(const fs::path& path) {
@@ -51,36 +74,38 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string tool = Quoted(fs::path(FOLIVEX_BENCH_PROGRAM_DIR) / "barvella");
-    std::vector<double> generate;
-    std::vector<double> copy;
-    std::vector<double> regenerate;
-    for (int i = 0; i < runs; ++i) {
-        const fs::path site = root / ("site" + std::to_string(i));
-        const fs::path copied = root / ("copy" + std::to_string(i));
-        generate.push_back(
-            SecondsOf(tool + " generate --dir " + Quoted(workspace) + " --out " + Quoted(site) + " >/dev/null"));
-        copy.push_back(SecondsOf("cp -r " + Quoted(site) + " " + Quoted(copied)));
-        regenerate.push_back(
-            SecondsOf(tool + " generate --dir " + Quoted(workspace) + " --out " + Quoted(site) + " >/dev/null"));
-        // Only the first site is kept (to count its pages), so every run meets the same disk.
-        fs::remove_all(copied);
-        if (i > 0) fs::remove_all(site);
-    }
-    std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(root / "site0")) ++files;
-
-    std::printf("cocktails %d, bases %d, styles %d, authors %d (+%d%% without), pages %zu, runs %d\n",
-                options.cocktails, options.bases, options.styles, options.authors, options.withoutAuthorPercent, files,
-                runs);
-    const auto report = [](const char* what, const std::vector<double>& seconds) {
-        std::printf("%-28s median %.3f s (min %.3f, max %.3f)\n", what, Median(seconds),
-                    *std::min_element(seconds.begin(), seconds.end()),
-                    *std::max_element(seconds.begin(), seconds.end()));
+    const auto generate = [&](const fs::path& site) {
+        return Measure(tool + " generate --dir " + Quoted(workspace) + " --out " + Quoted(site) + " >/dev/null");
     };
-    report("barvella generate:", generate);
-    report("cp -r of the site:", copy);
-    report("generate over last site:", regenerate);
-    std::printf("ratio generate / copy: %.2f\n", Median(generate) / Median(copy));
+    std::vector<double> generateWall, copyWall, ratio, regenerateWall, generateUser, generateSystem;
+    std::size_t pages = 0;
+    for (int i = 0; i < runs; ++i) {
+        const fs::path site = root / "site";
+        const fs::path copied = root / "copy";
+        const Run written = generate(site);
+        const Run copy = Measure("cp -r " + Quoted(site) + " " + Quoted(copied));
+        const Run rewritten = generate(site);
+        generateWall.push_back(written.wall);
+        copyWall.push_back(copy.wall);
+        ratio.push_back(written.wall / copy.wall);
+        regenerateWall.push_back(rewritten.wall);
+        generateUser.push_back(written.user);
+        generateSystem.push_back(written.system);
+        pages = static_cast<std::size_t>(std::distance(fs::directory_iterator(site), fs::directory_iterator()));
+        // Both go, so every pair writes into fresh folders on the same disk.
+        fs::remove_all(site);
+        fs::remove_all(copied);
+    }
     fs::remove_all(root);
+
+    std::printf("cocktails %d, bases %d, styles %d, authors %d (+%d%% without), pages %zu, pairs %d\n",
+                options.cocktails, options.bases, options.styles, options.authors, options.withoutAuthorPercent, pages,
+                runs);
+    Report("barvella generate, wall:", generateWall);
+    Report("cp -r of the site, wall:", copyWall);
+    Report("generate / copy, pair by pair:", ratio, "x");
+    Report("generate, user processor time:", generateUser);
+    Report("generate, system processor time:", generateSystem);
+    Report("generate over the last site, wall:", regenerateWall);
     return 0;
 }

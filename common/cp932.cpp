@@ -73,4 +73,20 @@ int CompareNames(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+std::string NameKey(std::string_view name) {
+    std::string key(name);
+    bool trail = false;
+    for (char& c : key) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (trail) {
+            trail = false;
+        } else if (IsLeadByte(byte)) {
+            trail = true;
+        } else {
+            c = static_cast<char>(FoldAscii(byte));
+        }
+    }
+    return key;
+}
+
 }  // namespace cp932

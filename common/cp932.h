@@ -27,4 +27,8 @@ bool IsLeadByte(unsigned char byte);
 // character is never folded. Returns <0, 0 or >0.
 int CompareNames(std::string_view a, std::string_view b);
 
+// The name with its single-byte ASCII letters in lower case: two names match (CompareNames
+// gives 0) exactly when their keys are equal, so names can be looked up by hashing.
+std::string NameKey(std::string_view name);
+
 }  // namespace cp932

@@ -1,5 +1,6 @@
 #include "site/category_pages.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -50,22 +51,22 @@ struct ListKind {
     std::vector<Cell> cells;
 };
 
-using Filter = std::function<bool(const SiteCocktail&)>;
-
 std::string ListPath(const SiteContext& site, const std::string& pageName) {
     return paths::Join(site.outDirectory, pageName + ".html");
 }
 
 // Writes one row; false when one of its labels has no entry (the row stays written).
 bool AppendRow(std::string& page, const SiteCocktail& cocktail, const std::vector<Cell>& cells) {
-    page += "<TR ALIGN=\"center\">\r\n";
-    page +=
-        FormatPiece("\t<TD ALIGN=\"left\" NOWRAP><A HREF=\"fvxcocktail%d.html\" TARGET=\"fvxtop\">", cocktail.index);
-    page += EscapeHtml(cocktail.name);
+    page += "<TR ALIGN=\"center\">\r\n\t<TD ALIGN=\"left\" NOWRAP><A HREF=\"fvxcocktail";
+    page += std::to_string(cocktail.index);
+    page += ".html\" TARGET=\"fvxtop\">";
+    AppendEscaped(page, cocktail.name);
     page += "</A></TD>";
     bool complete = true;
+    std::string label;
     for (const Cell& cell : cells) {
-        std::string text;
+        std::string_view text;
+        label.clear();
         switch (cell.value) {
             case Value::Base:
                 text = cocktail.baseName;
@@ -74,14 +75,16 @@ bool AppendRow(std::string& page, const SiteCocktail& cocktail, const std::vecto
                 text = cocktail.styleName;
                 break;
             case Value::Strong:
-                complete = StrongLabel(cocktail.strong, text) && complete;
+                complete = StrongLabel(cocktail.strong, label) && complete;
+                text = label;
                 break;
             case Value::Taste:
-                complete = TasteLabel(cocktail.taste, text) && complete;
+                complete = TasteLabel(cocktail.taste, label) && complete;
+                text = label;
                 break;
         }
         page += cell.nowrap ? "\t<TD NOWRAP>" : "\t<TD>";
-        page += EscapeHtml(text);
+        AppendEscaped(page, text);
         page += "</TD>";
     }
     page += "</TR>\r\n";
@@ -89,15 +92,13 @@ bool AppendRow(std::string& page, const SiteCocktail& cocktail, const std::vecto
 }
 
 // The list page family: -1 on failure, else the number of cocktails listed.
-int WriteListPage(SiteContext& site, const std::string& path, const ListKind& kind, const Filter& listed) {
+int WriteListPage(SiteContext& site, const std::string& path, const ListKind& kind, const SiteRows& rows) {
     const PluginSettings& s = site.settings;
     PageFile file;
     if (!file.Create(site, path)) return -1;
-    std::vector<const SiteCocktail*> rows;
-    for (const SiteCocktail& c : site.model.Cocktails())
-        if (listed(c)) rows.push_back(&c);
 
     std::string page;
+    page.reserve(1024 + rows.size() * 256);
     AppendPageHead(page, s);
     AppendFaceSizeFont(page, s);
     AppendHeading(page, s, kind.heading, "<BR><BR>");
@@ -106,20 +107,20 @@ int WriteListPage(SiteContext& site, const std::string& path, const ListKind& ki
         page += Texts().noEntries;
     } else {
         page += "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n";
-        page += s.title.titleColor.empty() ? std::string("<TR ALIGN=\"center\">\r\n")
-                                           : "<TR ALIGN=\"center\" BGCOLOR=\"" + s.title.titleColor + "\">\r\n";
+        page += "<TR ALIGN=\"center\"";
+        AppendAttribute(page, "BGCOLOR", s.title.titleColor);
+        page += ">\r\n";
         page += kind.header1;
         page += kind.header2;
         page += "</TR>\r\n";
         for (const SiteCocktail* row : rows) {
-            const SiteCocktail* cocktail = site.model.ReadCocktail(row->name);
-            if (!cocktail) {
+            if (!row->read) {
                 site.Fail(kUnreadable, row->name);
                 ok = false;
                 break;
             }
-            if (!AppendRow(page, *cocktail, kind.cells)) {
-                site.Fail("has a strength or taste code without a label", cocktail->name);
+            if (!AppendRow(page, *row->read, kind.cells)) {
+                site.Fail("has a strength or taste code without a label", row->read->name);
                 ok = false;
                 break;
             }
@@ -134,18 +135,20 @@ int WriteListPage(SiteContext& site, const std::string& path, const ListKind& ki
 const std::vector<Cell> kAllCells = {
     {Value::Base, false}, {Value::Style, true}, {Value::Strong, true}, {Value::Taste, false}};
 
-// Table rows whose name matches `name` as every name look-up does.
-std::vector<int> MatchingIndexes(const std::vector<NamedRow>& table, const std::string& name) {
-    std::vector<int> indexes;
-    for (const NamedRow& row : table)
-        if (cp932::CompareNames(row.name, name) == 0) indexes.push_back(row.index);
-    return indexes;
-}
-
-bool Contains(const std::vector<int>& values, int value) {
-    for (const int v : values)
-        if (v == value) return true;
-    return false;
+// The cocktails of every table row whose name matches `name` as every name look-up does.
+SiteRows RowsNamed(const SiteModel& model, SiteGrouping by, const std::vector<NamedRow>& table,
+                   const std::string& name) {
+    SiteRows rows;
+    int groups = 0;
+    for (const NamedRow& row : table) {
+        if (cp932::CompareNames(row.name, name) != 0) continue;
+        const SiteRows& group = model.Grouped(by, row.index);
+        rows.insert(rows.end(), group.begin(), group.end());
+        ++groups;
+    }
+    // Rows of namesakes come in page order again; the model keeps its cocktails in that order.
+    if (groups > 1) std::sort(rows.begin(), rows.end(), std::less<>());
+    return rows;
 }
 
 struct MenuKind {
@@ -190,40 +193,46 @@ bool WriteMenu(SiteContext& site, const MenuKind& kind,
     return file.Write(site, menu) && file.Close(site);
 }
 
-std::string PageName(const char* pattern, int k) {
-    return FormatPiece(pattern, k);
+std::string PageName(const char* stem, int k) {
+    return stem + std::to_string(k);
 }
 
 std::string MenuLine(const std::string& pageName, const std::string& text) {
     return "<LI><A HREF=\"" + pageName + ".html\" TARGET=\"fvxtop\">" + text + "</A>\r\n";
 }
 
+std::string Escaped(std::string_view text) {
+    std::string escaped;
+    AppendEscaped(escaped, text);
+    return escaped;
+}
+
 // Menus over a name table: one page per row in FLD_INDEX order; the author menu adds the
 // page of the cocktails without author as its last entry.
-bool WriteNameMenu(SiteContext& site, const MenuKind& kind, const char* pattern, const std::vector<NamedRow>& table,
+bool WriteNameMenu(SiteContext& site, const MenuKind& kind, const char* stem, const std::vector<NamedRow>& table,
                    bool (*writer)(SiteContext&, const std::string&, const std::string&), bool withUnknown) {
     return WriteMenu(site, kind, [&](int k, std::string& line) {
         const std::size_t position = static_cast<std::size_t>(k);
         const bool isUnknown = withUnknown && position == table.size();
         if (position >= table.size() && !isUnknown) return EntryResult::End;
-        const std::string pageName = PageName(pattern, k);
+        const std::string pageName = PageName(stem, k);
         const std::string name = isUnknown ? std::string() : table[position].name;
         if (!writer(site, pageName, name)) return EntryResult::Failed;
-        line = MenuLine(pageName, isUnknown ? Texts().unknown : EscapeHtml(name));
+        line = MenuLine(pageName, isUnknown ? Texts().unknown : Escaped(name));
         return EntryResult::Line;
     });
 }
 
 using LabelFunction = bool (*)(int, std::string&);
 
-bool WriteCodeMenu(SiteContext& site, const MenuKind& kind, const char* pattern, LabelFunction label,
+bool WriteCodeMenu(SiteContext& site, const MenuKind& kind, const char* stem, LabelFunction label,
                    bool (*writer)(SiteContext&, const std::string&, int)) {
     return WriteMenu(site, kind, [&](int k, std::string& line) {
         std::string text;
         if (!label(k, text)) return EntryResult::End;
-        const std::string pageName = PageName(pattern, k);
+        const std::string pageName = PageName(stem, k);
         if (!writer(site, pageName, k)) return EntryResult::Failed;
-        line = MenuLine(pageName, EscapeHtml(text));
+        line = MenuLine(pageName, Escaped(text));
         return EntryResult::Line;
     });
 }
@@ -235,8 +244,7 @@ int WriteAlphabetPage(SiteContext& site, const std::string& pageName, int code) 
     std::string label;
     InitialLabel(code, label);
     const ListKind kind{t.initialBefore + label + t.codeAfter, t.nameBaseStyle, t.strongTaste, kAllCells};
-    return WriteListPage(site, ListPath(site, pageName), kind,
-                         [code](const SiteCocktail& c) { return c.initial == code; });
+    return WriteListPage(site, ListPath(site, pageName), kind, site.model.Grouped(SiteGrouping::Initial, code));
 }
 
 bool WriteStrongPage(SiteContext& site, const std::string& pageName, int code) {
@@ -247,8 +255,7 @@ bool WriteStrongPage(SiteContext& site, const std::string& pageName, int code) {
                         t.nameBase,
                         t.styleTaste,
                         {{Value::Base, false}, {Value::Style, true}, {Value::Taste, false}}};
-    return WriteListPage(site, ListPath(site, pageName), kind,
-                         [code](const SiteCocktail& c) { return c.strong == code; }) >= 0;
+    return WriteListPage(site, ListPath(site, pageName), kind, site.model.Grouped(SiteGrouping::Strong, code)) >= 0;
 }
 
 bool WriteTastePage(SiteContext& site, const std::string& pageName, int code) {
@@ -259,8 +266,7 @@ bool WriteTastePage(SiteContext& site, const std::string& pageName, int code) {
                         t.nameBase,
                         t.styleStrong,
                         {{Value::Base, false}, {Value::Style, true}, {Value::Strong, false}}};
-    return WriteListPage(site, ListPath(site, pageName), kind,
-                         [code](const SiteCocktail& c) { return c.taste == code; }) >= 0;
+    return WriteListPage(site, ListPath(site, pageName), kind, site.model.Grouped(SiteGrouping::Taste, code)) >= 0;
 }
 
 bool WriteBasePage(SiteContext& site, const std::string& pageName, const std::string& name) {
@@ -269,9 +275,8 @@ bool WriteBasePage(SiteContext& site, const std::string& pageName, const std::st
                         t.nameStyle,
                         t.strongTaste,
                         {{Value::Style, true}, {Value::Strong, false}, {Value::Taste, false}}};
-    const std::vector<int> bases = MatchingIndexes(site.model.Bases(), name);
-    return WriteListPage(site, ListPath(site, pageName), kind,
-                         [&bases](const SiteCocktail& c) { return Contains(bases, c.baseIndex); }) >= 0;
+    const SiteRows rows = RowsNamed(site.model, SiteGrouping::Base, site.model.Bases(), name);
+    return WriteListPage(site, ListPath(site, pageName), kind, rows) >= 0;
 }
 
 bool WriteStylePage(SiteContext& site, const std::string& pageName, const std::string& name) {
@@ -280,30 +285,28 @@ bool WriteStylePage(SiteContext& site, const std::string& pageName, const std::s
                         t.nameBase,
                         t.strongTaste,
                         {{Value::Base, false}, {Value::Strong, true}, {Value::Taste, false}}};
-    const std::vector<int> styles = MatchingIndexes(site.model.Styles(), name);
-    return WriteListPage(site, ListPath(site, pageName), kind,
-                         [&styles](const SiteCocktail& c) { return Contains(styles, c.styleIndex); }) >= 0;
+    const SiteRows rows = RowsNamed(site.model, SiteGrouping::Style, site.model.Styles(), name);
+    return WriteListPage(site, ListPath(site, pageName), kind, rows) >= 0;
 }
 
 bool WriteMasterPage(SiteContext& site, const std::string& pageName, const std::string& name) {
     const ListTexts& t = Texts();
     if (name.empty()) {
         const ListKind kind{t.noMaster, t.nameBaseStyle, t.strongTaste, kAllCells};
-        return WriteListPage(site, ListPath(site, pageName), kind,
-                             [](const SiteCocktail& c) { return !c.hasMaster; }) >= 0;
+        return WriteListPage(site, ListPath(site, pageName), kind, site.model.WithoutMaster()) >= 0;
     }
     const ListKind kind{name + t.masterAfter, t.nameBaseStyle, t.strongTaste, kAllCells};
-    const std::vector<int> masters = MatchingIndexes(site.model.Masters(), name);
-    return WriteListPage(site, ListPath(site, pageName), kind, [&masters](const SiteCocktail& c) {
-               return c.hasMaster && Contains(masters, c.masterIndex);
-           }) >= 0;
+    const SiteRows rows = RowsNamed(site.model, SiteGrouping::Master, site.model.Masters(), name);
+    return WriteListPage(site, ListPath(site, pageName), kind, rows) >= 0;
 }
 
 bool WriteAllPage(SiteContext& site) {
     const ListTexts& t = Texts();
     const ListKind kind{t.all, t.nameBaseStyle, t.strongTaste, kAllCells};
-    return WriteListPage(site, paths::Join(site.outDirectory, "fvxall.html"), kind,
-                         [](const SiteCocktail&) { return true; }) >= 0;
+    SiteRows rows;
+    rows.reserve(site.model.Cocktails().size());
+    for (const SiteCocktail& c : site.model.Cocktails()) rows.push_back(&c);
+    return WriteListPage(site, paths::Join(site.outDirectory, "fvxall.html"), kind, rows) >= 0;
 }
 
 bool WriteAlphabetMenu(SiteContext& site) {
@@ -313,11 +316,10 @@ bool WriteAlphabetMenu(SiteContext& site) {
     return WriteMenu(site, kind, [&site](int k, std::string& line) {
         std::string letter;
         if (!InitialLabel(k, letter)) return EntryResult::End;
-        const std::string pageName = PageName("fvxalphabet%d", k);
+        const std::string pageName = PageName("fvxalphabet", k);
         const int count = WriteAlphabetPage(site, pageName, k);
         if (count < 0) return EntryResult::Failed;
-        line = FormatPiece("<LI><A HREF=\"%s.html\" TARGET=\"fvxtop\">%s (%d)</A>\r\n", pageName.c_str(),
-                           letter.c_str(), count);
+        line = MenuLine(pageName, letter + " (" + std::to_string(count) + ")");
         return EntryResult::Line;
     });
 }
@@ -325,29 +327,29 @@ bool WriteAlphabetMenu(SiteContext& site) {
 bool WriteBaseMenu(SiteContext& site) {
     const MenuKind kind{site.settings.file.basePage, "fvxbasemenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Base --</FONT></P>\r\n"};
-    return WriteNameMenu(site, kind, "fvxbase%d", site.model.Bases(), WriteBasePage, false);
+    return WriteNameMenu(site, kind, "fvxbase", site.model.Bases(), WriteBasePage, false);
 }
 
 bool WriteStrongMenu(SiteContext& site) {
     const MenuKind kind{site.settings.file.strongPage, "fvxstrongmenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Strong --</FONT></P>\r\n"};
-    return WriteCodeMenu(site, kind, "fvxstrong%d", StrongLabel, WriteStrongPage);
+    return WriteCodeMenu(site, kind, "fvxstrong", StrongLabel, WriteStrongPage);
 }
 
 bool WriteTasteMenu(SiteContext& site) {
     const MenuKind kind{site.settings.file.tastePage, "fvxtastemenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Taste --</FONT></P>\r\n"};
-    return WriteCodeMenu(site, kind, "fvxtaste%d", TasteLabel, WriteTastePage);
+    return WriteCodeMenu(site, kind, "fvxtaste", TasteLabel, WriteTastePage);
 }
 
 bool WriteStyleMenu(SiteContext& site) {
     const MenuKind kind{site.settings.file.stylePage, "fvxstylemenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Style --</FONT></P>\r\n"};
-    return WriteNameMenu(site, kind, "fvxstyle%d", site.model.Styles(), WriteStylePage, false);
+    return WriteNameMenu(site, kind, "fvxstyle", site.model.Styles(), WriteStylePage, false);
 }
 
 bool WriteMasterMenu(SiteContext& site) {
     const MenuKind kind{site.settings.file.masterPage, "fvxmastermenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Master --</FONT></P>\r\n"};
-    return WriteNameMenu(site, kind, "fvxmaster%d", site.model.Masters(), WriteMasterPage, true);
+    return WriteNameMenu(site, kind, "fvxmaster", site.model.Masters(), WriteMasterPage, true);
 }

@@ -8,7 +8,8 @@
 namespace {
 
 struct DetailTexts {
-    std::string back = cp932::Literal("<A HREF=\"javascript:self.history.back()\">戻る</A>\r\n");
+    std::string headingEnd = cp932::Literal(
+        "<BR>\r\n<P ALIGN=\"right\">\r\n<A HREF=\"javascript:self.history.back()\">戻る</A>\r\n</P>\r\n");
     std::string base = cp932::Literal("\t<TD NOWRAP>ベース</TD>\r\n");
     std::string style = cp932::Literal("\t<TD NOWRAP>スタイル</TD>\r\n");
     std::string strong = cp932::Literal("\t<TD NOWRAP>強度</TD>\r\n");
@@ -25,9 +26,16 @@ const DetailTexts& Texts() {
 }
 
 // The left header cell of a row of the second table, coloured like the table headers.
-std::string HeaderCell(const std::string& color, const std::string& caption) {
-    if (color.empty()) return "\t<TD ALIGN=\"center\" NOWRAP>" + caption + "</TD>\r\n";
-    return "\t<TD ALIGN=\"center\" BGCOLOR=\"" + color + "\" NOWRAP>" + caption + "</TD>\r\n";
+void AppendHeaderCell(std::string& page, const std::string& color, const std::string& caption) {
+    page += "\t<TD ALIGN=\"center\"";
+    AppendAttribute(page, "BGCOLOR", color);
+    page.append(" NOWRAP>").append(caption).append("</TD>\r\n");
+}
+
+void AppendCell(std::string& page, const char* open, std::string_view text) {
+    page += open;
+    AppendEscaped(page, text);
+    page += "</TD>\r\n";
 }
 
 }  // namespace
@@ -37,12 +45,14 @@ bool WriteCocktailPage(SiteContext& site, const SiteCocktail& cocktail) {
     const DetailTexts& t = Texts();
     const std::string& color = s.title.titleColor;
     std::string page;
+    page.reserve(4096);
     AppendPageHead(page, s);
     AppendFaceSizeFont(page, s);
-    AppendHeading(page, s, cocktail.name, "<BR>\r\n<P ALIGN=\"right\">\r\n" + t.back + "</P>\r\n");
+    AppendHeading(page, s, cocktail.name, t.headingEnd);
     page += "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n";
-    page += color.empty() ? std::string("<TR ALIGN=\"center\">\r\n")
-                          : "<TR ALIGN=\"center\" BGCOLOR=\"" + color + "\">\r\n";
+    page += "<TR ALIGN=\"center\"";
+    AppendAttribute(page, "BGCOLOR", color);
+    page += ">\r\n";
     page += t.base;
     page += t.style;
     page += t.strong;
@@ -54,10 +64,10 @@ bool WriteCocktailPage(SiteContext& site, const SiteCocktail& cocktail) {
     std::string taste;
     StrongLabel(cocktail.strong, strong);
     TasteLabel(cocktail.taste, taste);
-    page += "\t<TD NOWRAP>" + EscapeHtml(cocktail.baseName) + "</TD>\r\n";
-    page += "\t<TD NOWRAP>" + EscapeHtml(cocktail.styleName) + "</TD>\r\n";
-    page += "\t<TD>" + EscapeHtml(strong) + "</TD>\r\n";
-    page += "\t<TD>" + EscapeHtml(taste) + "</TD>\r\n";
+    AppendCell(page, "\t<TD NOWRAP>", cocktail.baseName);
+    AppendCell(page, "\t<TD NOWRAP>", cocktail.styleName);
+    AppendCell(page, "\t<TD>", strong);
+    AppendCell(page, "\t<TD>", taste);
     page += "</TR>\r\n";
     page += "</TABLE>\r\n";
     page += "<BR>\r\n";
@@ -65,37 +75,39 @@ bool WriteCocktailPage(SiteContext& site, const SiteCocktail& cocktail) {
 
     const auto& materials = cocktail.materials;
     if (!materials.empty()) {
-        const int count = static_cast<int>(materials.size());
         page += "<TR>\r\n";
-        if (color.empty())
-            page += FormatPiece("\t<TD ALIGN=\"center\" ROWSPAN=\"%d\" NOWRAP>", count);
-        else
-            page += FormatPiece("\t<TD ALIGN=\"center\" BGCOLOR=\"%s\" ROWSPAN=\"%d\" NOWRAP>", color.c_str(), count);
+        page += "\t<TD ALIGN=\"center\"";
+        AppendAttribute(page, "BGCOLOR", color);
+        page.append(" ROWSPAN=\"").append(std::to_string(materials.size())).append("\" NOWRAP>");
         page += t.materials;
         page += "</TD>\r\n";
         bool first = true;
         for (const auto& [ingredient, quantity] : materials) {
             // Only the first row is closed; the later ones end where the next row starts.
             if (!first) page += "<TR>\r\n";
-            page += "\t<TD COLSPAN=\"2\">" + EscapeHtml(ingredient) + "</TD><TD>" + EscapeHtml(quantity) + "</TD>\r\n";
+            page += "\t<TD COLSPAN=\"2\">";
+            AppendEscaped(page, ingredient);
+            page += "</TD><TD>";
+            AppendEscaped(page, quantity);
+            page += "</TD>\r\n";
             if (first) page += "</TR>\r\n";
             first = false;
         }
     }
     page += "<TR>\r\n";
-    page += HeaderCell(color, t.howTo);
-    page += "\t<TD COLSPAN=\"3\"><PRE>" + cocktail.howTo + "</PRE></TD>\r\n";
+    AppendHeaderCell(page, color, t.howTo);
+    page.append("\t<TD COLSPAN=\"3\"><PRE>").append(cocktail.howTo).append("</PRE></TD>\r\n");
     page += "</TR>\r\n";
     if (!cocktail.memo.empty()) {
         page += "<TR>\r\n";
-        page += HeaderCell(color, t.memo);
-        page += "\t<TD COLSPAN=\"3\"><PRE>" + cocktail.memo + "</PRE></TD>\r\n";
+        AppendHeaderCell(page, color, t.memo);
+        page.append("\t<TD COLSPAN=\"3\"><PRE>").append(cocktail.memo).append("</PRE></TD>\r\n");
         page += "</TR>\r\n";
     }
     if (!cocktail.masterName.empty()) {
         page += "<TR>\r\n";
-        page += HeaderCell(color, t.master);
-        page += "\t<TD COLSPAN=\"3\">" + EscapeHtml(cocktail.masterName) + "</TD>\r\n";
+        AppendHeaderCell(page, color, t.master);
+        AppendCell(page, "\t<TD COLSPAN=\"3\">", cocktail.masterName);
         page += "</TR>\r\n";
     }
     page += "</TABLE>\r\n";
@@ -106,12 +118,11 @@ bool WriteCocktailPage(SiteContext& site, const SiteCocktail& cocktail) {
 
 bool WriteCocktailPages(SiteContext& site) {
     for (const SiteCocktail& listed : site.model.Cocktails()) {
-        const SiteCocktail* cocktail = site.model.ReadCocktail(listed.name);
-        if (!cocktail) {
+        if (!listed.read) {
             site.Fail(kUnreadable, listed.name);
             return false;
         }
-        if (!WriteCocktailPage(site, *cocktail)) return false;
+        if (!WriteCocktailPage(site, *listed.read)) return false;
     }
     return true;
 }

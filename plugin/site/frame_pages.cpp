@@ -34,7 +34,8 @@ std::string NavigationLinks(const PluginSettings& settings, const char* before, 
     for (const Link& link : links) {
         if (link.flag != 1) continue;
         text += before;
-        text += FormatPiece("<A HREF=\"%s\" TARGET=\"%s\">%s</A>", link.target, link.frame, link.caption);
+        text.append("<A HREF=\"").append(link.target).append("\" TARGET=\"").append(link.frame).append("\">");
+        text.append(link.caption).append("</A>");
         text += after;
     }
     if (!settings.url.urlTopPage.empty()) {
@@ -45,6 +46,21 @@ std::string NavigationLinks(const PluginSettings& settings, const char* before, 
         text += after;
     }
     return text;
+}
+
+// The opening FRAMESET tag: borders only when FRAMEBORDER is 1, and their colour only when set.
+std::string FramesetTag(const PluginSettings& settings, const char* layout, const char* name) {
+    std::string tag = "<FRAMESET ";
+    tag += layout;
+    if (settings.design.frameBorder == 1) {
+        tag += " FRAMEBORDER=\"1\" FRAMESPACING=\"" + std::to_string(settings.design.frameSpacing) + "\"";
+        AppendAttribute(tag, "BORDERCOLOR", settings.design.borderColor);
+    } else {
+        tag += " FRAMEBORDER=\"0\" FRAMESPACING=\"0\"";
+    }
+    tag += name;
+    tag += ">\r\n";
+    return tag;
 }
 
 int CurrentYear() {
@@ -62,15 +78,7 @@ bool WriteIndexPage(SiteContext& site, const std::string& indexFileName) {
     page += "<HEAD><TITLE>";
     page += s.title.windowTitle;
     page += "</TITLE></HEAD>\r\n";
-    if (s.design.frameBorder == 1 && !s.design.borderColor.empty())
-        page += FormatPiece(
-            "<FRAMESET ROWS=\"*,80\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\" BORDERCOLOR=\"%s\" NAME=\"fs1\">\r\n",
-            s.design.frameSpacing, s.design.borderColor.c_str());
-    else if (s.design.frameBorder == 1)
-        page += FormatPiece("<FRAMESET ROWS=\"*,80\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\" NAME=\"fs1\">\r\n",
-                            s.design.frameSpacing);
-    else
-        page += "<FRAMESET ROWS=\"*,80\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\" NAME=\"fs1\">\r\n";
+    page += FramesetTag(s, "ROWS=\"*,80\"", " NAME=\"fs1\"");
     page += "\t<FRAME SRC=\"fvxmain.html\" NAME=\"main\" SCROLLING=\"auto\"";
     page += FrameEnd(s);
     page += "\t<FRAME SRC=\"fvxtail.html\" NAME=\"tail\" SCROLLING=\"no\"";
@@ -84,14 +92,7 @@ bool WriteIndexPage(SiteContext& site, const std::string& indexFileName) {
 bool WriteMainFrameset(SiteContext& site) {
     const PluginSettings& s = site.settings;
     std::string page = "<HTML>\r\n";
-    if (s.design.frameBorder == 1 && !s.design.borderColor.empty())
-        page += FormatPiece("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\" BORDERCOLOR=\"%s\">\r\n",
-                            s.design.frameSpacing, s.design.borderColor.c_str());
-    else if (s.design.frameBorder == 1)
-        page +=
-            FormatPiece("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"%d\">\r\n", s.design.frameSpacing);
-    else
-        page += "<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\">\r\n";
+    page += FramesetTag(s, "COLS=\"140,*\"", "");
     page += "\t<FRAME SRC=\"fvxmenu.html\" NAME=\"menu\" SCROLLING=\"auto\"";
     page += FrameEnd(s);
     page += "\t<FRAME SRC=\"fvxtop.html\" NAME=\"fvxtop\" SCROLLING=\"auto\"";
@@ -122,7 +123,11 @@ bool WriteTopPage(SiteContext& site) {
     std::string page;
     AppendPageHead(page, s);
     AppendFaceSizeFont(page, s);
-    if (!s.title.windowTitle.empty()) AppendHeading(page, s, EscapeHtml(s.title.windowTitle), "");
+    if (!s.title.windowTitle.empty()) {
+        std::string title;
+        AppendEscaped(title, s.title.windowTitle);
+        AppendHeading(page, s, title, "");
+    }
     if (!s.topComment.empty()) {
         // The comment may carry the user's own HTML, so it goes out as stored.
         page += "<PRE>";
@@ -150,10 +155,10 @@ bool WriteTailPage(SiteContext& site) {
             page += "<A HREF=\"mailto:";
             page += s.user.userMail;
             page += "\">";
-            page += EscapeHtml(s.user.userName);
+            AppendEscaped(page, s.user.userName);
             page += "</A>";
         } else {
-            page += EscapeHtml(s.user.userName);
+            AppendEscaped(page, s.user.userName);
         }
         page += "</FONT></P>\r\n";
     }

@@ -1,9 +1,25 @@
 #include "site/html_writer.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 namespace {
+
+const char* Entity(char c) {
+    switch (c) {
+        case '&':
+            return "&amp;";
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        case '"':
+            return "&quot;";
+        case ' ':
+            return "&nbsp;";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
 
 void AppendAttribute(std::string& text, std::string_view name, const std::string& value) {
     if (value.empty()) return;
@@ -13,8 +29,6 @@ void AppendAttribute(std::string& text, std::string_view name, const std::string
     text += value;
     text += '"';
 }
-
-}  // namespace
 
 std::string BuildBodyTag(const PluginSettings& settings) {
     std::string tag = "<BODY";
@@ -34,33 +48,16 @@ std::string BuildBodyTag(const PluginSettings& settings) {
     return tag;
 }
 
-std::string EscapeHtml(std::string_view text) {
-    // These five are single bytes below 0x40, never a trail byte of CP932, so byte-wise is exact.
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case ' ':
-                escaped += "&nbsp;";
-                break;
-            default:
-                escaped += c;
-                break;
-        }
+void AppendEscaped(std::string& page, std::string_view text) {
+    // The five are single bytes below 0x40, never a trail byte of CP932, so byte-wise is exact.
+    const char* next = text.data();
+    const char* const end = next + text.size();
+    while (next != end) {
+        const char* plain = next;
+        while (next != end && Entity(*next) == nullptr) ++next;
+        page.append(plain, next);
+        if (next != end) page += Entity(*next++);
     }
-    return escaped;
 }
 
 void AppendPageHead(std::string& page, const PluginSettings& settings) {
@@ -103,17 +100,4 @@ void AppendHeading(std::string& page, const PluginSettings& settings, std::strin
     page += heading;
     if (styled) page += "</FONT>\r\n";
     page += trailing;
-}
-
-std::string FormatPiece(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
-    va_end(args);
-    return text;
 }

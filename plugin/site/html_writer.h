@@ -1,5 +1,6 @@
 // The building blocks every page shares. All text is CP932; setting values go into
-// attributes unchanged, database text only through EscapeHtml where a page asks for it.
+// attributes unchanged, database text only through AppendEscaped where a page asks for it.
+// Pages are built by appending to one text, which keeps a run of ten thousand pages cheap.
 #pragma once
 
 #include <string>
@@ -7,8 +8,10 @@
 
 #include "core/settings.h"
 
+// ` NAME="value"`; nothing for an empty value.
+void AppendAttribute(std::string& text, std::string_view name, const std::string& value);
 std::string BuildBodyTag(const PluginSettings& settings);
-std::string EscapeHtml(std::string_view text);
+void AppendEscaped(std::string& page, std::string_view text);
 
 void AppendPageHead(std::string& page, const PluginSettings& settings);
 void AppendPageTail(std::string& page);
@@ -18,6 +21,3 @@ void AppendFaceFont(std::string& page, const PluginSettings& settings);
 void AppendFaceSizeFont(std::string& page, const PluginSettings& settings);
 void AppendHeading(std::string& page, const PluginSettings& settings, std::string_view heading,
                    std::string_view trailing);
-
-// printf-style formatting of one page piece; arguments are plain C strings and ints.
-std::string FormatPiece(const char* format, ...) __attribute__((format(printf, 1, 2)));

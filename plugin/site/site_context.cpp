@@ -15,16 +15,19 @@ void SiteContext::Fail(std::string_view what, std::string_view cocktail) {
 PageFile::~PageFile() {
     if (m_fd < 0) return;
     // A file left half-way keeps exactly what this run wrote into it.
-    static_cast<void>(::ftruncate(m_fd, m_written));
+    if (m_replacing) static_cast<void>(::ftruncate(m_fd, m_written));
     ::close(m_fd);
 }
 
 bool PageFile::Create(SiteContext& site, const std::string& path) {
     m_path = path;
-    // Not O_TRUNC: the file is cut to the new length when it is closed. ext4 flushes a file
-    // that was truncated to zero and rewritten at its close, which made writing over an
-    // earlier site many times slower than writing a new one; the bytes are the same.
-    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    // A new file holds exactly what is written to it. A file of an earlier run is written over
+    // and cut to the new length when it is closed, not emptied when opened: ext4 flushes a file
+    // that was truncated to zero and rewritten at its close, which made writing over an earlier
+    // site many times slower than writing a new one; the bytes are the same.
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    m_replacing = m_fd < 0 && errno == EEXIST;
+    if (m_replacing) m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (m_fd < 0) {
         site.Fail("cannot create " + path + ": " + std::strerror(errno));
         return false;
@@ -50,7 +53,7 @@ bool PageFile::Write(SiteContext& site, std::string_view bytes) {
 bool PageFile::Close(SiteContext& site) {
     const int fd = m_fd;
     m_fd = -1;
-    const bool cut = ::ftruncate(fd, m_written) == 0;
+    const bool cut = !m_replacing || ::ftruncate(fd, m_written) == 0;
     if (::close(fd) != 0 || !cut) {
         site.Fail("cannot write " + m_path + ": " + std::strerror(errno));
         return false;

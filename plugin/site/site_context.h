@@ -46,6 +46,7 @@ public:
 private:
     int m_fd = -1;
     off_t m_written = 0;
+    bool m_replacing = false;  // the file was there before this run
     std::string m_path;
 };
 

@@ -2,10 +2,10 @@
 // set-based queries; the page writers then work from memory only.
 #pragma once
 
-#include <map>
+#include <array>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <unordered_map>
 #include <vector>
 
 #include "core/cocktail_database.h"
@@ -21,11 +21,15 @@ struct SiteCocktail : CocktailRecord {
     // False when a single-record read refuses the cocktail: a missing base, style or author,
     // or no ingredient.
     bool readable = false;
+    // What a single-record read of this cocktail's name finds: the first stored cocktail of a
+    // matching name; nullptr when that one cannot be read.
+    const SiteCocktail* read = nullptr;
 };
 
-struct NameLess {
-    bool operator()(std::string_view a, std::string_view b) const;
-};
+using SiteRows = std::vector<const SiteCocktail*>;
+
+// The numbers a list page selects its cocktails by.
+enum class SiteGrouping { Initial, Strong, Taste, Base, Style, Master };
 
 class SiteModel {
 public:
@@ -39,14 +43,16 @@ public:
     const std::vector<NamedRow>& Styles() const { return m_styles; }
     const std::vector<NamedRow>& Masters() const { return m_masters; }
 
-    // The cocktail that a read by `name` finds (names match as everywhere, the first stored
-    // wins), or nullptr when there is none or it cannot be read.
-    const SiteCocktail* ReadCocktail(const std::string& name) const;
+    // The cocktails whose number of that kind is `number`, in page order; only cocktails with
+    // an author have an author's number.
+    const SiteRows& Grouped(SiteGrouping by, int number) const;
+    const SiteRows& WithoutMaster() const { return m_withoutMaster; }
 
 private:
     std::vector<SiteCocktail> m_cocktails;
     std::vector<NamedRow> m_bases;
     std::vector<NamedRow> m_styles;
     std::vector<NamedRow> m_masters;
-    std::map<std::string, const SiteCocktail*, NameLess> m_byName;
+    std::array<std::unordered_map<int, SiteRows>, 6> m_groups;
+    SiteRows m_withoutMaster;
 };

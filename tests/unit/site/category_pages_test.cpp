@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "site/category_pages.h"
@@ -147,4 +149,15 @@ TEST_F(CategoryPages, MenusWriteEveryListPageAndLine) {
     EXPECT_EQ(s.createdFiles.size(), 4u + 3u + 27u + 6u + 6u + 3u);
     EXPECT_EQ(s.createdFiles[0], out.Str() + "/fvxbasemenu.html");
     EXPECT_EQ(s.createdFiles[3], out.Str() + "/fvxbase2.html");
+}
+
+TEST_F(CategoryPages, TableRowsOfMatchingNamesListTheirCocktailsTogetherInPageOrder) {
+    store.AddStyle("SHORT");
+    store.AddCocktail({.name = "Daiquiri", .style = 3});
+    store.AddCocktail({.name = "Rum Short", .base = 2});
+    ASSERT_TRUE(WriteStylePage(Context(), "s", "short"));
+    const std::string page = File("s.html");
+    std::vector<std::size_t> at;
+    for (const char* name : {"Gimlet", "Martini", "Daiquiri", "Rum&nbsp;Short"}) at.push_back(page.find(name));
+    EXPECT_TRUE(std::is_sorted(at.begin(), at.end()) && at.back() != std::string::npos) << page;
 }
