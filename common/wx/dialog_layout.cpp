@@ -6,6 +6,7 @@
 #include <wx/checkbox.h>
 #include <wx/fontenum.h>
 #include <wx/settings.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -18,9 +19,13 @@ wxFont DialogFont() {
     return font;
 }
 
-DialogLayout::DialogLayout(wxWindow* window) : m_window(window) { window->SetFont(DialogFont()); }
+DialogLayout::DialogLayout(wxWindow* window) : m_window(window) {
+    window->SetFont(DialogFont());
+}
 
-wxPoint DialogLayout::Position(int x, int y) const { return m_window->ConvertDialogToPixels(wxPoint(x, y)); }
+wxPoint DialogLayout::Position(int x, int y) const {
+    return m_window->ConvertDialogToPixels(wxPoint(x, y));
+}
 
 wxSize DialogLayout::Size(int width, int height) const {
     return m_window->ConvertDialogToPixels(wxSize(width, height));
@@ -44,4 +49,8 @@ wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int w
     const wxSize size = Size(width, height);
     box->SetSize(wxSize(size.GetWidth(), std::max(size.GetHeight(), box->GetBestSize().GetHeight())));
     return box;
+}
+
+wxStaticBox* DialogLayout::GroupBox(const char* utf8, int x, int y, int width, int height) const {
+    return new wxStaticBox(m_window, wxID_ANY, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
 }

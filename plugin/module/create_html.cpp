@@ -3,22 +3,21 @@
 #include <optional>
 #include <thread>
 
-#include <wx/app.h>
 #include <wx/msgdlg.h>
 
 #include "core/barvella_app.h"
 #include "cp932_wx.h"
 #include "folivex/plugin.h"
+#include "html_progress_dialog.h"
 #include "plugin_messages.h"
 #include "site/generation.h"
-#include "html_progress_dialog.h"
 
 namespace {
 
 // The host's main window stays disabled for exactly the length of the run.
 class MainWindowDisabler {
 public:
-    MainWindowDisabler() : m_window(wxTheApp ? wxTheApp->GetTopWindow() : nullptr) {
+    MainWindowDisabler() : m_window(PluginMainWindow()) {
         if (m_window) m_window->Enable(false);
     }
     ~MainWindowDisabler() {
