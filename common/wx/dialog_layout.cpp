@@ -1,7 +1,5 @@
 #include "dialog_layout.h"
 
-#include <algorithm>
-
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/fontenum.h>
@@ -43,11 +41,13 @@ wxButton* DialogLayout::Button(int id, const char* utf8, int x, int y, int width
     return new wxButton(m_window, id, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
 }
 
-// GTK draws its check mark taller than ten dialog units and refuses to squeeze it.
+// GTK draws its check mark taller than ten dialog units and refuses to squeeze it, and its
+// mark and spacing take more room beside the label than the rectangles allow for.
 wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int width, int height) const {
     auto* box = new wxCheckBox(m_window, id, wxString::FromUTF8(utf8), Position(x, y));
-    const wxSize size = Size(width, height);
-    box->SetSize(wxSize(size.GetWidth(), std::max(size.GetHeight(), box->GetBestSize().GetHeight())));
+    wxSize size = Size(width, height);
+    size.IncTo(box->GetBestSize());
+    box->SetSize(size);
     return box;
 }
 
