@@ -17,13 +17,9 @@ wxFont DialogFont() {
     return font;
 }
 
-DialogLayout::DialogLayout(wxWindow* window) : m_window(window) {
-    window->SetFont(DialogFont());
-}
+DialogLayout::DialogLayout(wxWindow* window) : m_window(window) { window->SetFont(DialogFont()); }
 
-wxPoint DialogLayout::Position(int x, int y) const {
-    return m_window->ConvertDialogToPixels(wxPoint(x, y));
-}
+wxPoint DialogLayout::Position(int x, int y) const { return m_window->ConvertDialogToPixels(wxPoint(x, y)); }
 
 wxSize DialogLayout::Size(int width, int height) const {
     return m_window->ConvertDialogToPixels(wxSize(width, height));

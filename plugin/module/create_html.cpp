@@ -8,9 +8,9 @@
 #include "core/barvella_app.h"
 #include "cp932_wx.h"
 #include "folivex/plugin.h"
-#include "html_progress_dialog.h"
 #include "plugin_messages.h"
 #include "site/generation.h"
+#include "html_progress_dialog.h"
 
 namespace {
 
