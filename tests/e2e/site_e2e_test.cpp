@@ -275,3 +275,19 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     EXPECT_NE(run.out.find("--out"), std::string::npos);
     EXPECT_EQ(Tool("generate").exitCode, 1);
 }
+
+TEST_F(SiteEndToEnd, ADiskThatFillsUpMidRunFailsKeepsWhatWasWrittenAndFreesTheWindow) {
+    // Writes to the top page land on a device that is always full.
+    const fs::path out = root.Path() / "full";
+    fs::create_directories(out);
+    fs::create_symlink("/dev/full", out / "fvxtop.html");
+    EXPECT_EQ(Plugin(out, wxID_OK), PLUGIN_FAILED);
+    EXPECT_TRUE(frame->IsEnabled());
+    EXPECT_FALSE(ProgressWindowOpen());
+    EXPECT_NE(ReadFileBytes(out / "fvxmenu.html").find("</HTML>"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out / "fvxtail.html"));
+
+    const Command run = Generate(out);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot write " + (out / "fvxtop.html").string()), std::string::npos) << run.err;
+}
