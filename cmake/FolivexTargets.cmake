@@ -34,7 +34,8 @@ function(folivex_add_test_executable name label)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # Where the tests find the built programs and the test plug-ins.
   target_compile_definitions(${name} PRIVATE FOLIVEX_TEST_PROGRAM_DIR="${FOLIVEX_PROGRAM_DIR}"
-                                             FOLIVEX_TEST_PLUGIN_DIR="${CMAKE_BINARY_DIR}/tests/plugins")
+                                             FOLIVEX_TEST_PLUGIN_DIR="${CMAKE_BINARY_DIR}/tests/plugins"
+                                             FOLIVEX_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests

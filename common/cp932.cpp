@@ -52,6 +52,17 @@ bool IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+std::string_view CutBytes(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t next = end + (IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+        if (next > maxBytes) break;
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
 int CompareNames(std::string_view a, std::string_view b) {
     const std::size_t common = a.size() < b.size() ? a.size() : b.size();
     bool trail = false;

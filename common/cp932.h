@@ -22,6 +22,10 @@ std::string Literal(std::string_view utf8);
 // True for the first byte of a double-byte character.
 bool IsLeadByte(unsigned char byte);
 
+// The longest beginning of `text` of at most `maxBytes` bytes that does not end in the
+// middle of a double-byte character.
+std::string_view CutBytes(std::string_view text, std::size_t maxBytes);
+
 // Name order and equality used everywhere names are matched: bytes compare by value, except
 // that single-byte ASCII letters compare regardless of case. A trail byte of a double-byte
 // character is never folded. Returns <0, 0 or >0.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "atomic_file.h"
+#include "cp932.h"
 
 namespace profile {
 
@@ -126,9 +127,11 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
+// A read through an n-byte buffer keeps at most n-1 bytes; the values are CP932, so a cut
+// never leaves half a double-byte character behind.
 std::string Cut(std::string_view value, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
-    return std::string(value.substr(0, bufferSize - 1));
+    return std::string(cp932::CutBytes(value, bufferSize - 1));
 }
 
 }  // namespace

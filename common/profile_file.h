@@ -12,7 +12,7 @@ namespace profile {
 
 // The value of `key` in `section`, without surrounding blanks and without one pair of
 // enclosing double or single quotes; `defaultValue` when the file, section or key is
-// missing. Either is cut to `bufferSize - 1` bytes.
+// missing. Either is cut to `bufferSize - 1` bytes, never inside a double-byte character.
 std::string ReadString(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view defaultValue, std::size_t bufferSize);
 

@@ -6,6 +6,7 @@
 #include <wx/filename.h>
 #include <wx/toplevel.h>
 
+#include "atomic_file.h"
 #include "cp932_wx.h"
 #include "folivex_view.h"
 #include "host_messages.h"
@@ -46,7 +47,9 @@ constexpr CommandEntry kCommands[] = {
     {PluginCommand::Help, EntryShape::Window, "プラグインヘルプの表示に失敗しました。"},
 };
 
-constexpr std::size_t EntryIndex(PluginCommand command) { return static_cast<std::size_t>(command); }
+constexpr std::size_t EntryIndex(PluginCommand command) {
+    return static_cast<std::size_t>(command);
+}
 constexpr std::size_t EntryIndex(std::string_view name) {
     for (std::size_t i = 0; i < std::size(kPluginEntryNames); ++i) {
         if (kPluginEntryNames[i] == name) return i;
@@ -66,7 +69,9 @@ constexpr bool CommandsInTableOrder() {
 }
 static_assert(CommandsInTableOrder());
 
-const CommandEntry& Command(PluginCommand command) { return kCommands[EntryIndex(command)]; }
+const CommandEntry& Command(PluginCommand command) {
+    return kCommands[EntryIndex(command)];
+}
 
 void ShowInvalidResult() {
     ShowHostError(Text("プラグイン関数の戻り値が不正です。"));
@@ -121,25 +126,31 @@ std::string CFolivexDoc::SettingsPath() const {
 }
 
 void CFolivexDoc::LoadHostSettings() {
-    const std::string path = SettingsPath();
-    HTMLOutDirectory = profile::ReadString(path, kSection, "HTMLOutDirectory", "", kSettingBuffer);
-    HTMLIndexFileName = profile::ReadString(path, kSection, "HTMLIndexFileName", "", kSettingBuffer);
-    HTMLEditorPath = profile::ReadString(path, kSection, "HTMLEditorPath", "", kSettingBuffer);
-    BrowseHTMLAfterCreate = ReadFlag(profile::ReadString(path, kSection, "BrowseHTMLAfterCreate", "0", kSettingBuffer));
-    PluginName = profile::ReadString(path, kSection, "PluginName", "", kSettingBuffer);
+    std::string bytes;
+    profile::ReadFile(SettingsPath(), bytes);
+    const auto read = [&](const char* key, const char* absent) {
+        return profile::ReadStringFrom(bytes, kSection, key, absent, kSettingBuffer);
+    };
+    HTMLOutDirectory = read("HTMLOutDirectory", "");
+    HTMLIndexFileName = read("HTMLIndexFileName", "");
+    HTMLEditorPath = read("HTMLEditorPath", "");
+    BrowseHTMLAfterCreate = ReadFlag(read("BrowseHTMLAfterCreate", "0"));
+    PluginName = read("PluginName", "");
     UpdateTitle();
     LoadPlugin();
 }
 
 bool CFolivexDoc::SaveHostSettings() {
     const std::string path = SettingsPath();
-    bool written = true;
-    written &= profile::WriteString(path, kSection, "HTMLOutDirectory", HTMLOutDirectory);
-    written &= profile::WriteString(path, kSection, "HTMLIndexFileName", HTMLIndexFileName);
-    written &= profile::WriteString(path, kSection, "HTMLEditorPath", HTMLEditorPath);
-    written &= profile::WriteString(path, kSection, "BrowseHTMLAfterCreate", BrowseHTMLAfterCreate == 1 ? "1" : "0");
-    written &= profile::WriteString(path, kSection, "PluginName", PluginName);
-    return written;
+    // The five keys go into the file's bytes and the file is replaced once: a crash leaves
+    // the old settings or the new ones, never a mix.
+    std::string bytes;
+    return profile::ReadFile(path, bytes) &&
+           profile::SetString(bytes, kSection, "HTMLOutDirectory", HTMLOutDirectory) &&
+           profile::SetString(bytes, kSection, "HTMLIndexFileName", HTMLIndexFileName) &&
+           profile::SetString(bytes, kSection, "HTMLEditorPath", HTMLEditorPath) &&
+           profile::SetString(bytes, kSection, "BrowseHTMLAfterCreate", BrowseHTMLAfterCreate == 1 ? "1" : "0") &&
+           profile::SetString(bytes, kSection, "PluginName", PluginName) && fileio::WriteFileAtomically(path, bytes);
 }
 
 wxString CFolivexDoc::GetTitleText() const {
@@ -176,8 +187,9 @@ bool CFolivexDoc::LoadPlugin() {
         complete &= m_entries[i] != nullptr;
     }
     if (!complete) {
-        ShowHostError(Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
-                           "処理中に予期せぬエラーが発生する可能性があります。"));
+        ShowHostError(
+            Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+                 "処理中に予期せぬエラーが発生する可能性があります。"));
     }
     if (m_view != nullptr) {
         m_view->OnUpdate(HINT_PLUGIN_LOADED);
@@ -220,7 +232,9 @@ void CFolivexDoc::StartPlugin(IPluginList* list) {
     }
 }
 
-bool CFolivexDoc::HasEntry(PluginCommand command) const { return Entry(EntryIndex(command)) != nullptr; }
+bool CFolivexDoc::HasEntry(PluginCommand command) const {
+    return Entry(EntryIndex(command)) != nullptr;
+}
 
 int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
     void* entry = Entry(EntryIndex(command));
@@ -232,8 +246,10 @@ int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
             if (!directory || !index) return PLUGIN_FAILED;
             return reinterpret_cast<CreateHTMLFunc>(entry)(list, directory->c_str(), index->c_str());
         }
-        case EntryShape::List: return reinterpret_cast<AddItemFunc>(entry)(list);
-        case EntryShape::Window: return reinterpret_cast<OptionFunc>(entry)();
+        case EntryShape::List:
+            return reinterpret_cast<AddItemFunc>(entry)(list);
+        case EntryShape::Window:
+            return reinterpret_cast<OptionFunc>(entry)();
     }
     return PLUGIN_FAILED;
 }

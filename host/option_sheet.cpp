@@ -3,17 +3,15 @@
 #include <optional>
 
 #include <wx/bookctrl.h>
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/filedlg.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "cp932_wx.h"
-#include "dialog_layout.h"
 #include "folivex_doc.h"
 #include "folivex_view.h"
 #include "host_messages.h"
+#include "setting_text.h"
 #include "shell_seams.h"
 
 namespace {
@@ -36,51 +34,31 @@ wxString U(const char* utf8) {
     return wxString::FromUTF8(utf8);
 }
 
-// The option pages share one size; every field stays well inside the settings buffer.
-DialogLayout PageLayout(wxWindow* page) {
-    DialogLayout layout(page);
-    page->SetMinSize(layout.Size(210, 154));
-    return layout;
-}
-
 wxTextCtrl* SettingEdit(const DialogLayout& layout, int id, int x, int y, int width, int height) {
     wxTextCtrl* edit = layout.Edit(id, x, y, width, height);
     edit->SetMaxLength(kMaxSettingBytes);
     return edit;
 }
 
-void RefuseUnrepresentable(const char* fieldName) {
-    ShowHostError(U("「") + U(fieldName) + U("」に Shift-JIS で表せない文字が含まれています。"));
-}
-
-// Takes a field into `bytes`, refusing text that CP932 cannot hold or that is too long.
-// Text the user left as it was keeps its stored bytes, so a setting whose bytes have more
-// than one Unicode reading is never rewritten by merely showing it.
+// Takes a field into `bytes`, refusing what the setting cannot hold.
 bool TakeField(wxTextCtrl* edit, const char* fieldName, std::string& bytes) {
-    const wxString value = edit->GetValue();
-    std::optional<std::string> converted;
-    if (value == cp932::ToWx(bytes))
-        converted = bytes;
-    else
-        converted = cp932::FromWx(value);
-    if (!converted) {
-        RefuseUnrepresentable(fieldName);
+    wxString refusal;
+    const std::optional<std::string> taken =
+        SettingBytes(edit->GetValue(), bytes, {U(fieldName), kMaxSettingBytes}, refusal);
+    if (!taken) {
+        ShowHostError(refusal);
         edit->SetFocus();
         return false;
     }
-    if (converted->size() > kMaxSettingBytes) {
-        ShowHostError(U("「") + U(fieldName) + U("」は 256 バイト以内で入力してください。"));
-        edit->SetFocus();
-        return false;
-    }
-    bytes = *converted;
+    bytes = *taken;
     return true;
 }
 
 // A chooser's answer as CP932, or nullopt after telling the user it cannot be stored.
 std::optional<std::string> ChosenText(const wxString& chosen, const char* fieldName) {
-    std::optional<std::string> bytes = cp932::FromWx(chosen);
-    if (!bytes) RefuseUnrepresentable(fieldName);
+    wxString refusal;
+    std::optional<std::string> bytes = SettingBytes(chosen, {}, {U(fieldName), kMaxSettingBytes}, refusal);
+    if (!bytes) ShowHostError(refusal);
     return bytes;
 }
 
@@ -92,7 +70,7 @@ constexpr const char* kPluginNameField = "プラグイン名称";
 }  // namespace
 
 COptionHtmlPropertyPage::COptionHtmlPropertyPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
-    const DialogLayout layout = PageLayout(this);
+    const DialogLayout layout = PropertyPageLayout(this);
     layout.Label(kOutDirectoryField, 5, 5, 100, 8);
     m_editOutDirectory = SettingEdit(layout, IdOutDirectory, 5, 15, 170, 15);
     layout.Button(IdBrowseOutDirectory, "参照...", 180, 15, 25, 15);
@@ -159,7 +137,7 @@ void COptionHtmlPropertyPage::OnBrowseEditor(wxCommandEvent&) {
 }
 
 COptionPluginPropertyPage::COptionPluginPropertyPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
-    const DialogLayout layout = PageLayout(this);
+    const DialogLayout layout = PropertyPageLayout(this);
     layout.Label(kPluginNameField, 5, 5, 65, 8);
     m_editPluginName = SettingEdit(layout, IdPluginName, 5, 15, 170, 15);
     layout.Button(IdBrowsePlugin, "参照...", 180, 15, 25, 15);
@@ -203,19 +181,12 @@ void COptionPluginPropertyPage::OnBrowsePlugin(wxCommandEvent&) {
     }
 }
 
-COptionPropertySheet::COptionPropertySheet(wxWindow* parent) {
-    Create(parent, wxID_ANY, U("ｵﾌﾟｼｮﾝ設定 - Folivex"));
-    SetFont(DialogFont());
-    CreateButtons(wxOK | wxCANCEL);
-    if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(U("キャンセル"));
+COptionPropertySheet::COptionPropertySheet(wxWindow* parent) : CheckedPropertySheet(parent, U("ｵﾌﾟｼｮﾝ設定 - Folivex")) {
     m_htmlPage = new COptionHtmlPropertyPage(GetBookCtrl());
     m_pluginPage = new COptionPluginPropertyPage(GetBookCtrl());
-    GetBookCtrl()->AddPage(m_htmlPage, U("HTML設定"), true);
-    GetBookCtrl()->AddPage(m_pluginPage, U("ﾌﾟﾗｸﾞｲﾝ設定"));
+    AddPage(m_htmlPage, "HTML設定");
+    AddPage(m_pluginPage, "ﾌﾟﾗｸﾞｲﾝ設定");
     LayoutDialog();
-
-    Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &COptionPropertySheet::OnPageChanging, this);
-    Bind(wxEVT_BUTTON, &COptionPropertySheet::OnOK, this, wxID_OK);
 }
 
 void COptionPropertySheet::SetHtmlSettings(const std::string& outDirectory, const std::string& indexFileName,
@@ -239,29 +210,6 @@ void COptionPropertySheet::SetPluginName(const std::string& name) {
 
 void COptionPropertySheet::GetPluginName(std::string& name) const {
     name = m_pluginPage->m_strPluginName;
-}
-
-bool COptionPropertySheet::TransferDataToWindow() {
-    return m_htmlPage->TransferDataToWindow() && m_pluginPage->TransferDataToWindow();
-}
-
-bool COptionPropertySheet::LeaveCurrentPage() {
-    wxWindow* page = GetBookCtrl()->GetCurrentPage();
-    return !page || page->TransferDataFromWindow();
-}
-
-void COptionPropertySheet::OnPageChanging(wxBookCtrlEvent& event) {
-    if (event.GetEventObject() != GetBookCtrl()) return;
-    const int leaving = event.GetOldSelection();
-    if (leaving == wxNOT_FOUND || GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow()) return;
-    event.Veto();
-    // GTK switches a page set by the program even when the change is vetoed; putting the
-    // refused page back once the switch is over keeps the sheet where the user must act.
-    CallAfter([this, leaving] { GetBookCtrl()->ChangeSelection(leaving); });
-}
-
-void COptionPropertySheet::OnOK(wxCommandEvent&) {
-    if (LeaveCurrentPage()) EndDialog(wxID_OK);
 }
 
 void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view) {

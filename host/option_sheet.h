@@ -4,11 +4,11 @@
 #include <string>
 
 #include <wx/panel.h>
-#include <wx/propdlg.h>
+
+#include "property_sheet.h"
 
 class CFolivexDoc;
 class CFolivexView;
-class wxBookCtrlEvent;
 class wxCheckBox;
 class wxTextCtrl;
 
@@ -62,7 +62,7 @@ private:
     void OnBrowsePlugin(wxCommandEvent& event);
 };
 
-class COptionPropertySheet : public wxPropertySheetDialog {
+class COptionPropertySheet : public CheckedPropertySheet {
 public:
     explicit COptionPropertySheet(wxWindow* parent);
 
@@ -72,19 +72,10 @@ public:
     void SetPluginName(const std::string& name);
     void GetPluginName(std::string& name) const;
 
-    // Shows the members in the controls of both pages.
-    bool TransferDataToWindow() override;
-
-    // The leave check of the page on display; what OK runs before it ends the sheet.
-    bool LeaveCurrentPage();
-
     COptionHtmlPropertyPage* GetHtmlPage() const { return m_htmlPage; }
     COptionPluginPropertyPage* GetPluginPage() const { return m_pluginPage; }
 
 private:
-    void OnPageChanging(wxBookCtrlEvent& event);
-    void OnOK(wxCommandEvent& event);
-
     COptionHtmlPropertyPage* m_htmlPage;
     COptionPluginPropertyPage* m_pluginPage;
 };

@@ -1,11 +1,10 @@
 #include "dialog_layout.h"
 
-#include <algorithm>
-
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/fontenum.h>
 #include <wx/settings.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -38,10 +37,16 @@ wxButton* DialogLayout::Button(int id, const char* utf8, int x, int y, int width
     return new wxButton(m_window, id, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
 }
 
-// GTK draws its check mark taller than ten dialog units and refuses to squeeze it.
+// GTK draws its check mark taller than ten dialog units and refuses to squeeze it, and its
+// mark and spacing take more room beside the label than the rectangles allow for.
 wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int width, int height) const {
     auto* box = new wxCheckBox(m_window, id, wxString::FromUTF8(utf8), Position(x, y));
-    const wxSize size = Size(width, height);
-    box->SetSize(wxSize(size.GetWidth(), std::max(size.GetHeight(), box->GetBestSize().GetHeight())));
+    wxSize size = Size(width, height);
+    size.IncTo(box->GetBestSize());
+    box->SetSize(size);
     return box;
+}
+
+wxStaticBox* DialogLayout::GroupBox(const char* utf8, int x, int y, int width, int height) const {
+    return new wxStaticBox(m_window, wxID_ANY, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
 }

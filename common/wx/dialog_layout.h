@@ -7,6 +7,7 @@
 
 class wxButton;
 class wxCheckBox;
+class wxStaticBox;
 class wxStaticText;
 class wxTextCtrl;
 class wxWindow;
@@ -27,6 +28,8 @@ public:
     wxTextCtrl* Edit(int id, int x, int y, int width, int height, long style = 0) const;
     wxButton* Button(int id, const char* utf8, int x, int y, int width, int height) const;
     wxCheckBox* CheckBox(int id, const char* utf8, int x, int y, int width, int height) const;
+    // A frame with a caption drawn around controls placed on the same window.
+    wxStaticBox* GroupBox(const char* utf8, int x, int y, int width, int height) const;
 
     wxWindow* Window() const { return m_window; }
 

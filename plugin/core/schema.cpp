@@ -136,6 +136,7 @@ int OpenExisting(const std::string& path, int flags, std::unique_ptr<SQLite::Dat
             return -1;
         }
         RegisterNameCollation(*opened);
+        opened->setBusyTimeout(kBusyTimeoutMilliseconds);
         database = std::move(opened);
         return 0;
     } catch (const SQLite::Exception& error) {
@@ -178,6 +179,7 @@ bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Dat
     try {
         database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE | kOneThread);
         RegisterNameCollation(*database);
+        database->setBusyTimeout(kBusyTimeoutMilliseconds);
         TransactionScope transaction(*database);
         for (const TableDefinition& table : kTables) database->exec(CreateTableStatement(table));
         transaction.Commit();

@@ -17,6 +17,10 @@ inline constexpr std::size_t kMaxTextBytes = 255;
 // named in queries, never in the schema, so any SQLite tool can open the file.
 inline constexpr const char* kNameCollation = "FVXNAME";
 
+// How long a change waits for another process that holds the store (a second window, an
+// import) before it fails with "database is locked".
+inline constexpr int kBusyTimeoutMilliseconds = 2000;
+
 void RegisterNameCollation(SQLite::Database& database);
 
 // Why the last database routine that failed did: SQLite's message, the system's reason or

@@ -3,7 +3,6 @@
 #include <optional>
 #include <thread>
 
-#include <wx/app.h>
 #include <wx/msgdlg.h>
 
 #include "core/barvella_app.h"
@@ -18,7 +17,7 @@ namespace {
 // The host's main window stays disabled for exactly the length of the run.
 class MainWindowDisabler {
 public:
-    MainWindowDisabler() : m_window(wxTheApp ? wxTheApp->GetTopWindow() : nullptr) {
+    MainWindowDisabler() : m_window(PluginMainWindow()) {
         if (m_window) m_window->Enable(false);
     }
     ~MainWindowDisabler() {

@@ -5,8 +5,11 @@
 
 #include "cp932_wx.h"
 
-int ShowPluginMessage(const wxString& text, long style) {
-    wxWindow* owner = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+wxWindow* PluginMainWindow() {
+    return wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+}
+
+int ShowPluginMessage(const wxString& text, long style, wxWindow* owner) {
     wxMessageDialog dialog(owner, text, wxString::FromUTF8("Barvella"), style);
     return dialog.ShowModal();
 }

@@ -91,6 +91,28 @@ std::map<std::string, std::string> Tree(const fs::path& directory) {
     return files;
 }
 
+// The committed site of this workspace, byte for byte (the rights line's year aside).
+// FOLIVEX_UPDATE_SNAPSHOT=1 writes it anew after a deliberate change of the pages.
+void ExpectSnapshot(std::map<std::string, std::string> site) {
+    const fs::path directory = fs::path(FOLIVEX_TEST_SOURCE_DIR) / "tests" / "data" / "site";
+    const std::regex year("Copyright \\(C\\) [0-9]{4}");
+    for (auto& [name, bytes] : site) bytes = std::regex_replace(bytes, year, "Copyright (C) YEAR");
+    if (std::getenv("FOLIVEX_UPDATE_SNAPSHOT")) {
+        fs::remove_all(directory);
+        fs::create_directories(directory);
+        for (const auto& [name, bytes] : site) std::ofstream(directory / name, std::ios::binary) << bytes;
+    }
+    const auto expected = Tree(directory);
+    for (const auto& [name, bytes] : expected) {
+        const auto found = site.find(name);
+        if (found == site.end())
+            ADD_FAILURE() << name << " is missing";
+        else
+            EXPECT_EQ(found->second, bytes) << name;
+    }
+    EXPECT_EQ(site.size(), expected.size());
+}
+
 struct Command {
     int exitCode;
     std::string out;
@@ -201,6 +223,7 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     EXPECT_EQ(Tree(work), before);
     const auto site = Tree(fromTool);
     EXPECT_EQ(site, Tree(fromPlugin));
+    ExpectSnapshot(site);
 
     // Every link of the site resolves.
     const std::regex link("(?:HREF|SRC)=\"([^\"]*)\"");
@@ -218,15 +241,13 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
 }
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
-    const fs::path locked = root.Path() / "locked";
-    fs::create_directories(locked);
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    Command run = Generate(locked, " --index top.html");
-    if (::geteuid() != 0) {
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_NE(run.err.find("cannot create " + locked.string() + "/top.html"), std::string::npos) << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
-    }
+    // A directory where the entry page should go cannot be written, even by root.
+    const fs::path blocked = root.Path() / "blocked";
+    fs::create_directories(blocked / "top.html");
+    Command run = Generate(blocked, " --index top.html");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot create " + (blocked / "top.html").string()), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
 
     const fs::path out = root.Path() / "o";
     store->AddCocktail({.name = "孤独", .materials = {}});
@@ -253,4 +274,20 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("--out"), std::string::npos);
     EXPECT_EQ(Tool("generate").exitCode, 1);
+}
+
+TEST_F(SiteEndToEnd, ADiskThatFillsUpMidRunFailsKeepsWhatWasWrittenAndFreesTheWindow) {
+    // Writes to the top page land on a device that is always full.
+    const fs::path out = root.Path() / "full";
+    fs::create_directories(out);
+    fs::create_symlink("/dev/full", out / "fvxtop.html");
+    EXPECT_EQ(Plugin(out, wxID_OK), PLUGIN_FAILED);
+    EXPECT_TRUE(frame->IsEnabled());
+    EXPECT_FALSE(ProgressWindowOpen());
+    EXPECT_NE(ReadFileBytes(out / "fvxmenu.html").find("</HTML>"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out / "fvxtail.html"));
+
+    const Command run = Generate(out);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot write " + (out / "fvxtop.html").string()), std::string::npos) << run.err;
 }

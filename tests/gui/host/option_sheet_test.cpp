@@ -1,40 +1,16 @@
 #include <filesystem>
-#include <functional>
 
 #include <wx/app.h>
 #include <wx/bookctrl.h>
 #include <wx/textctrl.h>
 
+#include "../sheet_test_support.h"
 #include "host_test_support.h"
 #include "option_sheet.h"
 
 namespace {
 
-// The Options command's sheet, driven by the test in place of the user. Showing it would
-// fill the controls first, so that happens here too.
-class ExpectOptionSheet : public wxExpectModalBase<COptionPropertySheet, ExpectOptionSheet> {
-public:
-    explicit ExpectOptionSheet(std::function<int(COptionPropertySheet&)> user) : m_user(std::move(user)) {}
-
-protected:
-    int OnInvoked(COptionPropertySheet* sheet) const override {
-        sheet->TransferDataToWindow();
-        return m_user(*sheet);
-    }
-
-private:
-    std::function<int(COptionPropertySheet&)> m_user;
-};
-
-// What pressing OK would return.
-int PressOK(COptionPropertySheet& sheet) {
-    return sheet.LeaveCurrentPage() ? wxID_OK : wxID_NONE;
-}
-
-void Press(wxWindow* page, int button) {
-    wxCommandEvent event(wxEVT_BUTTON, button);
-    page->GetEventHandler()->ProcessEvent(event);
-}
+using ExpectOptionSheet = ExpectSheet<COptionPropertySheet>;
 
 TEST_F(HostFrameTest, OkWithoutChangesKeepsPluginAndStoredBytes) {
     // 0x87 0x9A reads as a character whose own encoding is 0x81 0xE6.

@@ -6,35 +6,14 @@
 #include <wx/app.h>
 #include <wx/dynlib.h>
 #include <wx/frame.h>
-#include <wx/msgdlg.h>
-#include <wx/testing.h>
 
 #include "../../e2e/barvella_session.h"
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
 #include "core/schema.h"
+#include "plugin_test_support.h"
 
 namespace {
-
-// One information box with the plug-in's caption, owned by the host's main window.
-class ExpectNotice : public wxExpectModalBase<wxMessageDialog, ExpectNotice> {
-public:
-    ExpectNotice(const char* text, wxWindow* owner) : m_text(wxString::FromUTF8(text)), m_owner(owner) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        EXPECT_EQ(dialog->GetMessage(), m_text);
-        EXPECT_EQ(dialog->GetCaption(), "Barvella");
-        EXPECT_EQ(dialog->GetMessageDialogStyle() & (wxICON_MASK | wxCANCEL), wxICON_INFORMATION);
-        EXPECT_EQ(dialog->GetParent(), m_owner);
-        return wxID_OK;
-    }
-    wxString GetDefaultDescription() const override { return m_text; }
-
-private:
-    wxString m_text;
-    wxWindow* m_owner;
-};
 
 TEST(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms) {
     wxDynamicLibrary library(FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so", wxDL_NOW);
@@ -70,12 +49,13 @@ TEST(CoreEntryPoints, StartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms) 
     RecordingList list;
     int result = -99;
     wxTEST_DIALOG(result = startUp(&list, work.string().c_str()),
-                  ExpectNotice("エラーのため、取得できないレコードが存在します。", frame));
+                  ExpectPluginMessage("エラーのため、取得できないレコードが存在します。", wxICON_INFORMATION, frame));
     EXPECT_EQ(result, PLUGIN_OK);
     ASSERT_EQ(list.GetItemCount(), 1);
     EXPECT_EQ(list.GetItemText(0, 0), "Gimlet");
     wxTEST_DIALOG(result = clearList(&list),
-                  ExpectNotice("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。", frame));
+                  ExpectPluginMessage("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。",
+                                      wxICON_INFORMATION, frame));
     EXPECT_EQ(result, PLUGIN_OK);
     EXPECT_EQ(list.GetItemCount(), 1) << "the host empties the list, not the plug-in";
     EXPECT_EQ(cleanUp(), PLUGIN_OK);

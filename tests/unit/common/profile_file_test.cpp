@@ -40,7 +40,7 @@ TEST_F(ProfileFileTest, ReadsMatchAnyCaseLoseBlanksAndOneQuotePairAndStopAtTheBu
     WriteRaw(
         "; comment\n[Design]\n  bgcolor  =   #FFFFFF  \nFace=\"ＭＳ ゴシック\"\nSingle='x'\nTwo=\"\"a\"\"\n"
         "Mixed=\"a'\nEmpty=\n[S]\r\nK=" +
-        std::string(300, 'v') + "\r\n");
+        std::string(300, 'v') + "\r\nKana=" + "\x83\x4a\x83\x4e\x83\x65" + "\r\n");
     EXPECT_EQ(Read("OTHER", "BGCOLOR"), "default");
     EXPECT_EQ(Read("DESIGN", "Missing"), "default");
     EXPECT_EQ(profile::ReadString(path, "DESIGN", "Missing", "long default", 5), "long");
@@ -53,6 +53,8 @@ TEST_F(ProfileFileTest, ReadsMatchAnyCaseLoseBlanksAndOneQuotePairAndStopAtTheBu
     EXPECT_EQ(Read("S", "K", 256), std::string(255, 'v'));
     EXPECT_EQ(Read("S", "K", 260), std::string(259, 'v'));
     EXPECT_EQ(Read("S", "K", 1), "");
+    // Four bytes kept of a cut double-byte text would end in half a character.
+    EXPECT_EQ(Read("S", "KANA", 6), "\x83\x4a\x83\x4e");
 }
 
 TEST_F(ProfileFileTest, WritesMakeCrLfFilesAndKeepAnExistingFilesLinesAndLineEnds) {

@@ -259,6 +259,16 @@ TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFold
     EXPECT_TRUE(app.masterNames.empty());
 }
 
+TEST_F(CocktailStore, AChangeWhileAnotherConnectionHoldsTheStoreWaitsThenFailsAndStoresNothing) {
+    SQLite::Database other(dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE);
+    other.exec("BEGIN IMMEDIATE");
+    EXPECT_FALSE(Store(Cocktail("Gimlet", "Gin", "Short")));
+    EXPECT_NE(LastDatabaseError().find("locked"), std::string::npos) << LastDatabaseError();
+    other.exec("ROLLBACK");
+    EXPECT_EQ(AllRows(), (Rows{0, 0, 0, 0, 0}));
+    EXPECT_TRUE(app.baseNames.empty());
+}
+
 TEST(CodeTables, CodesOutsideATableAreRefusedAndLeaveTheLabelAlone) {
     std::string label = "before";
     EXPECT_FALSE(InitialLabel(26, label) || InitialLabel(-1, label) || StrongLabel(5, label) ||

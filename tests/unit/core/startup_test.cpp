@@ -156,20 +156,27 @@ TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice) {
 }
 
 TEST(StartUp, FailsOnAStoreOrCommentItCannotUseAndLeavesTheFilesAsTheyWere) {
-    std::string damaged;
+    std::string damaged, truncated;
     {
         Session source;
         source.MakeStore({Cocktail("Gimlet", 1, 1)});
         damaged = ReadFile(source.dir.File("Barvella.mdb"));
+        truncated = damaged.substr(0, 1000);
         std::fill(damaged.begin() + 100, damaged.begin() + 4096, '\xA5');
     }
-    for (const std::string& bytes : {std::string("just text, no database\n"), std::string(8192, '\0'), damaged}) {
+    for (const std::string& bytes :
+         {std::string("just text, no database\n"), std::string(8192, '\0'), damaged, truncated}) {
         Session session;
         WriteFile(session.dir.File("Barvella.mdb"), bytes);
         EXPECT_EQ(session.StartUp(), PLUGIN_FAILED);
         EXPECT_EQ(ReadFile(session.dir.File("Barvella.mdb")), bytes);
         EXPECT_EQ(session.list.GetColumnCount(), 0);
     }
+
+    Session directoryStore;
+    std::filesystem::create_directory(directoryStore.dir.File("Barvella.mdb"));
+    EXPECT_EQ(directoryStore.StartUp(), PLUGIN_FAILED);
+    EXPECT_TRUE(std::filesystem::is_empty(directoryStore.dir.File("Barvella.mdb")));
 
     Session unreadableComment;
     std::filesystem::create_directory(unreadableComment.dir.File("BarvellaTC.fvxcmt"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "site/cocktail_pages.h"
 #include "site/generation.h"
 #include "site_fixture.h"
 
@@ -97,4 +98,19 @@ TEST_F(Generation, FailureKeepsEarlierPagesAndPagesOfEarlierRuns) {
     EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
     EXPECT_EQ(observer.statuses.size(), 2u);
     EXPECT_EQ(observer.position, 10);
+}
+
+TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCocktail) {
+    store.AddBase("Gin");
+    store.AddBase("Rum");
+    store.AddStyle("Short");
+    const int b = store.AddCocktail({.name = "B", .base = 2});
+    const int a = store.AddCocktail({.name = "A", .taste = 3});
+    const int c = store.AddCocktail({.name = "C", .taste = 3});
+    store.AddCocktail({.name = "No ingredients", .strong = 4, .base = 2, .materials = {}});
+
+    EXPECT_FALSE(WriteCocktailPages(Context()));
+    const auto path = [&](int index) { return out.Str() + "/fvxcocktail" + std::to_string(index) + ".html"; };
+    EXPECT_EQ(site->createdFiles, (std::vector<std::string>{path(a), path(c), path(b)}));
+    EXPECT_EQ(site->errorCocktail, "No ingredients");
 }
