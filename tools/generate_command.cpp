@@ -32,6 +32,7 @@ public:
 };
 
 void Generate(const GenerateOptions& options) {
+    if (options.outDirectory.empty()) throw CommandFailure(kNoOutputDirectory);
     const auto started = std::chrono::steady_clock::now();
     const std::string databasePath = paths::Join(options.directory, kDatabaseFileName);
     std::error_code error;
@@ -55,9 +56,7 @@ void Generate(const GenerateOptions& options) {
     SilentObserver observer;
     const GenerationResult result =
         GenerateSite(*database, settings, options.outDirectory, options.indexFileName, observer);
-    if (!result.ok && !result.errorCocktail.empty())
-        throw CommandFailure("generation failed: cocktail " + TerminalText(result.errorCocktail) + " " + result.error);
-    if (!result.ok) throw CommandFailure("generation failed: " + result.error);
+    if (!result.ok) throw CommandFailure("generation failed: " + DescribeFailure(result));
 
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;
     std::printf("wrote %zu files to %s in %.2f s\n", result.createdFiles.size(), options.outDirectory.c_str(),

@@ -26,6 +26,11 @@ public:
     std::vector<std::string> baseNames;
     std::unique_ptr<SQLite::Database> database;
     std::string hostDirectory;  // as the host passed it, nothing added or removed
+    // Clean-up writes the settings back only when start-up could read them: defaults must
+    // never replace what the user's files hold.
+    bool settingsLoaded = false;
+    // Why the last start-up or clean-up failed, in words (paths as the system gives them).
+    std::string failure;
 };
 
 CBarvellaApp& BarvellaApp();

@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include <utility>
+
 #include "cocktail_database.h"
 #include "cp932.h"
 #include "paths.h"
@@ -31,12 +33,19 @@ bool OpenOrCreate(CBarvellaApp& app) {
     }
 }
 
+int Failed(CBarvellaApp& app, std::string reason) {
+    app.failure = std::move(reason);
+    return PLUGIN_FAILED;
+}
+
 }  // namespace
 
 int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& directory, const PluginNotifier& notify) {
     app.hostDirectory = directory;
-    if (!LoadSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
-    if (!OpenOrCreate(app)) return PLUGIN_FAILED;
+    app.failure.clear();
+    app.settingsLoaded = LoadSettings(app.hostDirectory, app.settings);
+    if (!app.settingsLoaded) return Failed(app, "cannot read the top-page comment in " + directory);
+    if (!OpenOrCreate(app)) return Failed(app, LastDatabaseError());
     // A library kept loaded by a refused clean-up is started again: the lists mirror the
     // tables, so they are loaded afresh rather than appended twice.
     app.baseNames.clear();
@@ -44,7 +53,7 @@ int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& direc
     app.styleNames.clear();
     if (!LoadBaseNames(*app.database, app.baseNames) || !LoadMasterNames(*app.database, app.masterNames) ||
         !LoadStyleNames(*app.database, app.styleNames)) {
-        return PLUGIN_FAILED;
+        return Failed(app, LastDatabaseError());
     }
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         const ColumnDefinition& definition = kColumns[column];
@@ -52,12 +61,15 @@ int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& direc
     }
     list.SetFullRowSelect(true);
     list.SetSortAscending(true);
-    if (!FillCocktailList(*app.database, list, CocktailQuery{}, notify)) return PLUGIN_FAILED;
+    if (!FillCocktailList(*app.database, list, CocktailQuery{}, notify)) return Failed(app, LastDatabaseError());
     return PLUGIN_OK;
 }
 
 int CleanUpPlugin(CBarvellaApp& app) {
-    if (!SaveSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
+    app.failure.clear();
+    if (app.settingsLoaded && !SaveSettings(app.hostDirectory, app.settings)) {
+        return Failed(app, "cannot save the settings and the top-page comment in " + app.hostDirectory);
+    }
     CloseCocktailDatabase(app.database);
     return PLUGIN_OK;
 }

@@ -8,9 +8,9 @@
 #include "core/barvella_app.h"
 #include "cp932_wx.h"
 #include "folivex/plugin.h"
+#include "html_progress_dialog.h"
 #include "plugin_messages.h"
 #include "site/generation.h"
-#include "html_progress_dialog.h"
 
 namespace {
 
@@ -44,12 +44,20 @@ private:
 }  // namespace
 
 FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList*, const char* outDirectory, const char* indexFileName) {
+    const std::string directory = outDirectory ? outDirectory : "";
+    if (directory.empty()) {
+        ReportFailure(kNoOutputDirectory);
+        return PLUGIN_FAILED;
+    }
     const int answer = ShowPluginMessage(wxString::FromUTF8("ファイルは上書きされます。続行しますか？"),
                                          wxOK | wxCANCEL | wxICON_QUESTION);
     if (answer != wxID_OK) return PLUGIN_CANCELLED;
 
     CBarvellaApp& app = BarvellaApp();
-    if (!app.database) return PLUGIN_FAILED;
+    if (!app.database) {
+        ReportFailure("generation failed: the database is not open");
+        return PLUGIN_FAILED;
+    }
     // Declared first so that it ends last: the window goes, then the host is enabled again.
     std::optional<MainWindowDisabler> disabled;
     CHtmlProgressDialog dialog;
@@ -58,7 +66,8 @@ FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList*, const char* outDirectory, con
     disabled.emplace();
 
     ProgressObserver observer(dialog);
-    const GenerationResult result = GenerateSite(*app.database, app.settings, outDirectory ? outDirectory : "",
-                                                 indexFileName ? indexFileName : "", observer);
+    const GenerationResult result =
+        GenerateSite(*app.database, app.settings, directory, indexFileName ? indexFileName : "", observer);
+    if (!result.ok) ReportFailure("generation failed: " + DescribeFailure(result));
     return result.ok ? PLUGIN_OK : PLUGIN_FAILED;
 }

@@ -1,5 +1,7 @@
 #include "plugin_messages.h"
 
+#include <cstdio>
+
 #include <wx/app.h>
 #include <wx/msgdlg.h>
 
@@ -16,4 +18,8 @@ int ShowPluginMessage(const wxString& text, long style, wxWindow* owner) {
 
 void ShowPluginNotice(const std::string& text) {
     ShowPluginMessage(cp932::ToWx(text), wxOK | wxICON_INFORMATION);
+}
+
+void ReportFailure(const std::string& why) {
+    std::fprintf(stderr, "Barvella: %s\n", why.c_str());
 }

@@ -17,3 +17,7 @@ int ShowPluginMessage(const wxString& text, long style, wxWindow* owner = Plugin
 
 // An information notice whose text comes from the core as CP932.
 void ShowPluginNotice(const std::string& text);
+
+// Why a run or a database change failed, on standard error, for whoever started the host
+// from a terminal; the host's message box says only that it failed.
+void ReportFailure(const std::string& why);

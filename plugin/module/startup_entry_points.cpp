@@ -2,17 +2,21 @@
 #include <wx/msgdlg.h>
 
 #include "core/barvella_app.h"
+#include "core/startup.h"
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
-#include "core/startup.h"
 
 FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
     if (list == nullptr || startupDirectory == nullptr) return PLUGIN_FAILED;
-    return StartUpPlugin(BarvellaApp(), *list, startupDirectory, ShowPluginNotice);
+    const int result = StartUpPlugin(BarvellaApp(), *list, startupDirectory, ShowPluginNotice);
+    if (result != PLUGIN_OK) ReportFailure("start-up failed: " + BarvellaApp().failure);
+    return result;
 }
 
 FOLIVEX_PLUGIN_EXPORT int CleanUp() {
-    return CleanUpPlugin(BarvellaApp());
+    const int result = CleanUpPlugin(BarvellaApp());
+    if (result != PLUGIN_OK) ReportFailure("clean-up failed: " + BarvellaApp().failure);
+    return result;
 }
 
 // The host empties its list itself once this returns; the rows come back through a search.

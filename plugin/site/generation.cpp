@@ -42,10 +42,19 @@ const StatusTexts& Texts() {
 
 }  // namespace
 
+std::string DescribeFailure(const GenerationResult& result) {
+    if (result.errorCocktail.empty()) return result.error;
+    return "cocktail " + cp932::ToUtf8(result.errorCocktail).value_or(result.errorCocktail) + " " + result.error;
+}
+
 GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
                               const std::string& outDirectory, const std::string& indexFileName,
                               GenerationObserver& observer) {
     GenerationResult result;
+    if (outDirectory.empty()) {
+        result.error = kNoOutputDirectory;
+        return result;
+    }
     SiteModel model;
     SiteContext site(settings, model, outDirectory);
     const auto finish = [&](bool ok) {

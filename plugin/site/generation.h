@@ -36,6 +36,15 @@ struct GenerationResult {
     std::string errorCocktail;
 };
 
+// An empty output directory would put every page into the root of the file system; a run is
+// refused before anything is written.
+inline constexpr const char* kNoOutputDirectory =
+    "no output directory: the pages would go into the root of the file system";
+
+// What failed, for a terminal: the error, after the cocktail's name (as UTF-8) when it
+// concerns one.
+std::string DescribeFailure(const GenerationResult& result);
+
 GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
                               const std::string& outDirectory, const std::string& indexFileName,
                               GenerationObserver& observer);

@@ -270,6 +270,10 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     EXPECT_NE(run.err.find("Barvella.mdb does not exist"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(work / kDatabaseFileName));
 
+    run = Generate("");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("no output directory"), std::string::npos) << run.err;
+
     run = Tool("generate --help");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("--out"), std::string::npos);

@@ -169,6 +169,7 @@ TEST(StartUp, FailsOnAStoreOrCommentItCannotUseAndLeavesTheFilesAsTheyWere) {
         Session session;
         WriteFile(session.dir.File("Barvella.mdb"), bytes);
         EXPECT_EQ(session.StartUp(), PLUGIN_FAILED);
+        EXPECT_NE(session.app.failure.find(session.dir.File("Barvella.mdb")), std::string::npos);
         EXPECT_EQ(ReadFile(session.dir.File("Barvella.mdb")), bytes);
         EXPECT_EQ(session.list.GetColumnCount(), 0);
     }
@@ -179,9 +180,15 @@ TEST(StartUp, FailsOnAStoreOrCommentItCannotUseAndLeavesTheFilesAsTheyWere) {
     EXPECT_TRUE(std::filesystem::is_empty(directoryStore.dir.File("Barvella.mdb")));
 
     Session unreadableComment;
+    const std::string ini = "[DESIGN]\r\nFRAMESPACING=3abc\r\n";
+    WriteFile(unreadableComment.dir.File("Barvella.ini"), ini);
     std::filesystem::create_directory(unreadableComment.dir.File("BarvellaTC.fvxcmt"));
     EXPECT_EQ(unreadableComment.StartUp(), PLUGIN_FAILED);
+    EXPECT_NE(unreadableComment.app.failure.find("top-page comment"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(unreadableComment.dir.File("Barvella.mdb")));
+    // Clean-up then writes no defaults over what the user's files hold.
+    EXPECT_EQ(CleanUpPlugin(unreadableComment.app), PLUGIN_OK);
+    EXPECT_EQ(ReadFile(unreadableComment.dir.File("Barvella.ini")), ini);
 }
 
 }  // namespace

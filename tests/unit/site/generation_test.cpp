@@ -98,6 +98,10 @@ TEST_F(Generation, FailureKeepsEarlierPagesAndPagesOfEarlierRuns) {
     EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
     EXPECT_EQ(observer.statuses.size(), 2u);
     EXPECT_EQ(observer.position, 10);
+
+    // An empty output directory is refused before anything is written, not taken as the root.
+    EXPECT_EQ(Run("").error, kNoOutputDirectory);
+    EXPECT_EQ(observer.statuses.size(), 2u);
 }
 
 TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCocktail) {
