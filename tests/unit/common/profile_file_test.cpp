@@ -1,6 +1,9 @@
 #include "profile_file.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -95,6 +98,34 @@ TEST_F(ProfileFileTest, WritesReplaceTheFileAtomicallyAndReportFailureLeavingNoT
     fs::create_directory(path);  // a directory where the file should be cannot be replaced
     EXPECT_FALSE(profile::WriteString(path, "S", "K", "V"));
     EXPECT_EQ(FilesInDirectory(), 1u);
+}
+
+TEST_F(ProfileFileTest, ALinkStaysALinkAndAFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
+    const fs::path folder = directory / "program";
+    const fs::path target = folder / "Folivex.ini";
+    fs::create_directory(folder);
+    std::ofstream(target, std::ios::binary) << "[S]\r\nK=old\r\n";
+    fs::create_symlink("program/Folivex.ini", path);
+    ASSERT_TRUE(profile::WriteString(path, "S", "K", "new"));
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(ReadRaw(), "[S]\r\nK=new\r\n");
+
+    // Root writes into any folder, so the write runs as a user whom the folder refuses.
+    using fs::perms;
+    fs::permissions(target, perms::owner_all | perms::group_all | perms::others_read | perms::others_write);
+    fs::permissions(folder, perms::owner_read | perms::owner_exec | perms::others_read | perms::others_exec);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(profile::WriteString(target.string(), "S", "K", "in place") ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    fs::permissions(folder, perms::owner_all);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadRaw(), "[S]\r\nK=in place\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 }  // namespace
