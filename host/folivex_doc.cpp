@@ -10,6 +10,7 @@
 #include "cp932_wx.h"
 #include "folivex_view.h"
 #include "host_messages.h"
+#include "path_wx.h"
 #include "paths.h"
 #include "profile_file.h"
 
@@ -82,24 +83,22 @@ int ReadFlag(const std::string& value) {
     return std::strtol(value.c_str(), nullptr, 10) == 1 ? 1 : 0;
 }
 
-wxString FileSystemText(const std::string& bytes) {
-    return wxString(bytes.c_str(), *wxConvFileName);
-}
-
 // A bare name is looked up in the program directory first, then by the system's search;
-// a name with a directory is used as it stands.
+// a name with a directory is used as it stands. A name that is not CP932 names no library:
+// it must never become the empty name, which would give the host program itself.
 wxDllType OpenLibrary(const std::string& name, const std::string& programDirectory) {
+    const std::optional<std::string> fileName = paths::FromSettings(name);
+    if (!fileName || fileName->empty()) return nullptr;
     const int flags = wxDL_NOW | wxDL_VERBATIM | wxDL_QUIET;
-    const wxString wxName = cp932::ToWx(name);
     wxDynamicLibrary library;
-    if (name.find('/') == std::string::npos) {
-        const wxString local = FileSystemText(programDirectory) + "/" + wxName;
+    if (fileName->find('/') == std::string::npos) {
+        const wxString local = paths::ToWx(paths::Join(programDirectory, *fileName));
         if (wxFileName::FileExists(local)) {
             library.Load(local, flags);
             return library.Detach();
         }
     }
-    library.Load(wxName, flags);
+    library.Load(paths::ToWx(*fileName), flags);
     return library.Detach();
 }
 

@@ -1,15 +1,14 @@
 #include "html_commands.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include <wx/filedlg.h>
-#include <wx/filefn.h>
 
-#include "cp932.h"
-#include "cp932_wx.h"
 #include "folivex_doc.h"
 #include "host_messages.h"
+#include "path_wx.h"
 #include "paths.h"
 #include "shell_seams.h"
 
@@ -17,6 +16,17 @@ namespace {
 
 wxString U(const char* utf8) {
     return wxString::FromUTF8(utf8);
+}
+
+// The output directory as the page chooser opens it: absolute, since the chooser takes no other
+// form, and found from the working directory without changing it, so that a relative output
+// directory means the same folder to every later command. Empty (the chooser's own choice)
+// when there is none.
+wxString ChooserFolder(const std::string& outDirectory) {
+    const std::optional<std::string> directory = paths::FromSettings(outDirectory);
+    if (!directory || directory->empty()) return {};
+    std::error_code ignored;
+    return paths::ToWx(std::filesystem::absolute(*directory, ignored).string());
 }
 
 }  // namespace
@@ -34,8 +44,9 @@ void BrowseHtml(CFolivexDoc* doc) {
         ShowHostError(U("インデックスファイル名称が設定されていません。"));
         return;
     }
-    const std::string target = paths::Join(doc->HTMLOutDirectory, doc->HTMLIndexFileName);
-    if (!shell::OpenWithAssociatedProgram(cp932::ToWx(target))) ShowHostError(U("HTMLブラウザの起動に失敗しました。"));
+    const std::optional<wxString> target =
+        paths::SettingsToWx(paths::Join(doc->HTMLOutDirectory, doc->HTMLIndexFileName));
+    if (!target || !shell::OpenWithAssociatedProgram(*target)) ShowHostError(U("HTMLブラウザの起動に失敗しました。"));
 }
 
 void EditHtml(CFolivexDoc* doc) {
@@ -47,24 +58,18 @@ void EditHtml(CFolivexDoc* doc) {
         ShowHostError(U("HTMLエディタが設定されていません。"));
         return;
     }
-    // The chooser opens in the output directory; the change is kept for the rest of the run.
-    // A directory that cannot be entered leaves the working directory as it was.
-    if (!doc->HTMLOutDirectory.empty()) {
-        std::error_code ignored;
-        std::filesystem::current_path(cp932::ToWx(doc->HTMLOutDirectory).fn_str().data(), ignored);
-    }
     shell::FileChoice choice;
     choice.message = U("ファイルを開く");
-    choice.defaultDirectory = wxGetCwd();
+    choice.defaultDirectory = ChooserFolder(doc->HTMLOutDirectory);
     choice.wildcard = "HTML Files (*.htm, *.html)|*.htm;*.html";
     choice.style = wxFD_OPEN;
     const std::optional<shell::ChosenFile> page = shell::ChooseFile(choice);
     if (!page) return;
-    if (!shell::StartProgram({cp932::ToWx(doc->HTMLEditorPath), page->path}))
-        ShowHostError(U("HTMLエディタの起動に失敗しました。"));
+    const std::optional<wxString> editor = paths::SettingsToWx(doc->HTMLEditorPath);
+    if (!editor || !shell::StartProgram({*editor, page->path})) ShowHostError(U("HTMLエディタの起動に失敗しました。"));
 }
 
 void OpenManual(const std::string& programDirectory) {
     const std::string manual = paths::Join(programDirectory, "Folivex Manual.txt");
-    shell::OpenWithAssociatedProgram(wxString(manual.c_str(), *wxConvFileName));
+    shell::OpenWithAssociatedProgram(paths::ToWx(manual));
 }

@@ -112,13 +112,14 @@ void COptionHtmlPropertyPage::OnBrowseOutDirectory(wxCommandEvent&) {
     if (!TransferDataFromWindow()) return;
     const std::optional<wxString> folder = shell::ChooseFolder(this, U("HTML出力ディレクトリの検索"));
     if (!folder) return;
-    const std::optional<std::string> bytes = folder->empty() ? std::nullopt : cp932::FromWx(*folder);
-    if (!bytes) {
+    if (folder->empty()) {
         ShowHostError(U("選択したディレクトリにHTMLを出力することはできません。"));
         return;
     }
-    m_strOutDirectory = *bytes;
-    TransferDataToWindow();
+    if (const std::optional<std::string> bytes = ChosenText(*folder, kOutDirectoryField)) {
+        m_strOutDirectory = *bytes;
+        TransferDataToWindow();
+    }
 }
 
 void COptionHtmlPropertyPage::OnBrowseEditor(wxCommandEvent&) {

@@ -18,25 +18,29 @@ TEST_F(HostFrameTest, BrowseNeedsBothSettingsAndJoinsThemPlainly) {
     wxTEST_DIALOG(BrowseHtml(doc.get()), ExpectHostMessage("HTMLブラウザの起動に失敗しました。"));
 }
 
-TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPage) {
+TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPageAndLeavesTheWorkingDirectory) {
     const std::filesystem::path before = std::filesystem::current_path();
     wxTEST_DIALOG(Command(32773), ExpectHostMessage("HTMLエディタが設定されていません。"));
-    doc->HTMLEditorPath = "/opt/My Editor/edit";
-    doc->HTMLOutDirectory = programDirectory;
+    doc->HTMLEditorPath = cp932::Literal("/opt/My エディタ/edit");
+    // A relative output directory names the same folder for every later command.
+    std::filesystem::current_path(programDirectory);
+    std::filesystem::create_directory("サイト");
+    doc->HTMLOutDirectory = cp932::Literal("サイト");
     Command(32773);
-    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), programDirectory));
+    const std::filesystem::path after = std::filesystem::current_path();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(after, programDirectory);
     ASSERT_EQ(shell.fileChoices.size(), 1u);
-    EXPECT_EQ(shell.fileChoices[0].defaultDirectory, wxGetCwd());
+    EXPECT_EQ(shell.fileChoices[0].defaultDirectory, U((programDirectory + "/サイト").c_str()));
     EXPECT_EQ(shell.fileChoices[0].wildcard, "HTML Files (*.htm, *.html)|*.htm;*.html");
     EXPECT_TRUE(shell.started.empty());
 
     shell.file = shell::ChosenFile{"/srv/site/page 1.html", "page 1.html"};
     Command(32773);
-    const std::vector<wxString> argv = {"/opt/My Editor/edit", "/srv/site/page 1.html"};
+    const std::vector<wxString> argv = {U("/opt/My エディタ/edit"), "/srv/site/page 1.html"};
     EXPECT_EQ(shell.started, std::vector<std::vector<wxString>>{argv});
     shell.succeed = false;
     wxTEST_DIALOG(Command(32773), ExpectHostMessage("HTMLエディタの起動に失敗しました。"));
-    std::filesystem::current_path(before);
 }
 
 TEST(DesktopSeams, RefuseWhatCannotBeOpenedOrStarted) {

@@ -34,8 +34,9 @@ TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresL
     EXPECT_TRUE(doc->IsPluginLoaded());
     EXPECT_FALSE(IsMapped(kRecordingPlugin));
 
+    // A name that is not CP932 must not become the empty name, which loads the host itself.
     for (const std::string& name : {std::string("NotAPlugin.so"), std::string("NoSuchPlugin.so"),
-                                    InProgramDirectory("missing/RecordingPlugin.so")}) {
+                                    InProgramDirectory("missing/RecordingPlugin.so"), std::string("\x81")}) {
         doc->PluginName = name;
         wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグインのロードに失敗しました。"));
         EXPECT_FALSE(doc->IsPluginLoaded()) << name;

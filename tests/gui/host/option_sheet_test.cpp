@@ -82,6 +82,14 @@ TEST_F(HostFrameTest, FieldsTakeChosenFilesAndRefuseWhatTheSettingsCannotHold) {
     EXPECT_EQ(shell.fileChoices.at(0).wildcard, "SO Files (*.so)|*.so");
 
     COptionHtmlPropertyPage* page = sheet.GetHtmlPage();
+    // A folder name may hold what no setting can.
+    shell.folder = "/srv/new\nline";
+    wxTEST_DIALOG(Press(page, 1001),
+                  ExpectHostMessage("「HTML出力ディレクトリ」に改行などの制御文字は使用できません。"));
+    shell.folder = U("/srv/\U0001F378");
+    wxTEST_DIALOG(Press(page, 1001),
+                  ExpectHostMessage("「HTML出力ディレクトリ」に Shift-JIS で表せない文字が含まれています。"));
+    EXPECT_EQ(page->m_editOutDirectory->GetValue(), "");
     page->m_editOutDirectory->SetValue(U("/srv/\U0001F378"));
     wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
                   ExpectHostMessage("「HTML出力ディレクトリ」に Shift-JIS で表せない文字が含まれています。"));

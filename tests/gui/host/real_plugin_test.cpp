@@ -1,0 +1,71 @@
+// The host with the real Barvella.so: Japanese folder and file names from the workspace to
+// the generated site and its browsing, and a Generate that must refuse before it asks.
+#include <algorithm>
+#include <filesystem>
+
+#include <wx/dynlib.h>
+
+#include "cp932.h"
+#include "host_test_support.h"
+
+namespace {
+
+constexpr const char* kPlugin = FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so";
+
+class RealPluginTest : public HostTest {
+protected:
+    // The plug-in started on `workspace`, as Folivex started from there would start it.
+    void Start(const std::string& workspace) {
+        std::filesystem::create_directories(workspace);
+        doc = std::make_unique<CFolivexDoc>(workspace);
+        doc->programDirectory = programDirectory;
+        doc->PluginName = kPlugin;
+        CreateWindows();
+        // Until every entry point is built the host warns once that the plug-in is incomplete.
+        if (Complete()) {
+            ASSERT_TRUE(doc->LoadPlugin());
+        } else {
+            wxTEST_DIALOG(doc->LoadPlugin(),
+                          ExpectHostMessage("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+                                            "処理中に予期せぬエラーが発生する可能性があります。"));
+        }
+    }
+    static bool Complete() {
+        wxDynamicLibrary library(kPlugin, wxDL_NOW | wxDL_QUIET);
+        return std::all_of(std::begin(kPluginEntryNames), std::end(kPluginEntryNames),
+                           [&](const char* name) { return library.HasSymbol(name); });
+    }
+    void Generate() {
+        wxCommandEvent command(wxEVT_MENU, HostCommand::CreateHTML);
+        view->ProcessWindowEvent(command);
+    }
+
+    RecordedShell shell;
+};
+
+TEST_F(RealPluginTest, JapaneseWorkspaceOutputFolderAndIndexNameFromGenerateToBrowse) {
+    const std::string workspace = InProgramDirectory("作業 フォルダ");
+    Start(workspace);
+    EXPECT_TRUE(std::filesystem::is_regular_file(workspace + "/Barvella.mdb"));
+
+    const std::string site = InProgramDirectory("サイト");
+    std::filesystem::create_directory(site);
+    doc->HTMLOutDirectory = *cp932::FromUtf8(site);
+    doc->HTMLIndexFileName = cp932::Literal("目次.html");
+    doc->BrowseHTMLAfterCreate = 1;
+    wxTEST_DIALOG(Generate(), wxExpectModal<wxMessageDialog>(wxID_OK).Describe("the overwrite question"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(site + "/目次.html"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(site + "/fvxmain.html"));
+    EXPECT_EQ(shell.opened, std::vector<wxString>{wxString::FromUTF8(site + "/目次.html")});
+}
+
+TEST_F(RealPluginTest, AnEmptyOutputDirectoryFailsBeforeTheQuestionAndSaysWhyOnStandardError) {
+    Start(InProgramDirectory("work"));
+    doc->HTMLIndexFileName = "index.html";
+    testing::internal::CaptureStderr();
+    wxTEST_DIALOG(Generate(), ExpectHostMessage("HTMLの生成に失敗しました。"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Barvella: no output directory"), std::string::npos);
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+}  // namespace
