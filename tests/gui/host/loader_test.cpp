@@ -18,8 +18,9 @@ class LoaderTest : public HostTest {
 protected:
     void SetUp() override {
         HostTest::SetUp();
-        CreateWindows();
+        list = &CreateWindows()->GetPluginList();
     }
+    IPluginList* list = nullptr;
 };
 
 TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresLeaveNothing) {
@@ -40,8 +41,7 @@ TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresL
         doc->PluginName = name;
         wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグインのロードに失敗しました。"));
         EXPECT_FALSE(doc->IsPluginLoaded()) << name;
-        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, &view->GetPluginList()),
-                      ExpectHostMessage("プラグインが読みこまれていません。"));
+        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, list), ExpectHostMessage("プラグインが読みこまれていません。"));
     }
 
     // An empty name keeps whatever is loaded.
@@ -56,16 +56,14 @@ TEST_F(LoaderTest, PartialAndEmptyPluginsWarnOnceAndReportEachMissingEntry) {
     doc->PluginName = "PartialPlugin.so";
     wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage(kIncomplete));
     EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t/start/directory\t0\t0"});
-    EXPECT_TRUE(doc->RunPluginCommand(AddItem, &view->GetPluginList()));
+    EXPECT_TRUE(doc->RunPluginCommand(AddItem, list));
     for (PluginCommand command : {CreateHTML, EditItem, Help}) {
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, &view->GetPluginList())),
-                      ExpectHostMessage(kNotImplemented));
+        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, list)), ExpectHostMessage(kNotImplemented));
     }
 
     doc->PluginName = "EmptyPlugin.so";
     wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage(kIncomplete));
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(AddItem, &view->GetPluginList())),
-                  ExpectHostMessage(kNotImplemented));
+    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(AddItem, list)), ExpectHostMessage(kNotImplemented));
     // Without CleanUp the library is simply freed.
     doc->UnloadPlugin();
     EXPECT_FALSE(IsMapped("EmptyPlugin.so"));
@@ -74,18 +72,17 @@ TEST_F(LoaderTest, PartialAndEmptyPluginsWarnOnceAndReportEachMissingEntry) {
 
 TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     LoadRecording();
-    EXPECT_TRUE(doc->RunPluginCommand(EditItem, &view->GetPluginList()));
+    EXPECT_TRUE(doc->RunPluginCommand(EditItem, list));
     SetResult("EditItem", "-1001");
-    EXPECT_FALSE(doc->RunPluginCommand(EditItem, &view->GetPluginList()));
+    EXPECT_FALSE(doc->RunPluginCommand(EditItem, list));
     for (const char* invalid : {"1", "-2"}) {
         SetResult("EditItem", invalid);
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, &view->GetPluginList())),
-                      ExpectHostMessage(kInvalidResult));
+        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, list)), ExpectHostMessage(kInvalidResult));
     }
     SetResult("EditItem", "throw");
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, &view->GetPluginList())), ExpectHostMessage(kException));
+    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, list)), ExpectHostMessage(kException));
     // An exception out of a command leaves the plug-in loaded and working.
-    EXPECT_TRUE(doc->RunPluginCommand(CopyItem, &view->GetPluginList()));
+    EXPECT_TRUE(doc->RunPluginCommand(CopyItem, list));
     EXPECT_EQ(Calls().size(), 6u);
 
     ClearLog();
@@ -96,7 +93,7 @@ TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     };
     for (const auto& [command, message] : failures) {
         SetResult(kPluginEntryNames[static_cast<int>(command)], "-1");
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, &view->GetPluginList())), ExpectHostMessage(message));
+        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(command, list)), ExpectHostMessage(message));
     }
     const std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 2u);
@@ -108,7 +105,7 @@ TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
     doc->PluginName = kRecordingPlugin;
     SetResult("StartUp", "-1");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの初期化に失敗しました。"));
-    EXPECT_TRUE(doc->RunPluginCommand(AddItem, &view->GetPluginList()));
+    EXPECT_TRUE(doc->RunPluginCommand(AddItem, list));
     SetResult("StartUp", "7");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kInvalidResult));
     EXPECT_TRUE(doc->IsPluginLoaded());
