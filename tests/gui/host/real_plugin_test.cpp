@@ -7,32 +7,19 @@
 
 namespace {
 
-class RealPluginTest : public HostTest {
-protected:
-    // The plug-in started on `workspace`, as Folivex started from there would start it.
-    void Start(const std::string& workspace) {
-        std::filesystem::create_directories(workspace);
-        doc = std::make_unique<CFolivexDoc>(workspace);
-        doc->programDirectory = programDirectory;
-        doc->PluginName = FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so";
-        CreateWindows();
-        // Until every entry point is built the host warns once that the plug-in is incomplete.
-        const char* incomplete =
-            "プラグインが正しくないか、いくつかの機能が実装されていません。\n"
-            "処理中に予期せぬエラーが発生する可能性があります。";
-        wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(incomplete).Optional());
-    }
-    void Generate() {
-        wxCommandEvent command(wxEVT_MENU, HostCommand::CreateHTML);
-        view->ProcessWindowEvent(command);
-    }
-
+TEST_F(HostTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutputDirectory) {
     RecordedShell shell;
-};
-
-TEST_F(RealPluginTest, JapaneseWorkspaceOutputFolderAndIndexNameFromGenerateToBrowse) {
     const std::string workspace = InProgramDirectory("作業 フォルダ");
-    Start(workspace);
+    std::filesystem::create_directory(workspace);
+    doc = std::make_unique<CFolivexDoc>(workspace);
+    doc->programDirectory = programDirectory;
+    doc->PluginName = FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so";
+    CreateWindows();
+    // Until every entry point is built the host warns once that the plug-in is incomplete.
+    const char* incomplete =
+        "プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+        "処理中に予期せぬエラーが発生する可能性があります。";
+    wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(incomplete).Optional());
     EXPECT_TRUE(std::filesystem::is_regular_file(workspace + "/Barvella.mdb"));
 
     const std::string site = InProgramDirectory("サイト");
@@ -40,19 +27,16 @@ TEST_F(RealPluginTest, JapaneseWorkspaceOutputFolderAndIndexNameFromGenerateToBr
     doc->HTMLOutDirectory = *cp932::FromUtf8(site);
     doc->HTMLIndexFileName = cp932::Literal("目次.html");
     doc->BrowseHTMLAfterCreate = 1;
-    wxTEST_DIALOG(Generate(), wxExpectModal<wxMessageDialog>(wxID_OK).Describe("the overwrite question"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(site + "/目次.html"));
+    wxCommandEvent generate(wxEVT_MENU, HostCommand::CreateHTML);
+    wxTEST_DIALOG(view->ProcessWindowEvent(generate), wxExpectModal<wxMessageDialog>(wxID_OK));
     EXPECT_TRUE(std::filesystem::is_regular_file(site + "/fvxmain.html"));
     EXPECT_EQ(shell.opened, std::vector<wxString>{wxString::FromUTF8(site + "/目次.html")});
-}
+    EXPECT_TRUE(wxFileExists(shell.opened.at(0)));
 
-TEST_F(RealPluginTest, AnEmptyOutputDirectoryFailsBeforeTheQuestionAndSaysWhyOnStandardError) {
-    Start(InProgramDirectory("work"));
-    doc->HTMLIndexFileName = "index.html";
+    doc->HTMLOutDirectory.clear();
     testing::internal::CaptureStderr();
-    wxTEST_DIALOG(Generate(), ExpectHostMessage("HTMLの生成に失敗しました。"));
+    wxTEST_DIALOG(view->ProcessWindowEvent(generate), ExpectHostMessage("HTMLの生成に失敗しました。"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Barvella: no output directory"), std::string::npos);
-    EXPECT_TRUE(shell.opened.empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "site/category_pages.h"
 #include "site/cocktail_pages.h"
 #include "site/generation.h"
 #include "site_fixture.h"
@@ -117,4 +118,18 @@ TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCo
     const auto path = [&](int index) { return out.Str() + "/fvxcocktail" + std::to_string(index) + ".html"; };
     EXPECT_EQ(site->createdFiles, (std::vector<std::string>{path(a), path(c), path(b)}));
     EXPECT_EQ(site->errorCocktail, "No ingredients");
+}
+
+// Table rows whose names match list their cocktails on one page in page order: base first, so
+// the cocktails of the second style come between those of the first.
+TEST_F(SiteTest, MatchingTableRowsListTheirCocktailsTogetherInPageOrder) {
+    for (const char* name : {"Gin", "Rum"}) store.AddBase(name);
+    for (const char* name : {"Short", "SHORT"}) store.AddStyle(name);
+    for (const CocktailRow& row : {CocktailRow{.name = "Rum Short", .base = 2},
+                                   CocktailRow{.name = "Daiquiri", .style = 2}, CocktailRow{.name = "Gimlet"}})
+        store.AddCocktail(row);
+    ASSERT_TRUE(WriteStylePage(Context(), "s", "short"));
+    const std::string page = File("s.html");
+    EXPECT_LT(page.find("Gimlet"), page.find("Daiquiri"));
+    EXPECT_LT(page.find("Daiquiri"), page.find("Rum&nbsp;Short"));
 }
