@@ -11,6 +11,7 @@
 #include "core/barvella_app.h"
 #include "core/cocktail_transfer.h"
 #include "core/schema.h"
+#include "core/workspace_mark.h"
 
 namespace {
 
@@ -34,6 +35,10 @@ void Import(const TransferOptions& options) {
     const CocktailFile file = ReadCocktailFile(bytes, options.encoding);
     if (!file.refusals.empty()) ReportRefusals(options.file, file.refusals);
 
+    if (IsWorkspaceMarked(options.directory)) {
+        throw CommandFailure("the workspace " + options.directory +
+                             " is open in Folivex; nothing was imported, close Folivex and import again");
+    }
     CBarvellaApp app;
     app.database = OpenStore(options.directory, StoreUse::Change);
     // The lists as the plug-in would hold them, so the import changes them as the dialogs do.

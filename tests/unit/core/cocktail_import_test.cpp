@@ -6,6 +6,8 @@
 #include "core/cocktail_transfer.h"
 #include "core/csv.h"
 #include "core/schema.h"
+#include "core/startup.h"
+#include "core/workspace_mark.h"
 #include "core_test_support.h"
 
 namespace {
@@ -160,6 +162,15 @@ TEST_F(Import, ALockedStoreIsToldApartAndLeftAsItWas) {
     EXPECT_EQ(result.failure, "database is locked");
     EXPECT_EQ(Stored(), 0);
     EXPECT_TRUE(app.baseNames.empty());
+
+    // A plug-in that merely has the store open locks nothing, so it marks its workspace.
+    CBarvellaApp plugin;
+    coretest::FakePluginList list;
+    EXPECT_FALSE(IsWorkspaceMarked(dir.path));
+    ASSERT_EQ(StartUpPlugin(plugin, list, dir.path, [](const std::string&) {}), PLUGIN_OK);
+    EXPECT_TRUE(IsWorkspaceMarked(dir.path));
+    ASSERT_EQ(CleanUpPlugin(plugin), PLUGIN_OK);
+    EXPECT_FALSE(IsWorkspaceMarked(dir.path));
 }
 
 }  // namespace
