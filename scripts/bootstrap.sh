@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   xvfb xauth xfonts-base fonts-ipafont-gothic
   imagemagick
+  chromium
 )
 
 missing=()
