@@ -1,6 +1,7 @@
 #include "folivex_doc.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 #include <wx/filename.h>
@@ -46,7 +47,9 @@ constexpr CommandEntry kCommands[] = {
     {PluginCommand::Help, EntryShape::Window, "プラグインヘルプの表示に失敗しました。"},
 };
 
-constexpr std::size_t EntryIndex(PluginCommand command) { return static_cast<std::size_t>(command); }
+constexpr std::size_t EntryIndex(PluginCommand command) {
+    return static_cast<std::size_t>(command);
+}
 constexpr std::size_t EntryIndex(std::string_view name) {
     for (std::size_t i = 0; i < std::size(kPluginEntryNames); ++i) {
         if (kPluginEntryNames[i] == name) return i;
@@ -66,7 +69,9 @@ constexpr bool CommandsInTableOrder() {
 }
 static_assert(CommandsInTableOrder());
 
-const CommandEntry& Command(PluginCommand command) { return kCommands[EntryIndex(command)]; }
+const CommandEntry& Command(PluginCommand command) {
+    return kCommands[EntryIndex(command)];
+}
 
 void ShowInvalidResult() {
     ShowHostError(Text("プラグイン関数の戻り値が不正です。"));
@@ -117,11 +122,15 @@ CFolivexDoc::~CFolivexDoc() {
 }
 
 std::string CFolivexDoc::SettingsPath() const {
-    return paths::Join(programDirectory, "Folivex.ini");
+    const std::string directory = isWritableDirectory(programDirectory) ? programDirectory : UserSettingsDirectory();
+    return paths::Join(directory, "Folivex.ini");
 }
 
 void CFolivexDoc::LoadHostSettings() {
-    const std::string path = SettingsPath();
+    std::string path = SettingsPath();
+    // Until the user saves settings of their own, the file beside the program gives them.
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) path = paths::Join(programDirectory, "Folivex.ini");
     HTMLOutDirectory = profile::ReadString(path, kSection, "HTMLOutDirectory", "", kSettingBuffer);
     HTMLIndexFileName = profile::ReadString(path, kSection, "HTMLIndexFileName", "", kSettingBuffer);
     HTMLEditorPath = profile::ReadString(path, kSection, "HTMLEditorPath", "", kSettingBuffer);
@@ -133,6 +142,9 @@ void CFolivexDoc::LoadHostSettings() {
 
 bool CFolivexDoc::SaveHostSettings() {
     const std::string path = SettingsPath();
+    // The user's configuration folder may not exist yet; a failure shows in the writes.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     bool written = true;
     written &= profile::WriteString(path, kSection, "HTMLOutDirectory", HTMLOutDirectory);
     written &= profile::WriteString(path, kSection, "HTMLIndexFileName", HTMLIndexFileName);
@@ -176,8 +188,9 @@ bool CFolivexDoc::LoadPlugin() {
         complete &= m_entries[i] != nullptr;
     }
     if (!complete) {
-        ShowHostError(Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
-                           "処理中に予期せぬエラーが発生する可能性があります。"));
+        ShowHostError(
+            Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+                 "処理中に予期せぬエラーが発生する可能性があります。"));
     }
     if (m_view != nullptr) {
         m_view->OnUpdate(HINT_PLUGIN_LOADED);
@@ -220,7 +233,9 @@ void CFolivexDoc::StartPlugin(IPluginList* list) {
     }
 }
 
-bool CFolivexDoc::HasEntry(PluginCommand command) const { return Entry(EntryIndex(command)) != nullptr; }
+bool CFolivexDoc::HasEntry(PluginCommand command) const {
+    return Entry(EntryIndex(command)) != nullptr;
+}
 
 int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
     void* entry = Entry(EntryIndex(command));
@@ -232,8 +247,10 @@ int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
             if (!directory || !index) return PLUGIN_FAILED;
             return reinterpret_cast<CreateHTMLFunc>(entry)(list, directory->c_str(), index->c_str());
         }
-        case EntryShape::List: return reinterpret_cast<AddItemFunc>(entry)(list);
-        case EntryShape::Window: return reinterpret_cast<OptionFunc>(entry)();
+        case EntryShape::List:
+            return reinterpret_cast<AddItemFunc>(entry)(list);
+        case EntryShape::Window:
+            return reinterpret_cast<OptionFunc>(entry)();
     }
     return PLUGIN_FAILED;
 }
