@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <map>
 
+#include <SQLiteCpp/Exception.h>
+#include <sqlite3.h>
 #include <CLI/CLI.hpp>
 
 #include "core/schema.h"
@@ -15,7 +17,23 @@ namespace {
 // while another program keeps the store busy.
 constexpr int kBusyTimeoutMs = 500;
 
+// Reading a store that another program is changing fails as "busy", which the open would
+// take for a damaged file.
+void ThrowIfLocked(const std::string& path) {
+    try {
+        SQLite::Database probe(path, SQLite::OPEN_READONLY, kBusyTimeoutMs);
+        probe.execAndGet("SELECT count(*) FROM sqlite_master");
+    } catch (const SQLite::Exception& error) {
+        if (error.getErrorCode() == SQLITE_BUSY) throw LockedFailure(error.what());
+    }
+}
+
 }  // namespace
+
+CommandFailure LockedFailure(const std::string& reason) {
+    return CommandFailure("the cocktail database is locked by another program (" + reason +
+                          "); nothing was changed, try again when it is done");
+}
 
 std::string TerminalText(const std::string& sjis) {
     return cp932::ToUtf8(sjis).value_or(sjis);
@@ -26,6 +44,7 @@ std::unique_ptr<SQLite::Database> OpenStore(const std::string& directory, StoreU
     std::error_code error;
     const bool exists = std::filesystem::is_regular_file(path, error);
     std::unique_ptr<SQLite::Database> database;
+    if (exists) ThrowIfLocked(path);
     if (!exists && use == StoreUse::Read) throw CommandFailure("no cocktail database: " + path + " does not exist");
     if (!exists) {
         std::filesystem::create_directories(directory, error);

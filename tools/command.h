@@ -19,6 +19,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The failure of a command that found the store locked by another program.
+CommandFailure LockedFailure(const std::string& reason);
+
 // Text for the terminal: CP932 from the store or the pages comes out as UTF-8.
 std::string TerminalText(const std::string& sjis);
 

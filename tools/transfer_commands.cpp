@@ -53,8 +53,7 @@ void Import(const TransferOptions& options) {
             ReportRefusals(options.file, result.refusals);
             break;
         case ImportOutcome::Locked:
-            throw CommandFailure("the cocktail database is locked by another program (" + result.failure +
-                                 "); nothing was imported, try again when it is done");
+            throw LockedFailure(result.failure);
         case ImportOutcome::Failed:
             throw CommandFailure("nothing was imported: " + result.failure);
     }
