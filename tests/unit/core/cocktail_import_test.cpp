@@ -83,22 +83,8 @@ TEST(CocktailFile, ReadsCocktailsAndRefusesEveryFaultyLineWithItsReason) {
     EXPECT_EQ(file.cocktails[2].line, 16);
     EXPECT_EQ(Lines(ReadCocktailFile("name,initial\n", FileEncoding::Utf8).refusals),
               (Refusals{{1, "the first line must be the header " + kFields}}));
-}
-
-TEST(CocktailFile, ACp932FileReadsAsItsUtf8TwinAndExportWritesItBack) {
-    const std::string row = "ソルティ・ドッグ,S,ウォッカ,ロング,3,2,ハリー,グレープフルーツ,適量,塩,,";
-    const CocktailFile fromUtf8 = ReadCocktailFile(kHeader + row, FileEncoding::Utf8);
-    const CocktailFile fromCp932 =
-        ReadCocktailFile(Sjis(kHeader + row) + "\n\x81\x20,S,a,b,1,1,,c,d,e,,", FileEncoding::Cp932);
-    EXPECT_EQ(Lines(fromCp932.refusals), (Refusals{{3, "name is not CP932 text"}}));
-    ASSERT_EQ(fromCp932.cocktails.size(), 1u);
-    EXPECT_EQ(fromCp932.cocktails[0].record.masterName, fromUtf8.cocktails[0].record.masterName);
-    EXPECT_EQ(fromCp932.cocktails[0].record.materials, fromUtf8.cocktails[0].record.materials);
-
-    std::string written;
-    std::string failure;
-    ASSERT_TRUE(WriteCocktailFile({fromCp932.cocktails[0].record}, FileEncoding::Cp932, written, failure));
-    EXPECT_EQ(written, Sjis(kFields + "\r\n" + row + "\r\n"));
+    EXPECT_EQ(Lines(ReadCocktailFile(kHeader + "\x81\x20,S,a,b,1,1,,c,d,e,,", FileEncoding::Cp932).refusals),
+              (Refusals{{2, "name is not CP932 text"}}));
 }
 
 class Import : public ::testing::Test {
@@ -124,9 +110,6 @@ TEST_F(Import, AddsEveryCocktailOrNoneAndKeepsTheNameListsInStep) {
     ASSERT_EQ(result.outcome, ImportOutcome::Stored) << result.failure;
     EXPECT_EQ(result.stored, 2);
     EXPECT_EQ(app.baseNames, (Names{Sjis("ジン"), Sjis("ラム")}));
-    CocktailRecord mojito;
-    ASSERT_TRUE(ReadCocktail(*app.database, Sjis("モヒート"), mojito));
-    EXPECT_EQ(mojito.materials, (MaterialMap{{Sjis("ミント"), Sjis("10 枚")}, {Sjis("ラム"), "45 ml"}}));
 
     // The first cocktail is stored with a new author before the later ones are refused.
     const auto more = Cocktails(
