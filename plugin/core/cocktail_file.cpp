@@ -39,14 +39,6 @@ bool IsCocktailField(std::size_t field) {
     return field != kIngredient && field != kQuantity;
 }
 
-std::string Shown(const std::string& sjis) {
-    return cp932::ToUtf8(sjis).value_or(sjis);
-}
-
-std::string Quoted(const std::string& sjis) {
-    return "\"" + Shown(sjis) + "\"";
-}
-
 // The field as CP932, or nullopt when the file's encoding cannot give it.
 std::optional<std::string> Decode(const std::string& raw, FileEncoding encoding) {
     if (encoding == FileEncoding::Utf8) return cp932::FromUtf8(raw);
@@ -77,11 +69,11 @@ std::string CheckRow(const csv::Record& row, FileEncoding encoding, RowTexts& te
         if (texts[field].empty()) return std::string(kFieldNames[field]) + " is missing";
     }
     if (!Code(texts[kInitial], 'A', kInitialCount))
-        return "unknown initial " + Quoted(texts[kInitial]) + ": a letter A to Z";
+        return "unknown initial " + QuotedText(texts[kInitial]) + ": a letter A to Z";
     if (!Code(texts[kStrength], '0', kStrongCount))
-        return "unknown strength " + Quoted(texts[kStrength]) + ": 0 (strongest) to 4 (weakest)";
+        return "unknown strength " + QuotedText(texts[kStrength]) + ": 0 (strongest) to 4 (weakest)";
     if (!Code(texts[kTaste], '0', kTasteCount))
-        return "unknown taste " + Quoted(texts[kTaste]) + ": 0 (driest) to 4 (sweetest)";
+        return "unknown taste " + QuotedText(texts[kTaste]) + ": 0 (driest) to 4 (sweetest)";
     for (Field field : kLimited) {
         if (texts[field].size() > kMaxTextBytes)
             return std::string(kFieldNames[field]) + " is longer than " + std::to_string(kMaxTextBytes) + " bytes";
@@ -114,10 +106,6 @@ bool HasIngredient(const MaterialMap& materials, const std::string& name) {
     return false;
 }
 
-struct NameLess {
-    bool operator()(const std::string& a, const std::string& b) const { return cp932::CompareNames(a, b) < 0; }
-};
-
 // Gathers consecutive rows of one name into one cocktail.
 class FileReader {
 public:
@@ -130,7 +118,7 @@ public:
         const auto [seen, isNew] = m_lines.emplace(texts[kName], line);
         m_current = isNew ? &m_file.cocktails.emplace_back(FileCocktail{line, MakeRecord(texts)}) : nullptr;
         if (!isNew) {
-            return Refuse(line, "cocktail " + Quoted(texts[kName]) + " is twice in the file (first on line " +
+            return Refuse(line, "cocktail " + QuotedText(texts[kName]) + " is twice in the file (first on line " +
                                     std::to_string(seen->second) + ")");
         }
         AddIngredient(line, texts);
@@ -149,15 +137,15 @@ private:
         if (!m_current) return;
         MaterialMap& materials = m_current->record.materials;
         if (HasIngredient(materials, texts[kIngredient]))
-            return Refuse(line, "ingredient " + Quoted(texts[kIngredient]) + " is twice in the cocktail");
+            return Refuse(line, "ingredient " + QuotedText(texts[kIngredient]) + " is twice in the cocktail");
         materials.emplace(texts[kIngredient], texts[kQuantity]);
     }
 
     CocktailFile& m_file;
     FileCocktail* m_current = nullptr;  // null while the rows belong to a refused cocktail
     RowTexts m_firstRow;
-    int m_firstLine = 0;                           // 0 before the first cocktail
-    std::map<std::string, int, NameLess> m_lines;  // first line of every name
+    int m_firstLine = 0;                                  // 0 before the first cocktail
+    std::map<std::string, int, cp932::NameLess> m_lines;  // first line of every name
 };
 
 std::string FileHeader() {
@@ -167,6 +155,10 @@ std::string FileHeader() {
 }
 
 }  // namespace
+
+std::string QuotedText(const std::string& sjis) {
+    return "\"" + cp932::ToUtf8(sjis).value_or(sjis) + "\"";
+}
 
 CocktailFile ReadCocktailFile(std::string_view bytes, FileEncoding encoding) {
     if (encoding == FileEncoding::Utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
@@ -198,7 +190,7 @@ bool WriteCocktailFile(const std::vector<CocktailRecord>& cocktails, FileEncodin
     for (const CocktailRecord& c : cocktails) {
         if (c.initial < 0 || c.initial >= kInitialCount || c.strong < 0 || c.strong >= kStrongCount || c.taste < 0 ||
             c.taste >= kTasteCount) {
-            failure = "cocktail " + Quoted(c.name) + " has an unknown initial, strength or taste code";
+            failure = "cocktail " + QuotedText(c.name) + " has an unknown initial, strength or taste code";
             return false;
         }
         rows.clear();

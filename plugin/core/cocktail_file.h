@@ -31,6 +31,9 @@ struct CocktailFile {
     std::vector<LineRefusal> refusals;  // at most one per line, in line order
 };
 
+// A CP932 text in double quotes, in UTF-8, as refusals show names and values.
+std::string QuotedText(const std::string& sjis);
+
 // Reads and checks a whole file, refusing what the record dialog refuses (missing fields,
 // unknown codes, an ingredient twice), text that CP932 cannot represent, text over the
 // store's limit, and a cocktail twice in the file. Whether a name is already stored is the

@@ -13,17 +13,9 @@
 
 namespace {
 
-struct NameLess {
-    bool operator()(const std::string& a, const std::string& b) const { return cp932::CompareNames(a, b) < 0; }
-};
-
-std::string Quoted(const std::string& sjis) {
-    return "\"" + cp932::ToUtf8(sjis).value_or(sjis) + "\"";
-}
-
 // Names are matched as everywhere; one query instead of a look-up per cocktail.
-std::set<std::string, NameLess> StoredNames(SQLite::Database& database) {
-    std::set<std::string, NameLess> names;
+std::set<std::string, cp932::NameLess> StoredNames(SQLite::Database& database) {
+    std::set<std::string, cp932::NameLess> names;
     SQLite::Statement query(database, "SELECT FLD_NAME FROM TBL_COCKTAIL");
     while (query.executeStep()) names.insert(query.getColumn(0).getString());
     return names;
@@ -75,13 +67,13 @@ ImportResult ImportCocktails(CBarvellaApp& app, const std::vector<FileCocktail>&
                     ++result.skipped;
                 } else {
                     result.refusals.push_back(
-                        {cocktail.line, "cocktail " + Quoted(cocktail.record.name) + " is already stored"});
+                        {cocktail.line, "cocktail " + QuotedText(cocktail.record.name) + " is already stored"});
                 }
                 continue;
             }
             CocktailRecord record = cocktail.record;
             if (!InsertCocktail(app, record, cocktail.record.materials)) {
-                result.refusals.push_back({cocktail.line, "cocktail " + Quoted(cocktail.record.name) +
+                result.refusals.push_back({cocktail.line, "cocktail " + QuotedText(cocktail.record.name) +
                                                               " cannot be stored: " + LastDatabaseError()});
                 continue;
             }
@@ -108,7 +100,7 @@ bool ReadAllCocktails(SQLite::Database& database, std::vector<CocktailRecord>& c
         while (rows.executeStep()) {
             bool hasMaster = false;
             if (!ReadCocktailRow(rows, read.emplace_back(), hasMaster))
-                return DatabaseFailed("cocktail " + Quoted(read.back().name) +
+                return DatabaseFailed("cocktail " + QuotedText(read.back().name) +
                                       " refers to a missing base, style or author");
         }
         std::unordered_map<int, CocktailRecord*> byIndex;
@@ -124,7 +116,7 @@ bool ReadAllCocktails(SQLite::Database& database, std::vector<CocktailRecord>& c
         }
         for (const CocktailRecord& record : read) {
             if (record.materials.empty())
-                return DatabaseFailed("cocktail " + Quoted(record.name) + " has no ingredient");
+                return DatabaseFailed("cocktail " + QuotedText(record.name) + " has no ingredient");
         }
         cocktails = std::move(read);
         return true;
