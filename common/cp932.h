@@ -31,4 +31,9 @@ std::string_view CutBytes(std::string_view text, std::size_t maxBytes);
 // character is never folded. Returns <0, 0 or >0.
 int CompareNames(std::string_view a, std::string_view b);
 
+// CompareNames as the order of a set or map of names.
+struct NameLess {
+    bool operator()(std::string_view a, std::string_view b) const { return CompareNames(a, b) < 0; }
+};
+
 }  // namespace cp932

@@ -9,6 +9,7 @@
 #include <SQLiteCpp/Database.h>
 
 #include "settings.h"
+#include "workspace_mark.h"
 
 class CBarvellaApp {
 public:
@@ -26,6 +27,8 @@ public:
     std::vector<std::string> baseNames;
     std::unique_ptr<SQLite::Database> database;
     std::string hostDirectory;  // as the host passed it, nothing added or removed
+    // Held while `database` is open, so the command-line import can tell.
+    std::unique_ptr<WorkspaceMark> workspaceMark;
 };
 
 CBarvellaApp& BarvellaApp();

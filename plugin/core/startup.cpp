@@ -37,6 +37,7 @@ int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& direc
     app.hostDirectory = directory;
     if (!LoadSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
     if (!OpenOrCreate(app)) return PLUGIN_FAILED;
+    app.workspaceMark = std::make_unique<WorkspaceMark>(app.hostDirectory);
     // A library kept loaded by a refused clean-up is started again: the lists mirror the
     // tables, so they are loaded afresh rather than appended twice.
     app.baseNames.clear();
@@ -59,5 +60,6 @@ int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& direc
 int CleanUpPlugin(CBarvellaApp& app) {
     if (!SaveSettings(app.hostDirectory, app.settings)) return PLUGIN_FAILED;
     CloseCocktailDatabase(app.database);
+    app.workspaceMark.reset();
     return PLUGIN_OK;
 }
