@@ -35,4 +35,9 @@ int CompareNames(std::string_view a, std::string_view b);
 // gives 0) exactly when their keys are equal, so names can be looked up by hashing.
 std::string NameKey(std::string_view name);
 
+// CompareNames as the order of a set or map of names.
+struct NameLess {
+    bool operator()(std::string_view a, std::string_view b) const { return CompareNames(a, b) < 0; }
+};
+
 }  // namespace cp932

@@ -1,6 +1,7 @@
 #include "folivex_doc.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 #include <wx/filename.h>
@@ -121,12 +122,17 @@ CFolivexDoc::~CFolivexDoc() {
 }
 
 std::string CFolivexDoc::SettingsPath() const {
-    return paths::Join(programDirectory, "Folivex.ini");
+    const std::string directory = isWritableDirectory(programDirectory) ? programDirectory : UserSettingsDirectory();
+    return paths::Join(directory, "Folivex.ini");
 }
 
 void CFolivexDoc::LoadHostSettings() {
+    std::string path = SettingsPath();
+    // Until the user saves settings of their own, the file beside the program gives them.
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) path = paths::Join(programDirectory, "Folivex.ini");
     std::string bytes;
-    profile::ReadFile(SettingsPath(), bytes);
+    profile::ReadFile(path, bytes);
     const auto read = [&](const char* key, const char* absent) {
         return profile::ReadStringFrom(bytes, kSection, key, absent, kSettingBuffer);
     };
@@ -141,6 +147,9 @@ void CFolivexDoc::LoadHostSettings() {
 
 bool CFolivexDoc::SaveHostSettings() {
     const std::string path = SettingsPath();
+    // The user's configuration folder may not exist yet; a failure shows in the write.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     // The five keys go into the file's bytes and the file is replaced once: a crash leaves
     // the old settings or the new ones, never a mix.
     std::string bytes;

@@ -10,6 +10,7 @@
 #include <wx/string.h>
 
 #include "folivex/plugin.h"
+#include "settings_location.h"
 
 class CFolivexView;
 
@@ -18,7 +19,19 @@ inline constexpr int HINT_PLUGIN_LOADED = 1;
 
 // The plug-in commands the host runs through the guarded call. Each is the entry point of
 // the same name; its value is that entry's place in kPluginEntryNames.
-enum class PluginCommand { CreateHTML, AddItem, DeleteItem, EditItem, CopyItem, ViewItem, SearchItem, ClearList, Option, About, Help };
+enum class PluginCommand {
+    CreateHTML,
+    AddItem,
+    DeleteItem,
+    EditItem,
+    CopyItem,
+    ViewItem,
+    SearchItem,
+    ClearList,
+    Option,
+    About,
+    Help
+};
 
 class CFolivexDoc {
 public:
@@ -37,15 +50,21 @@ public:
     int BrowseHTMLAfterCreate = 0;
     std::string PluginName;
 
-    // Holds the executable, Folivex.ini and the plug-ins; file-system bytes, no trailing '/'.
+    // Holds the executable, the plug-ins and Folivex.ini unless it cannot be written;
+    // file-system bytes, no trailing '/'.
     std::string programDirectory;
     const std::string startupDirectory;
 
-    // Reads Folivex.ini, retitles the window and loads the plug-in.
+    // Reads Folivex.ini (the one beside the program while the user has none of their own),
+    // retitles the window and loads the plug-in.
     void LoadHostSettings();
     // Writes the five keys; false when any of them could not be written.
     bool SaveHostSettings();
+    // Folivex.ini in `programDirectory`, or in the user's configuration folder when
+    // `programDirectory` is not writable (settings_location.h).
     std::string SettingsPath() const;
+    // How SettingsPath tells; tests replace it, since they run with every permission.
+    std::function<bool(const std::string& directory)> isWritableDirectory = IsWritableDirectory;
 
     // "ﾌﾟﾗｸﾞｲﾝを設定してください" while no plug-in is named, else the plug-in name.
     wxString GetTitleText() const;

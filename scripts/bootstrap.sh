@@ -10,7 +10,8 @@ packages=(
   libcli11-dev
   googletest libgtest-dev libgmock-dev
   xvfb xauth xfonts-base fonts-ipafont-gothic
-  imagemagick
+  imagemagick xdotool
+  chromium
   clang libclang-rt-14-dev
 )
 

@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot-site.png: the site generated from the sample collection, opened in
-# headless Chromium (installed here when missing; the tests do not need it).
+# Takes docs/screenshot-site.png (the entry page) and docs/screenshot-site-cocktail.png (the
+# first sample cocktail's page) of the site generated from the demo workspace, in headless
+# Chromium (installed by bootstrap.sh).
 # Usage: scripts/screenshot-site.sh [build directory, default build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-out=$PWD/docs/screenshot-site.png
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! command -v chromium >/dev/null; then
-  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq chromium >/dev/null
-fi
-"$build/samples/make_sample_workspace" samples/cocktails.tsv "$work"
-"$build/bin/barvella" generate --dir "$work" --out "$work/site"
-chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$work/profile" --window-size=1200,800 --screenshot="$out" \
-  "file://$work/site/index.html" 2>/dev/null
-echo "$out"
+bash scripts/prepare-demo.sh "$build" "$work/workspace" "$work/Folivex.ini" >/dev/null
+"$build/bin/barvella" generate --dir "$work/workspace" --out "$work/site" >/dev/null
+shoot() {
+  chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --user-data-dir="$work/profile" --window-size="$1" --screenshot="$PWD/docs/$2" \
+    "file://$work/site/$3" 2>/dev/null
+  echo "docs/$2"
+}
+shoot 1200,800 screenshot-site.png index.html
+shoot 900,400 screenshot-site-cocktail.png fvxcocktail1.html

@@ -10,7 +10,6 @@
 #include <CLI/CLI.hpp>
 
 #include "command.h"
-#include "core/schema.h"
 #include "core/settings.h"
 #include "paths.h"
 #include "site/generation.h"
@@ -34,20 +33,12 @@ public:
 void Generate(const GenerateOptions& options) {
     if (options.outDirectory.empty()) throw CommandFailure(kNoOutputDirectory);
     const auto started = std::chrono::steady_clock::now();
-    const std::string databasePath = paths::Join(options.directory, kDatabaseFileName);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(databasePath, error))
-        throw CommandFailure("no cocktail database: " + databasePath + " does not exist");
-
+    const std::unique_ptr<SQLite::Database> database = OpenStore(options.directory, StoreUse::Read);
     PluginSettings settings;
     if (!LoadSettings(options.directory, settings))
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
 
-    std::unique_ptr<SQLite::Database> database;
-    if (OpenCocktailDatabaseReadOnly(databasePath, database) != 0)
-        throw CommandFailure("damaged database: " + databasePath + " is not a readable cocktail database (" +
-                             LastDatabaseError() + ")");
-
+    std::error_code error;
     std::filesystem::create_directories(options.outDirectory, error);
     if (error || !std::filesystem::is_directory(options.outDirectory))
         throw CommandFailure("cannot create the output directory " + options.outDirectory +

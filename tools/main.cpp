@@ -7,11 +7,14 @@
 
 #include "command.h"
 #include "generate_command.h"
+#include "transfer_commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app("Barvella cocktail workspace tool", "barvella");
     app.require_subcommand(1);
     AddGenerateCommand(app);
+    AddImportCommand(app);
+    AddExportCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

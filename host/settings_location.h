@@ -1,0 +1,13 @@
+// Where the host keeps Folivex.ini: beside the program, or, when the program directory cannot
+// be written (a system-wide install), in the user's configuration folder, the way the
+// original platform redirected such writes to a per-user store.
+#pragma once
+
+#include <string>
+
+// True when files can be created in `directory`.
+bool IsWritableDirectory(const std::string& directory);
+
+// $XDG_CONFIG_HOME/folivex, or ~/.config/folivex when that variable is unset or not an
+// absolute path.
+std::string UserSettingsDirectory();

@@ -1,0 +1,152 @@
+// The demo as a newcomer gets it: the run command's workspace preparation (without the GUI),
+// the sample collection through export and import, and the generated site in Chromium.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <regex>
+
+#include <SQLiteCpp/Database.h>
+
+#include "core_test_support.h"
+#include "cp932.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using coretest::ReadFile;
+using coretest::Sjis;
+
+const std::string kSource = FOLIVEX_TEST_SOURCE_DIR;
+const std::string kProgramDirectory = FOLIVEX_TEST_PROGRAM_DIR;
+
+struct Outcome {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+class DemoEndToEnd : public ::testing::Test {
+protected:
+    Outcome Shell(const std::string& command) {
+        const std::string out = dir.File("out.txt");
+        const std::string err = dir.File("err.txt");
+        const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    }
+    Outcome Barvella(const std::string& arguments) {
+        return Shell(Quoted(kProgramDirectory + "/barvella") + " " + arguments);
+    }
+    Outcome Prepare() {
+        return Shell("bash " + Quoted(kSource + "/scripts/prepare-demo.sh") + " " + Quoted(kProgramDirectory + "/..") +
+                     " " + Quoted(workspace) + " " + Quoted(settings));
+    }
+    static std::string Value(const std::string& directory, const char* query) {
+        return SQLite::Database(directory + "/Barvella.mdb").execAndGet(query).getString();
+    }
+    static int Cocktails(const std::string& directory) {
+        return std::stoi(Value(directory, "SELECT count(*) FROM TBL_COCKTAIL"));
+    }
+
+    coretest::TempDirectory dir;
+    const std::string workspace = dir.File("workspace");
+    const std::string settings = dir.File("Folivex.ini");
+    const std::string sample = kSource + "/samples/cocktails.csv";
+};
+
+TEST_F(DemoEndToEnd, ThePreparationMakesTheDemoWorkspaceOnceAndKeepsWhatExists) {
+    ASSERT_EQ(Prepare().exitCode, 0);
+    EXPECT_EQ(ReadFile(settings), Sjis("[DEFAULT]\r\nHTMLOutDirectory=" + workspace +
+                                       "/site\r\nHTMLIndexFileName=index.html\r\nHTMLEditorPath=\r\n"
+                                       "BrowseHTMLAfterCreate=1\r\nPluginName=Barvella.so\r\n"));
+    EXPECT_NE(ReadFile(workspace + "/Barvella.ini").find(Sjis("WINDOWTITLE=カクテル・レシピ帳\r\n")),
+              std::string::npos);
+    EXPECT_NE(ReadFile(workspace + "/BarvellaTC.fvxcmt").find(Sjis("定番カクテル")), std::string::npos);
+    const int stored = Cocktails(workspace);
+    EXPECT_GE(stored, 50);
+
+    for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
+        coretest::WriteFile(file, "the user's own");
+    const Outcome again = Prepare();
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
+        EXPECT_EQ(ReadFile(file), "the user's own") << file;
+    EXPECT_EQ(Cocktails(workspace), stored);
+}
+
+TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncoding) {
+    const std::string first = dir.File("first");
+    const std::string second = dir.File("second");
+    ASSERT_EQ(Barvella("import --dir " + Quoted(first) + " " + Quoted(sample)).exitCode, 0);
+    const Outcome exported = Barvella("export --dir " + Quoted(first));
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    ASSERT_EQ(Barvella("export --encoding cp932 --dir " + Quoted(first) + " " + Quoted(dir.File("sjis.csv"))).exitCode,
+              0);
+    EXPECT_EQ(ReadFile(dir.File("sjis.csv")), Sjis(exported.out));
+    const Outcome imported =
+        Barvella("import --encoding cp932 --dir " + Quoted(second) + " " + Quoted(dir.File("sjis.csv")));
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(Barvella("export --dir " + Quoted(second)).out, exported.out);
+    const char* names =
+        "SELECT group_concat(FLD_NAME, '|') FROM (SELECT FLD_NAME FROM TBL_BASE UNION ALL SELECT FLD_NAME FROM "
+        "TBL_STYLE UNION ALL SELECT FLD_NAME FROM TBL_MASTER)";
+    EXPECT_EQ(Value(second, names), Value(first, names));
+
+    Outcome again = Barvella("import --dir " + Quoted(first) + " " + Quoted(sample));
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.err.find(sample + ":2: cocktail \"マティーニ\" is already stored\n"), std::string::npos)
+        << again.err;
+    EXPECT_TRUE(again.err.ends_with("\nbarvella: nothing was imported (" + std::to_string(Cocktails(first)) +
+                                    " lines refused)\n"));
+    again = Barvella("import --skip-existing --dir " + Quoted(first) + " " + Quoted(sample));
+    EXPECT_EQ(again.out, "imported 0 cocktails, skipped " + std::to_string(Cocktails(first)) + " already stored\n");
+
+    coretest::WriteFile(dir.File("new.csv"), exported.out.substr(0, exported.out.find('\n') + 1) +
+                                                 "New,N,Gin,Short,1,1,,Gin,45 ml,Stir,,\n");
+    SQLite::Database other(first + "/Barvella.mdb", SQLite::OPEN_READWRITE);
+    other.exec("BEGIN EXCLUSIVE");
+    const Outcome locked = Barvella("import --dir " + Quoted(first) + " " + Quoted(dir.File("new.csv")));
+    other.exec("ROLLBACK");
+    EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_NE(locked.err.find("locked by another program"), std::string::npos) << locked.err;
+    EXPECT_EQ(Barvella("export --dir " + Quoted(first)).out, exported.out);
+}
+
+TEST_F(DemoEndToEnd, TheGeneratedSiteLoadsInChromiumWithEveryLinkResolvedAndItsJapaneseRead) {
+    ASSERT_EQ(Prepare().exitCode, 0);
+    const std::string site = dir.File("site");
+    ASSERT_EQ(Barvella("generate --dir " + Quoted(workspace) + " --out " + Quoted(site)).exitCode, 0);
+    fs::copy_file(kSource + "/tests/e2e/site_crawl.html", dir.File("crawl.html"));
+    const std::string chromium =
+        "timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+        "--disable-background-networking --disable-component-update --disable-sync --user-data-dir=" +
+        Quoted(dir.File("profile")) + " ";
+
+    // Frames of file pages read each other only with web security off.
+    const Outcome crawl = Shell(chromium +
+                                "--allow-file-access-from-files --disable-web-security "
+                                "--virtual-time-budget=60000 --dump-dom " +
+                                Quoted("file://" + dir.File("crawl.html")));
+    ASSERT_EQ(crawl.exitCode, 0) << "is chromium installed (scripts/bootstrap.sh)?\n" << crawl.err;
+    std::smatch report;
+    ASSERT_TRUE(std::regex_search(crawl.out, report, std::regex("<pre id=\"result\">(.*)</pre>"))) << crawl.out;
+    const auto pages = std::distance(fs::directory_iterator(site), fs::directory_iterator());
+    EXPECT_EQ(report[1].str(), "{\"pages\":" + std::to_string(pages) +
+                                   ",\"broken\":[],\"misdecoded\":[],\"title\":\"カクテル・レシピ帳\"}");
+
+    // For a person to look at after the run.
+    const std::string screenshot = kProgramDirectory + "/../tests/demo-site.png";
+    ASSERT_EQ(Shell(chromium + "--window-size=1200,800 --screenshot=" + Quoted(screenshot) + " " +
+                    Quoted("file://" + site + "/index.html"))
+                  .exitCode,
+              0);
+    EXPECT_GT(fs::file_size(screenshot), 10000u);
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <SQLiteCpp/Database.h>
+
+#include "core/barvella_app.h"
+#include "core/cocktail_transfer.h"
+#include "core/csv.h"
+#include "core/schema.h"
+#include "core/startup.h"
+#include "core/workspace_mark.h"
+#include "core_test_support.h"
+
+namespace {
+
+using coretest::Sjis;
+using Names = std::vector<std::string>;
+using Refusals = std::vector<std::pair<int, std::string>>;
+
+const std::string kFields = "name,initial,base,style,strength,taste,author,ingredient,quantity,method,memo,picture";
+const std::string kHeader = kFields + "\n";
+
+Refusals Lines(const std::vector<LineRefusal>& refusals) {
+    Refusals lines;
+    for (const auto& refusal : refusals) lines.emplace_back(refusal.line, refusal.reason);
+    return lines;
+}
+
+TEST(CocktailCsv, FieldsWithCommasQuotesAndLineBreaksComeBackAsWritten) {
+    const std::vector<std::string> fields{"a,b", "say \"hi\"", "two\r\nlines", " padded", "", "plain"};
+    std::string text;
+    csv::AppendRecord(text, fields);
+    csv::AppendRecord(text, {"x"});
+    const csv::Table table = csv::Parse(text + "\n\"open");
+    ASSERT_EQ(table.records.size(), 2u);
+    EXPECT_EQ(table.records[0].fields, fields);
+    EXPECT_EQ(table.records[1].line, 3) << "the line break inside the quotes counts";
+    EXPECT_EQ(table.errorLine, 5);
+    EXPECT_EQ(table.error, "a quoted field is not closed");
+    EXPECT_EQ(csv::Parse("\"a\"b,c").error, "text follows the closing quote of a field");
+}
+
+TEST(CocktailFile, ReadsCocktailsAndRefusesEveryFaultyLineWithItsReason) {
+    const std::string longName(256, 'L');
+    const CocktailFile file = ReadCocktailFile(
+        "\xEF\xBB\xBF" + kHeader +
+            "マティーニ,M,ジン,ショート,1,0,,ドライ・ジン,45 ml,\"ステアして、\r\nグラスに注ぐ\",王様,\n"
+            "マティーニ,M,ジン,ショート,1,0,,ドライ・ベルモット,15 ml,\"ステアして、\r\nグラスに注ぐ\",王様,\n"
+            "ギムレット,G,ジン,ショート,1,1,,ライム,15 ml,シェーク\n"
+            ",G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"
+            "ギブソン,g,ジン,ショート,1,1,,オニオン,1 個,ステア,,\n"
+            "ギブソン,G,ジン,ショート,5,1,,オニオン,1 個,ステア,,\n"
+            "ギブソン,G,ジン,ショート,1,甘,,オニオン,1 個,ステア,,\n"
+            "Piña Colada,P,ラム,ロング,3,3,,パイナップル,80 ml,シェーク,,\n" +
+            longName +
+            ",L,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"
+            "サイドカー,S,ブランデー,ショート,1,2,,ブランデー,30 ml,シェーク,,\n"
+            "サイドカー,S,ブランデー,ショート,2,2,,レモン,15 ml,シェーク,,\n"
+            "サイドカー,S,ブランデー,ショート,1,2,,ブランデー,10 ml,シェーク,,\n"
+            "ギブソン,G,ジン,ショート,1,1,,オニオン,1 個,ステア,,\n"
+            "マティーニ,M,ジン,ショート,1,0,,ドライ・ジン,45 ml,ステア,,\n"
+            "\"open,M",
+        FileEncoding::Utf8);
+    EXPECT_EQ(Lines(file.refusals), (Refusals{{6, "expected 12 fields, found 10"},
+                                              {7, "name is missing"},
+                                              {8, "unknown initial \"g\": a letter A to Z"},
+                                              {9, "unknown strength \"5\": 0 (strongest) to 4 (weakest)"},
+                                              {10, "unknown taste \"甘\": 0 (driest) to 4 (sweetest)"},
+                                              {11, "name holds a character that CP932 cannot represent"},
+                                              {12, "name is longer than 255 bytes"},
+                                              {14, "strength differs from the cocktail's row on line 13"},
+                                              {15, "ingredient \"ブランデー\" is twice in the cocktail"},
+                                              {17, "cocktail \"マティーニ\" is twice in the file (first on line 2)"},
+                                              {18, "a quoted field is not closed"}}));
+    ASSERT_EQ(file.cocktails.size(), 3u) << "the Gibson row on line 16 is sound";
+    const CocktailRecord& martini = file.cocktails[0].record;
+    EXPECT_EQ(file.cocktails[0].line, 2);
+    EXPECT_EQ((std::vector<std::string>{martini.name, martini.baseName, martini.styleName, martini.howTo, martini.memo,
+                                        martini.masterName}),
+              (std::vector<std::string>{Sjis("マティーニ"), Sjis("ジン"), Sjis("ショート"),
+                                        Sjis("ステアして、\r\nグラスに注ぐ"), Sjis("王様"), ""}));
+    EXPECT_EQ((std::vector<int>{martini.initial, martini.strong, martini.taste}), (std::vector<int>{12, 1, 0}));
+    EXPECT_EQ(martini.materials, (MaterialMap{{Sjis("ドライ・ジン"), "45 ml"}, {Sjis("ドライ・ベルモット"), "15 ml"}}));
+    EXPECT_EQ(file.cocktails[2].line, 16);
+    EXPECT_EQ(Lines(ReadCocktailFile("name,initial\n", FileEncoding::Utf8).refusals),
+              (Refusals{{1, "the first line must be the header " + kFields}}));
+    EXPECT_EQ(Lines(ReadCocktailFile(kHeader + "\x81\x20,S,a,b,1,1,,c,d,e,,", FileEncoding::Cp932).refusals),
+              (Refusals{{2, "name is not CP932 text"}}));
+}
+
+class Import : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), app.database)); }
+    static std::vector<FileCocktail> Cocktails(const std::string& rows) {
+        CocktailFile file = ReadCocktailFile(kHeader + rows, FileEncoding::Utf8);
+        EXPECT_TRUE(file.refusals.empty());
+        return file.cocktails;
+    }
+    int Stored() { return app.database->execAndGet("SELECT count(*) FROM TBL_COCKTAIL").getInt(); }
+
+    coretest::TempDirectory dir;
+    CBarvellaApp app;
+};
+
+TEST_F(Import, AddsEveryCocktailOrNoneAndKeepsTheNameListsInStep) {
+    ImportResult result = ImportCocktails(app,
+                                          Cocktails("Gimlet,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"
+                                                    "モヒート,M,ラム,ロング,3,3,,ミント,10 枚,ビルド,,\n"
+                                                    "モヒート,M,ラム,ロング,3,3,,ラム,45 ml,ビルド,,\n"),
+                                          false);
+    ASSERT_EQ(result.outcome, ImportOutcome::Stored) << result.failure;
+    EXPECT_EQ(result.stored, 2);
+    EXPECT_EQ(app.baseNames, (Names{Sjis("ジン"), Sjis("ラム")}));
+
+    // The first cocktail is stored with a new author before the later ones are refused.
+    const auto more = Cocktails(
+        "ネグローニ,N,ジン,ロック,1,2,カミーロ,カンパリ,30 ml,ビルド,,\n"
+        "ダイキリ,D,ラム,ショート,1,1,,ライム,15 ml,シェーク,,\n"
+        "GIMLET,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n");
+    app.database->exec(
+        "CREATE TEMP TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL WHEN NEW.FLD_INITIAL = 3 "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    result = ImportCocktails(app, more, false);
+    EXPECT_EQ(result.outcome, ImportOutcome::Refused);
+    EXPECT_EQ(Lines(result.refusals), (Refusals{{3, "cocktail \"ダイキリ\" cannot be stored: refused"},
+                                                {4, "cocktail \"GIMLET\" is already stored"}}));
+    EXPECT_EQ(Stored(), 2);
+    EXPECT_TRUE(app.masterNames.empty());
+    EXPECT_EQ(app.styleNames, (Names{Sjis("ショート"), Sjis("ロング")}));
+
+    app.database->exec("DROP TRIGGER refuse");
+    result = ImportCocktails(app, more, true);
+    ASSERT_EQ(result.outcome, ImportOutcome::Stored) << result.failure;
+    EXPECT_EQ((std::vector<int>{result.stored, result.skipped}), (std::vector<int>{2, 1}));
+    EXPECT_EQ(Stored(), 4);
+    EXPECT_EQ(app.masterNames, Names{Sjis("カミーロ")});
+}
+
+TEST_F(Import, ALockedStoreIsToldApartAndLeftAsItWas) {
+    SQLite::Database other(dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE);
+    other.exec("BEGIN EXCLUSIVE");
+    const ImportResult result =
+        ImportCocktails(app, Cocktails("ギムレット,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"), false);
+    other.exec("ROLLBACK");
+    EXPECT_EQ(result.outcome, ImportOutcome::Locked);
+    EXPECT_EQ(result.failure, "database is locked");
+    EXPECT_EQ(Stored(), 0);
+    EXPECT_TRUE(app.baseNames.empty());
+
+    // A plug-in that merely has the store open locks nothing, so it marks its workspace.
+    CBarvellaApp plugin;
+    coretest::FakePluginList list;
+    EXPECT_FALSE(IsWorkspaceMarked(dir.path));
+    ASSERT_EQ(StartUpPlugin(plugin, list, dir.path, [](const std::string&) {}), PLUGIN_OK);
+    EXPECT_TRUE(IsWorkspaceMarked(dir.path));
+    ASSERT_EQ(CleanUpPlugin(plugin), PLUGIN_OK);
+    EXPECT_FALSE(IsWorkspaceMarked(dir.path));
+}
+
+}  // namespace
