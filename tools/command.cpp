@@ -8,7 +8,6 @@
 #include <CLI/CLI.hpp>
 
 #include "core/schema.h"
-#include "cp932.h"
 #include "paths.h"
 
 namespace {
@@ -33,10 +32,6 @@ void ThrowIfLocked(const std::string& path) {
 CommandFailure LockedFailure(const std::string& reason) {
     return CommandFailure("the cocktail database is locked by another program (" + reason +
                           "); nothing was changed, try again when it is done");
-}
-
-std::string TerminalText(const std::string& sjis) {
-    return cp932::ToUtf8(sjis).value_or(sjis);
 }
 
 std::unique_ptr<SQLite::Database> OpenStore(const std::string& directory, StoreUse use) {

@@ -22,9 +22,6 @@ public:
 // The failure of a command that found the store locked by another program.
 CommandFailure LockedFailure(const std::string& reason);
 
-// Text for the terminal: CP932 from the store or the pages comes out as UTF-8.
-std::string TerminalText(const std::string& sjis);
-
 enum class StoreUse {
     Read,    // the store must exist; it is opened read-only
     Change,  // the store is created, with its directory, when missing (as the plug-in's start-up does)
