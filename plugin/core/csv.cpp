@@ -101,7 +101,9 @@ void AppendRecord(std::string& out, const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ',';
         const std::string& field = fields[i];
-        if (!NeedsQuotes(field)) {
+        // A lone empty field would make an empty line, which reads as no record at all.
+        const bool lone = fields.size() == 1 && field.empty();
+        if (!NeedsQuotes(field) && !lone) {
             out += field;
             continue;
         }

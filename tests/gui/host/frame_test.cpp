@@ -1,7 +1,6 @@
 #include <filesystem>
 
 #include <wx/app.h>
-#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
@@ -12,17 +11,7 @@ namespace {
 
 using CallList = std::vector<std::string>;
 
-TEST_F(HostFrameTest, CommandsReachTheirEntryPoints) {
-    const std::pair<int, const char*> routes[] = {
-        {32774, "AddItem"},  {32775, "EditItem"},   {32776, "DeleteItem"}, {32786, "CopyItem"},
-        {32777, "ViewItem"}, {32778, "SearchItem"}, {32779, "ClearList"},  {32771, "CreateHTML"},
-        {32784, "Option"},   {32781, "About"},      {32782, "Help"},
-    };
-    for (const auto& [command, entry] : routes) {
-        ClearLog();
-        Command(command);
-        EXPECT_EQ(CallNames(), CallList{entry}) << command;
-    }
+TEST_F(HostFrameTest, AManualThatCannotBeOpenedGivesNoMessage) {
     // A manual that cannot be opened is not worth a message.
     shell.succeed = false;
     Command(32780);
@@ -73,26 +62,6 @@ TEST_F(HostFrameTest, MessagePaneShowsPromptsAndFallsBackToIdleText) {
     frame->GetEventHandler()->ProcessEvent(close);
     EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ");
     EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(HostCommand::Manual), U("ﾍﾙﾌﾟ"));
-}
-
-TEST_F(HostFrameTest, OpensAtHalfTheDisplayAndTogglesItsBars) {
-    const wxRect desktop = wxDisplay(0u).GetGeometry();
-    EXPECT_EQ(frame->GetSize(), wxSize(desktop.width / 2, desktop.height / 2));
-    // The list keeps filling the client area, which GTK settles only after a few rounds.
-    const auto listHeight = [this] {
-        for (int round = 0; round < 20; ++round, wxMilliSleep(10)) wxYield();
-        return view->GetSize().GetHeight();
-    };
-    frame->Show();
-    const int withBars = listHeight();
-    Command(59392);
-    Command(59393);
-    EXPECT_FALSE(frame->GetMenuBar()->IsChecked(HostCommand::ToggleToolBar));
-    EXPECT_FALSE(frame->GetMenuBar()->IsChecked(HostCommand::ToggleStatusBar));
-    EXPECT_GT(listHeight(), withBars);
-    Command(59392);
-    Command(59393);
-    EXPECT_EQ(listHeight(), withBars);
 }
 
 }  // namespace

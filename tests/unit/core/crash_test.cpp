@@ -20,6 +20,14 @@ namespace {
 using coretest::ReadFile;
 using coretest::TempDirectory;
 
+// Where the child process dies: at the sixth row it changes (an edit has then removed the
+// old rows and added the first new one), when SQLite starts to commit, or after the change.
+enum class Trap { SixthRowChange, Commit, AfterChange };
+
+void Die() {
+    ::kill(::getpid(), SIGKILL);
+}
+
 CocktailRecord Cocktail(const std::string& name, const std::string& howTo) {
     return {.name = name,
             .styleName = "Short",
@@ -31,27 +39,6 @@ CocktailRecord Cocktail(const std::string& name, const std::string& howTo) {
             .materials = {}};
 }
 
-// Runs `work` in a child process on its own connection to the store; the child dies by
-// SIGKILL wherever `arm` sets the trap. Answers whether it was killed.
-bool KilledChild(const std::string& directory, const std::function<void(sqlite3*)>& arm,
-                 const std::function<void(CBarvellaApp&)>& work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        CBarvellaApp app;
-        if (OpenCocktailDatabase(directory + "/Barvella.mdb", app.database) != 0) ::_exit(2);
-        arm(app.database->getHandle());
-        work(app);
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-}
-
-void Die() {
-    ::kill(::getpid(), SIGKILL);
-}
-
 class KilledChange : public testing::Test {
 protected:
     void SetUp() override {
@@ -61,111 +48,73 @@ protected:
         ASSERT_TRUE(InsertCocktail(app, old, {{"Gin", "45ml"}, {"Lime", "15ml"}}));
     }
 
-    // The store after the child died: sound, with Gimlet as `howTo` gives it (empty: gone).
-    void ExpectStore(const std::string& howTo) {
+    // Runs `change` in a child process on its own connection, which dies at `trap`.
+    void KillDuring(Trap trap, const std::function<void(CBarvellaApp&)>& change) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            CBarvellaApp app;
+            if (OpenCocktailDatabase(dir.File("Barvella.mdb"), app.database) != 0) ::_exit(2);
+            sqlite3* db = app.database->getHandle();
+            static int changes = 0;
+            if (trap == Trap::SixthRowChange)
+                sqlite3_update_hook(
+                    db,
+                    [](void*, int, const char*, const char*, sqlite3_int64) {
+                        if (++changes == 6) Die();
+                    },
+                    nullptr);
+            if (trap == Trap::Commit)
+                sqlite3_commit_hook(
+                    db, [](void*) { return Die(), 0; }, nullptr);
+            change(app);
+            Die();
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    }
+
+    // The store is sound and holds Gimlet as `howTo` says ("": no Gimlet, no ingredient).
+    void ExpectGimlet(const std::string& howTo) {
         CBarvellaApp app;
         ASSERT_EQ(OpenCocktailDatabase(dir.File("Barvella.mdb"), app.database), 0);
         EXPECT_EQ(app.database->execAndGet("PRAGMA integrity_check").getString(), "ok");
         CocktailRecord read;
-        if (howTo.empty()) {
-            int index = 0;
-            EXPECT_FALSE(FindCocktailIndex(*app.database, "Gimlet", index));
-            EXPECT_EQ(app.database->execAndGet("SELECT count(*) FROM TBL_MATERIAL").getInt(), 0);
-            return;
+        EXPECT_EQ(ReadCocktail(*app.database, "Gimlet", read), !howTo.empty());
+        if (!howTo.empty()) {
+            EXPECT_EQ(read.howTo + " " + std::to_string(read.materials.size()), howTo);
         }
-        ASSERT_TRUE(ReadCocktail(*app.database, "Gimlet", read));
-        EXPECT_EQ(read.howTo, howTo);
-        EXPECT_EQ(read.materials.size(), howTo == "old method" ? 2u : 1u);
+        const int martinis = app.database->execAndGet("SELECT count(*) FROM TBL_COCKTAIL WHERE FLD_NAME = 'Martini'");
+        EXPECT_EQ(martinis, 0);
     }
 
     TempDirectory dir;
 };
 
-const std::function<void(CBarvellaApp&)> kEdit = [](CBarvellaApp& app) {
+void Edit(CBarvellaApp& app) {
     CocktailRecord edited = Cocktail("Gimlet", "new method");
     ReplaceCocktail(app, "Gimlet", edited, {{"Gin", "60ml"}});
-};
+}
 
-TEST_F(KilledChange, AnEditKilledHalfWayOrAtItsCommitLeavesTheOldCocktailAndAfterItTheNew) {
-    // After the old rows are gone and the first new one is in (the sixth row changed).
-    ASSERT_TRUE(KilledChild(
-        dir.path,
-        [](sqlite3* db) {
-            static int changes = 0;
-            sqlite3_update_hook(
-                db,
-                [](void*, int, const char*, const char*, sqlite3_int64) {
-                    if (++changes == 6) Die();
-                },
-                nullptr);
-        },
-        kEdit));
-    ExpectStore("old method");
-    ASSERT_TRUE(KilledChild(
-        dir.path,
-        [](sqlite3* db) {
-            sqlite3_commit_hook(
-                db,
-                [](void*) {
-                    Die();
-                    return 0;
-                },
-                nullptr);
-        },
-        kEdit));
-    ExpectStore("old method");
-    ASSERT_TRUE(KilledChild(
-        dir.path, [](sqlite3*) {},
-        [](CBarvellaApp& app) {
-            kEdit(app);
-            Die();
-        }));
-    ExpectStore("new method");
+TEST_F(KilledChange, AnEditLeavesTheOldCocktailUntilItsCommitIsDone) {
+    KillDuring(Trap::SixthRowChange, Edit);
+    ExpectGimlet("old method 2");
+    KillDuring(Trap::Commit, Edit);
+    ExpectGimlet("old method 2");
+    KillDuring(Trap::AfterChange, Edit);
+    ExpectGimlet("new method 1");
 }
 
 TEST_F(KilledChange, AnInsertOrADeleteKilledAtItsCommitChangesNothing) {
-    ASSERT_TRUE(KilledChild(
-        dir.path,
-        [](sqlite3* db) {
-            sqlite3_commit_hook(
-                db,
-                [](void*) {
-                    Die();
-                    return 0;
-                },
-                nullptr);
-        },
-        [](CBarvellaApp& app) {
-            CocktailRecord other = Cocktail("Martini", "stir");
-            InsertCocktail(app, other, {{"Gin", "45ml"}});
-        }));
-    ExpectStore("old method");
-    CBarvellaApp app;
-    ASSERT_EQ(OpenCocktailDatabase(dir.File("Barvella.mdb"), app.database), 0);
-    int index = 0;
-    EXPECT_FALSE(FindCocktailIndex(*app.database, "Martini", index));
-    CloseCocktailDatabase(app.database);
-
-    ASSERT_TRUE(KilledChild(
-        dir.path,
-        [](sqlite3* db) {
-            sqlite3_commit_hook(
-                db,
-                [](void*) {
-                    Die();
-                    return 0;
-                },
-                nullptr);
-        },
-        [](CBarvellaApp& app) { DeleteCocktail(app, "Gimlet"); }));
-    ExpectStore("old method");
-    ASSERT_TRUE(KilledChild(
-        dir.path, [](sqlite3*) {},
-        [](CBarvellaApp& app) {
-            DeleteCocktail(app, "Gimlet");
-            Die();
-        }));
-    ExpectStore("");
+    KillDuring(Trap::Commit, [](CBarvellaApp& app) {
+        CocktailRecord other = Cocktail("Martini", "stir");
+        InsertCocktail(app, other, {{"Gin", "45ml"}});
+    });
+    ExpectGimlet("old method 2");
+    KillDuring(Trap::Commit, [](CBarvellaApp& app) { DeleteCocktail(app, "Gimlet"); });
+    ExpectGimlet("old method 2");
+    KillDuring(Trap::AfterChange, [](CBarvellaApp& app) { DeleteCocktail(app, "Gimlet"); });
+    ExpectGimlet("");
 }
 
 TEST(KilledSettingsSave, EachFileIsTheOldOrTheNewWhereverTheSaveIsKilled) {
@@ -178,28 +127,29 @@ TEST(KilledSettingsSave, EachFileIsTheOldOrTheNewWhereverTheSaveIsKilled) {
     ASSERT_TRUE(SaveSettings(dir.path, first));
     const std::size_t firstSize = ReadFile(dir.File("Barvella.ini")).size();
     // The child saves the two versions in turn until it is killed; the parent kills it once
-    // it has seen the second version arrive, at whatever point the save then is.
-    int pipeEnds[2];
-    ASSERT_EQ(::pipe(pipeEnds), 0);
+    // the second version has arrived, at whatever point the next save then is.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
     const pid_t child = ::fork();
     if (child == 0) {
         for (int round = 0;; ++round) {
             SaveSettings(dir.path, round % 2 == 0 ? second : first);
-            if (round == 0) static_cast<void>(::write(pipeEnds[1], "x", 1));
+            if (round == 0) static_cast<void>(::write(ends[1], "x", 1));
         }
     }
     char seen = 0;
-    ASSERT_EQ(::read(pipeEnds[0], &seen, 1), 1);
+    ASSERT_EQ(::read(ends[0], &seen, 1), 1);
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
-    ::close(pipeEnds[0]);
-    ::close(pipeEnds[1]);
+    ::close(ends[0]);
+    ::close(ends[1]);
 
     PluginSettings loaded;
     ASSERT_TRUE(LoadSettings(dir.path, loaded));
-    EXPECT_TRUE(loaded.title.windowTitle == "first" || loaded.title.windowTitle == "second");
+    const bool isSecond = loaded.title.windowTitle == "second";
+    EXPECT_TRUE(isSecond || loaded.title.windowTitle == "first");
     EXPECT_TRUE(loaded.topComment == "first comment" || loaded.topComment == "second comment");
-    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")).size(), firstSize + (loaded.title.windowTitle == "second" ? 1 : 0));
+    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")).size(), firstSize + (isSecond ? 1 : 0));
 }
 
 }  // namespace
