@@ -43,7 +43,7 @@ protected:
     // A warning owned by the page: caption "Barvella", the exclamation icon.
     void Warn(const wxString& text);
 
-    const DialogLayout& Layout() const { return m_layout; }
+    const DialogLayout& Controls() const { return m_layout; }
 
 private:
     struct BoundField {

@@ -26,17 +26,17 @@ void UseSlashes(wxTextCtrl* edit, bool endWithSlash) {
 
 CPluginOptionDesign::CPluginOptionDesign(wxWindow* parent) : COptionPage(parent) {
     m_editBackground = AddField(3024, m_strBackground, "背景画像", kProfileValueBytes, {40, 5, 135, 15});
-    Layout().Button(3036, "参照...", 180, 5, 25, 15);
+    Controls().Button(3036, "参照...", 180, 5, 25, 15);
     m_editBgColor = AddField(3025, m_strBgColor, "背景色", kColourBytes, {40, 23, 55, 15});
-    Layout().GroupBox("フレーム", 5, 47, 200, 48);
-    m_checkFrameBorder = Layout().CheckBox(3046, "ボーダーあり", 15, 64, 50, 8);
+    Controls().GroupBox("フレーム", 5, 47, 200, 48);
+    m_checkFrameBorder = Controls().CheckBox(3046, "ボーダーあり", 15, 64, 50, 8);
     m_editBorderColor = AddField(3026, m_strBorderColor, "色", kColourBytes, {85, 60, 55, 15}, 72);
-    Layout().Label("太さ", 145, 63, 14, 8);
-    m_editFrameSpacing = Layout().Edit(3048, 161, 60, 39, 15);
+    Controls().Label("太さ", 145, 63, 14, 8);
+    m_editFrameSpacing = Controls().Edit(3048, 161, 60, 39, 15);
     wxIntegerValidator<int> thickness(&m_nFrameSpacing);
     thickness.SetRange(0, 100);
     m_editFrameSpacing->SetValidator(thickness);
-    m_checkFrameResize = Layout().CheckBox(3049, "リサイズ", 15, 80, 40, 8);
+    m_checkFrameResize = Controls().CheckBox(3049, "リサイズ", 15, 80, 40, 8);
 
     Bind(wxEVT_BUTTON, &CPluginOptionDesign::OnBrowseBackground, this, 3036);
 }
@@ -149,13 +149,13 @@ bool CPluginOptionFont::TransferDataFromWindow() {
 }
 
 CPluginOptionFile::CPluginOptionFile(wxWindow* parent) : COptionPage(parent) {
-    m_checkAlphabet = Layout().CheckBox(3037, "アルファベット別ページ", 5, 5, 85, 10);
-    m_checkBasePage = Layout().CheckBox(3038, "ベース別ページ", 5, 20, 85, 10);
-    m_checkStrongPage = Layout().CheckBox(3041, "アルコール強度別ページ", 5, 35, 85, 10);
-    m_checkTastePage = Layout().CheckBox(3040, "味わい別ページ", 5, 50, 85, 10);
-    m_checkStylePage = Layout().CheckBox(3039, "スタイル別ページ", 5, 65, 85, 10);
-    m_checkMasterPage = Layout().CheckBox(3042, "作者別ページ", 5, 80, 85, 10);
-    m_checkAllPage = Layout().CheckBox(3043, "すべてのカクテルページ", 5, 95, 85, 8);
+    m_checkAlphabet = Controls().CheckBox(3037, "アルファベット別ページ", 5, 5, 85, 10);
+    m_checkBasePage = Controls().CheckBox(3038, "ベース別ページ", 5, 20, 85, 10);
+    m_checkStrongPage = Controls().CheckBox(3041, "アルコール強度別ページ", 5, 35, 85, 10);
+    m_checkTastePage = Controls().CheckBox(3040, "味わい別ページ", 5, 50, 85, 10);
+    m_checkStylePage = Controls().CheckBox(3039, "スタイル別ページ", 5, 65, 85, 10);
+    m_checkMasterPage = Controls().CheckBox(3042, "作者別ページ", 5, 80, 85, 10);
+    m_checkAllPage = Controls().CheckBox(3043, "すべてのカクテルページ", 5, 95, 85, 8);
     m_boxes = {Box{m_checkAlphabet, &m_bAlphabet},     Box{m_checkBasePage, &m_bBasePage},
                Box{m_checkStrongPage, &m_bStrongPage}, Box{m_checkTastePage, &m_bTastePage},
                Box{m_checkStylePage, &m_bStylePage},   Box{m_checkMasterPage, &m_bMasterPage},
@@ -236,8 +236,8 @@ bool CPluginOptionURL::TransferDataFromWindow() {
 }
 
 CPluginOptionComment::CPluginOptionComment(wxWindow* parent) : COptionPage(parent) {
-    Layout().Label("トップページのコメント （HTMLタグも使用できます）", 5, 5, 200, 8);
-    m_editComment = BindField(Layout().Edit(3043, 5, 15, 200, 134, wxTE_MULTILINE), m_strComment,
+    Controls().Label("トップページのコメント （HTMLタグも使用できます）", 5, 5, 200, 8);
+    m_editComment = BindField(Controls().Edit(3043, 5, 15, 200, 134, wxTE_MULTILINE), m_strComment,
                               {U("トップページのコメント"), 0, true});
 }
 
