@@ -57,12 +57,7 @@ void RefuseUnrepresentable(const char* fieldName) {
 // Text the user left as it was keeps its stored bytes, so a setting whose bytes have more
 // than one Unicode reading is never rewritten by merely showing it.
 bool TakeField(wxTextCtrl* edit, const char* fieldName, std::string& bytes) {
-    const wxString value = edit->GetValue();
-    std::optional<std::string> converted;
-    if (value == cp932::ToWx(bytes))
-        converted = bytes;
-    else
-        converted = cp932::FromWx(value);
+    const std::optional<std::string> converted = cp932::FromWx(edit->GetValue(), bytes);
     if (!converted) {
         RefuseUnrepresentable(fieldName);
         edit->SetFocus();

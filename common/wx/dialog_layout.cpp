@@ -4,6 +4,8 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
 #include <wx/fontenum.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
@@ -18,9 +20,13 @@ wxFont DialogFont() {
     return font;
 }
 
-DialogLayout::DialogLayout(wxWindow* window) : m_window(window) { window->SetFont(DialogFont()); }
+DialogLayout::DialogLayout(wxWindow* window) : m_window(window) {
+    window->SetFont(DialogFont());
+}
 
-wxPoint DialogLayout::Position(int x, int y) const { return m_window->ConvertDialogToPixels(wxPoint(x, y)); }
+wxPoint DialogLayout::Position(int x, int y) const {
+    return m_window->ConvertDialogToPixels(wxPoint(x, y));
+}
 
 wxSize DialogLayout::Size(int width, int height) const {
     return m_window->ConvertDialogToPixels(wxSize(width, height));
@@ -44,4 +50,13 @@ wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int w
     const wxSize size = Size(width, height);
     box->SetSize(wxSize(size.GetWidth(), std::max(size.GetHeight(), box->GetBestSize().GetHeight())));
     return box;
+}
+
+wxComboBox* DialogLayout::ComboBox(int id, int x, int y, int width, long style) const {
+    return new wxComboBox(m_window, id, wxEmptyString, Position(x, y), wxSize(Size(width, 0).GetWidth(), -1), 0,
+                          nullptr, style | wxCB_DROPDOWN);
+}
+
+wxChoice* DialogLayout::Choice(int id, int x, int y, int width, long style) const {
+    return new wxChoice(m_window, id, Position(x, y), wxSize(Size(width, 0).GetWidth(), -1), 0, nullptr, style);
 }
