@@ -6,7 +6,10 @@
 #include "cp932_wx.h"
 
 int ShowPluginMessage(const wxString& text, long style) {
-    wxWindow* owner = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+    return ShowOwnedMessage(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr, text, style);
+}
+
+int ShowOwnedMessage(wxWindow* owner, const wxString& text, long style) {
     wxMessageDialog dialog(owner, text, wxString::FromUTF8("Barvella"), style);
     return dialog.ShowModal();
 }
