@@ -8,34 +8,26 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-
 TEST(CocktailSearch, EachConditionAloneAndCombinedListsEveryMatchOnceWithNamesBound) {
     coretest::TempDirectory dir;
     CBarvellaApp app;
     ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), app.database));
-    const auto store = [&](const char* name, const char* base, int strong, int taste, MaterialMap materials) {
-        CocktailRecord record{.name = name,
-                              .strong = strong,
-                              .taste = taste,
-                              .styleName = "Short",
-                              .baseName = base,
-                              .howTo = "shake",
-                              .memo = "",
-                              .picture = "",
-                              .masterName = "",
-                              .materials = {}};
+    for (auto [name, base, strength, materials] :
+         {std::tuple<const char*, const char*, int, MaterialMap>{"Bee's Knees", "Gin", 2, {{"Lemon's juice", "2"}}},
+          {"Gin & It", "Gin", 1, {{"vermouth", "30ml"}}},
+          // Two rows that match one ingredient name: the cocktail still comes out once.
+          {"Rum Punch", "Rum & Co's", 3, {{"Lemon's juice", "1"}, {"lemon's JUICE", "2"}}}}) {
+        CocktailRecord record;
+        record.name = name;
+        record.baseName = base;
+        record.styleName = "Short";
+        record.howTo = "shake";
+        record.strong = strength;
+        record.taste = strength == 1 ? 1 : 3;
         ASSERT_TRUE(InsertCocktail(app, record, materials));
-    };
-    store("Bee's Knees", "Gin", 2, 3, {{"Lemon's juice", "20ml"}, {"honey", "1tsp"}});
-    store("Gin & It", "Gin", 1, 1, {{"vermouth", "30ml"}});
-    // Two rows that both match one ingredient name: the cocktail still comes out once.
-    store("Rum Punch", "Rum & Co's", 3, 3, {{"Lemon's juice", "1"}, {"lemon's JUICE", "2"}});
-
-    const struct {
-        SearchConditions conditions;
-        Names expected;
-    } cases[] = {
+    }
+    using Names = std::vector<std::string>;
+    const std::pair<SearchConditions, Names> cases[] = {
         {{}, {"Bee's Knees", "Gin & It", "Rum Punch"}},
         {{.baseName = "gin"}, {"Bee's Knees", "Gin & It"}},
         {{.baseName = "Rum & Co's"}, {"Rum Punch"}},
