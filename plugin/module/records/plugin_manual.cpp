@@ -26,6 +26,6 @@ std::string ModuleDirectory() {
         *info.dli_fname == '\0')
         return {};
     std::error_code error;
-    const std::filesystem::path module = std::filesystem::absolute(info.dli_fname, error);
+    const std::filesystem::path module = std::filesystem::weakly_canonical(info.dli_fname, error);
     return error ? std::string() : module.parent_path().string();
 }
