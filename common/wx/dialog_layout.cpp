@@ -4,9 +4,8 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
-#include <wx/combobox.h>
 #include <wx/fontenum.h>
+#include <wx/odcombo.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -52,11 +51,10 @@ wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int w
     return box;
 }
 
-wxComboBox* DialogLayout::ComboBox(int id, int x, int y, int width, long style) const {
-    return new wxComboBox(m_window, id, wxEmptyString, Position(x, y), wxSize(Size(width, 0).GetWidth(), -1), 0,
-                          nullptr, style | wxCB_DROPDOWN);
-}
-
-wxChoice* DialogLayout::Choice(int id, int x, int y, int width, long style) const {
-    return new wxChoice(m_window, id, Position(x, y), wxSize(Size(width, 0).GetWidth(), -1), 0, nullptr, style);
+wxOwnerDrawnComboBox* DialogLayout::ComboBox(int id, int x, int y, int width, long style) const {
+    auto* box = new wxOwnerDrawnComboBox(m_window, id, wxEmptyString, Position(x, y), Size(width, 15), 0, nullptr,
+                                         style | wxCB_DROPDOWN);
+    // The text part is placed on a size event, which a window not yet shown has not had.
+    box->SendSizeEvent();
+    return box;
 }

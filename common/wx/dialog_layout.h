@@ -7,8 +7,7 @@
 
 class wxButton;
 class wxCheckBox;
-class wxChoice;
-class wxComboBox;
+class wxOwnerDrawnComboBox;
 class wxStaticText;
 class wxTextCtrl;
 class wxWindow;
@@ -29,10 +28,10 @@ public:
     wxTextCtrl* Edit(int id, int x, int y, int width, int height, long style = 0) const;
     wxButton* Button(int id, const char* utf8, int x, int y, int width, int height) const;
     wxCheckBox* CheckBox(int id, const char* utf8, int x, int y, int width, int height) const;
-    // A template gives a combo box the height of its open list; closed, it is one line high.
-    // A drop-down list that nothing can be typed into is a wxChoice; `style` may add wxCB_SORT.
-    wxComboBox* ComboBox(int id, int x, int y, int width, long style = 0) const;
-    wxChoice* Choice(int id, int x, int y, int width, long style = 0) const;
+    // A template gives a combo box the height of its open list; closed it is as tall as a
+    // one-line edit. The box is drawn by wx: a native one is taller than a template's row.
+    // `style` may add wxCB_READONLY (a drop-down list) and wxCB_SORT.
+    wxOwnerDrawnComboBox* ComboBox(int id, int x, int y, int width, long style = 0) const;
 
     wxWindow* Window() const { return m_window; }
 

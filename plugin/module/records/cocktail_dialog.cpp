@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include <wx/button.h>
-#include <wx/choice.h>
-#include <wx/combobox.h>
 #include <wx/listctrl.h>
+#include <wx/odcombo.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
@@ -48,7 +47,7 @@ wxString U(const char* utf8) {
 }
 
 // A stored code without an entry selects nothing.
-void Select(wxChoice* choice, int index) {
+void Select(wxOwnerDrawnComboBox* choice, int index) {
     choice->SetSelection(index >= 0 && index < static_cast<int>(choice->GetCount()) ? index : wxNOT_FOUND);
 }
 
@@ -71,13 +70,13 @@ CCocktailDialog::CCocktailDialog() : wxDialog(nullptr, wxID_ANY, wxString()) {
     layout.Label("カクテル名称", 5, 4, 44, 8);
     m_editName = layout.Edit(IdName, 50, 1, 190, 15);
     layout.Label("頭文字", 248, 5, 26, 8);
-    m_comboInitial = layout.Choice(IdInitial, 275, 3, 35);
+    m_comboInitial = layout.ComboBox(IdInitial, 275, 3, 35, wxCB_READONLY);
     layout.Label("ベース", 5, 23, 29, 8);
     m_comboBase = layout.ComboBox(IdBase, 35, 21, 145, wxCB_SORT);
     layout.Label("強度", 187, 23, 19, 8);
-    m_comboStrong = layout.Choice(IdStrong, 207, 21, 35);
+    m_comboStrong = layout.ComboBox(IdStrong, 207, 21, 35, wxCB_READONLY);
     layout.Label("味わい", 248, 23, 26, 8);
-    m_comboTaste = layout.Choice(IdTaste, 275, 21, 35);
+    m_comboTaste = layout.ComboBox(IdTaste, 275, 21, 35, wxCB_READONLY);
     layout.Label("スタイル", 5, 41, 29, 8);
     m_comboStyle = layout.ComboBox(IdStyle, 35, 39, 120);
     layout.Label("作者", 168, 41, 21, 8);
@@ -87,7 +86,7 @@ CCocktailDialog::CCocktailDialog() : wxDialog(nullptr, wxID_ANY, wxString()) {
     m_comboMaterialName = layout.ComboBox(IdMaterialName, 30, 71, 275, wxCB_SORT);
     layout.Label("分量", 10, 91, 19, 8);
     m_editQuantity = layout.Edit(IdQuantity, 30, 89, 60, 15, wxTE_RIGHT);
-    m_comboUnit = layout.Choice(IdUnit, 95, 91, 60);
+    m_comboUnit = layout.ComboBox(IdUnit, 95, 91, 60, wxCB_READONLY);
     m_listMaterials = new wxListCtrl(this, IdMaterials, layout.Position(10, 109), layout.Size(260, 45),
                                      wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
     m_buttonAddMaterial = layout.Button(IdAddMaterial, "追加(&A)", 275, 119, 30, 14);
@@ -103,7 +102,8 @@ CCocktailDialog::CCocktailDialog() : wxDialog(nullptr, wxID_ANY, wxString()) {
 
     // Counted in characters here, which keeps typing near the byte limits checked on reading.
     m_editName->SetMaxLength(kNameLimit);
-    for (wxComboBox* combo : {m_comboBase, m_comboStyle, m_comboMaster}) combo->SetMaxLength(kCategoryLimit);
+    for (wxOwnerDrawnComboBox* combo : {m_comboBase, m_comboStyle, m_comboMaster})
+        combo->GetTextCtrl()->SetMaxLength(kCategoryLimit);
     m_editQuantity->SetMaxLength(kQuantityLimit);
 
     m_comboInitial->Append(CodeLabels(InitialLabel, kInitialCount));
@@ -129,7 +129,8 @@ CCocktailDialog::CCocktailDialog() : wxDialog(nullptr, wxID_ANY, wxString()) {
     // An editable combo reports a picked entry as changed text too.
     for (int id : {IdHowTo, IdMemo, IdBase, IdMaster, IdStyle})
         Bind(wxEVT_TEXT, &CCocktailDialog::OnReadOnlyFieldChange, this, id);
-    for (int id : {IdStrong, IdTaste, IdInitial}) Bind(wxEVT_CHOICE, &CCocktailDialog::OnReadOnlyFieldChange, this, id);
+    for (int id : {IdStrong, IdTaste, IdInitial})
+        Bind(wxEVT_COMBOBOX, &CCocktailDialog::OnReadOnlyFieldChange, this, id);
 }
 
 void CCocktailDialog::SetCaption(const std::string& caption) {
@@ -160,7 +161,7 @@ int CCocktailDialog::ShowModal() {
 void CCocktailDialog::OnInitDialog() {
     const TransferScope transferring(m_bTransferring);
     SetTitle(cp932::ToWx(m_strCaption));
-    const std::pair<wxComboBox*, const std::vector<std::string>*> lists[] = {
+    const std::pair<wxOwnerDrawnComboBox*, const std::vector<std::string>*> lists[] = {
         {m_comboBase, &m_listBaseNames},
         {m_comboMaster, &m_listMasterNames},
         {m_comboStyle, &m_listStyleNames},
@@ -199,7 +200,8 @@ bool CCocktailDialog::TransferDataToWindow() {
 
 // The entry that is the text (ASCII letters in any case) is selected; any other text stands
 // as typed, so a name is never shown, nor saved, as a longer one that begins with it.
-void CCocktailDialog::ShowName(wxComboBox* combo, const std::vector<std::string>& names, const std::string& text) {
+void CCocktailDialog::ShowName(wxOwnerDrawnComboBox* combo, const std::vector<std::string>& names,
+                               const std::string& text) {
     const auto same = [&text](const std::string& name) { return cp932::CompareNames(name, text) == 0; };
     const auto found = text.empty() ? names.end() : std::find_if(names.begin(), names.end(), same);
     const int index = found == names.end() ? wxNOT_FOUND : combo->FindString(cp932::ToWx(*found), true);
@@ -325,12 +327,16 @@ void CCocktailDialog::OnQuantityKillFocus(wxFocusEvent& event) {
     CallAfter([this] { TransferDataFromWindow(); });
 }
 
-// Keys A to Z pick "Ａ" to "Ｚ" whatever the shift state; every other key keeps the selection.
-// A record that is only looked at keeps its letter too.
+// Keys A to Z pick "Ａ" to "Ｚ" whatever the shift state, in place of the list's own search
+// by typed text; every other key works as usual. A record that is only looked at keeps its
+// letter.
 void CCocktailDialog::OnInitialKeyDown(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
-    if (key >= 'A' && key <= 'Z' && m_nMode != ModeView) m_comboInitial->SetSelection(key - 'A');
-    event.Skip();
+    if (key < 'A' || key > 'Z') {
+        event.Skip();
+        return;
+    }
+    if (m_nMode != ModeView) m_comboInitial->SetSelection(key - 'A');
 }
 
 bool CCocktailDialog::Refused(std::initializer_list<Check> checks) {

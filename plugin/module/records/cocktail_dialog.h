@@ -14,11 +14,10 @@
 #include "core/cocktail_database.h"
 
 class wxButton;
-class wxChoice;
-class wxComboBox;
 class wxFocusEvent;
 class wxKeyEvent;
 class wxListCtrl;
+class wxOwnerDrawnComboBox;
 class wxTextCtrl;
 
 enum RecordDialogMode { ModeAdd = 0, ModeEdit = 1, ModeView = 2 };
@@ -53,18 +52,18 @@ public:
     std::string m_strStrongLabel;  // set by OnOK
     std::string m_strTasteLabel;   // set by OnOK
     MaterialMap m_mapMaterials;    // after OK exactly the rows of the ingredient list
-    wxChoice* m_comboInitial;
-    wxComboBox* m_comboMaterialName;
+    wxOwnerDrawnComboBox* m_comboInitial;
+    wxOwnerDrawnComboBox* m_comboMaterialName;
     wxButton* m_buttonOK;
     wxButton* m_buttonDeleteMaterial;
     wxButton* m_buttonAddMaterial;
-    wxComboBox* m_comboMaster;
+    wxOwnerDrawnComboBox* m_comboMaster;
     wxListCtrl* m_listMaterials;
-    wxChoice* m_comboUnit;
-    wxChoice* m_comboTaste;
-    wxChoice* m_comboStrong;
-    wxComboBox* m_comboStyle;
-    wxComboBox* m_comboBase;
+    wxOwnerDrawnComboBox* m_comboUnit;
+    wxOwnerDrawnComboBox* m_comboTaste;
+    wxOwnerDrawnComboBox* m_comboStrong;
+    wxOwnerDrawnComboBox* m_comboStyle;
+    wxOwnerDrawnComboBox* m_comboBase;
     wxTextCtrl* m_editName;
     wxTextCtrl* m_editQuantity;
     wxTextCtrl* m_editHowTo;
@@ -105,7 +104,7 @@ private:
     template <class Control>
     bool Take(Control* control, const char* field, std::size_t limit, std::span<const std::string> offered,
               std::string& bytes);
-    void ShowName(wxComboBox* combo, const std::vector<std::string>& names, const std::string& text);
+    void ShowName(wxOwnerDrawnComboBox* combo, const std::vector<std::string>& names, const std::string& text);
     bool AddRow(const std::string& name, const std::string& quantity);
     const std::pair<std::string, std::string>& RowTexts(long row) const;
     long FindRow(const std::string& name) const;

@@ -1,8 +1,8 @@
 #include "cocktail_search_dialog.h"
 
 #include <wx/button.h>
-#include <wx/choice.h>
 #include <wx/msgdlg.h>
+#include <wx/odcombo.h>
 
 #include "core/code_tables.h"
 #include "cp932_wx.h"
@@ -14,19 +14,20 @@ namespace {
 
 enum ControlId : int { IdBase = 3004, IdStrong = 3006, IdTaste = 3007, IdMaterialName = 3021 };
 
-void Fill(wxChoice* choice, const wxArrayString& texts) {
+void Fill(wxOwnerDrawnComboBox* choice, const wxArrayString& texts) {
     choice->Clear();
     choice->Append(texts);
 }
 
-void SelectText(wxChoice* choice, const std::string& text) {
+void SelectText(wxOwnerDrawnComboBox* choice, const std::string& text) {
     choice->SetSelection(text.empty() ? wxNOT_FOUND : choice->FindString(cp932::ToWx(text), true));
 }
 
 // The picked entry as the bytes of the name it shows; empty when none is picked.
-std::string Picked(const wxChoice* choice, const std::vector<std::string>& names) {
-    if (choice->GetSelection() == wxNOT_FOUND) return {};
-    return cp932::FromWx(choice->GetStringSelection(), std::string(), names).value_or(std::string());
+std::string Picked(const wxOwnerDrawnComboBox* choice, const std::vector<std::string>& names) {
+    const int picked = choice->GetSelection();
+    if (picked == wxNOT_FOUND) return {};
+    return cp932::FromWx(choice->GetString(picked), std::string(), names).value_or(std::string());
 }
 
 }  // namespace
@@ -34,13 +35,13 @@ std::string Picked(const wxChoice* choice, const std::vector<std::string>& names
 CCocktailSearchDialog::CCocktailSearchDialog() : wxDialog(nullptr, wxID_ANY, wxString::FromUTF8("カクテルの検索")) {
     const DialogLayout layout(this);
     layout.Label("ベース", 5, 7, 29, 8);
-    m_comboBase = layout.Choice(IdBase, 35, 5, 120, wxCB_SORT);
+    m_comboBase = layout.ComboBox(IdBase, 35, 5, 120, wxCB_READONLY | wxCB_SORT);
     layout.Label("強度", 157, 7, 19, 8);
-    m_comboStrong = layout.Choice(IdStrong, 177, 5, 35);
+    m_comboStrong = layout.ComboBox(IdStrong, 177, 5, 35, wxCB_READONLY);
     layout.Label("味わい", 218, 7, 26, 8);
-    m_comboTaste = layout.Choice(IdTaste, 245, 5, 35);
+    m_comboTaste = layout.ComboBox(IdTaste, 245, 5, 35, wxCB_READONLY);
     layout.Label("材料", 5, 27, 19, 8);
-    m_comboMaterialName = layout.Choice(IdMaterialName, 25, 25, 255, wxCB_SORT);
+    m_comboMaterialName = layout.ComboBox(IdMaterialName, 25, 25, 255, wxCB_READONLY | wxCB_SORT);
     layout.Button(wxID_OK, "OK", 175, 45, 50, 14)->SetDefault();
     layout.Button(wxID_CANCEL, "ｷｬﾝｾﾙ", 230, 45, 50, 14);
     SetClientSize(layout.Size(283, 65));

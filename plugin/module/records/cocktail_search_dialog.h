@@ -9,7 +9,7 @@
 
 #include "core/cocktail_search.h"
 
-class wxChoice;
+class wxOwnerDrawnComboBox;
 
 class CCocktailSearchDialog : public wxDialog {
 public:
@@ -29,10 +29,10 @@ public:
 
     SearchConditions Conditions() const;
 
-    wxChoice* m_comboTaste;
-    wxChoice* m_comboStrong;
-    wxChoice* m_comboMaterialName;
-    wxChoice* m_comboBase;
+    wxOwnerDrawnComboBox* m_comboTaste;
+    wxOwnerDrawnComboBox* m_comboStrong;
+    wxOwnerDrawnComboBox* m_comboMaterialName;
+    wxOwnerDrawnComboBox* m_comboBase;
     std::string m_strBase;
     std::string m_strMaterialName;
     int m_nStrong = -1;

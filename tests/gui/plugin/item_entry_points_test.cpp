@@ -97,11 +97,11 @@ TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
                 refused([field] { field->SetValue("x"); });
                 EXPECT_EQ(field->GetValue(), shown);
             }
-            for (wxChoice* choice : {d.m_comboStrong, d.m_comboTaste, d.m_comboInitial}) {
+            for (wxOwnerDrawnComboBox* choice : {d.m_comboStrong, d.m_comboTaste, d.m_comboInitial}) {
                 const int shown = choice->GetSelection();
                 refused([choice] {
                     choice->SetSelection(4);
-                    wxCommandEvent picked(wxEVT_CHOICE, choice->GetId());
+                    wxCommandEvent picked(wxEVT_COMBOBOX, choice->GetId());
                     choice->ProcessWindowEvent(picked);
                 });
                 EXPECT_EQ(choice->GetSelection(), shown);

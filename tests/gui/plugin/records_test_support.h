@@ -9,11 +9,10 @@
 #include <string>
 
 #include <wx/app.h>
-#include <wx/choice.h>
-#include <wx/combobox.h>
 #include <wx/frame.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
+#include <wx/odcombo.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 
