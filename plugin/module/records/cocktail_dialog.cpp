@@ -47,8 +47,8 @@ wxString U(const char* utf8) {
 }
 
 // A stored code without an entry selects nothing.
-void Select(wxOwnerDrawnComboBox* choice, int index) {
-    choice->SetSelection(index >= 0 && index < static_cast<int>(choice->GetCount()) ? index : wxNOT_FOUND);
+void SelectCode(wxOwnerDrawnComboBox* choice, int code) {
+    choice->SetSelection(code >= 0 && code < static_cast<int>(choice->GetCount()) ? code : wxNOT_FOUND);
 }
 
 class TransferScope {
@@ -187,14 +187,14 @@ bool CCocktailDialog::TransferDataToWindow() {
     m_editHowTo->ChangeValue(cp932::ToWx(m_strHowTo));
     m_editMemo->ChangeValue(cp932::ToWx(m_strMemo));
     ShowName(m_comboBase, m_listBaseNames, m_strBase);
-    Select(m_comboStrong, m_nStrong);
-    Select(m_comboTaste, m_nTaste);
+    SelectCode(m_comboStrong, m_nStrong);
+    SelectCode(m_comboTaste, m_nTaste);
     ShowName(m_comboMaster, m_listMasterNames, m_strMaster);
-    Select(m_comboUnit, m_nUnit);
+    SelectCode(m_comboUnit, m_nUnit);
     m_comboMaterialName->ChangeValue(cp932::ToWx(m_strMaterialName));
     m_editQuantity->ChangeValue(cp932::ToWx(m_strQuantity));
     ShowName(m_comboStyle, m_listStyleNames, m_strStyle);
-    Select(m_comboInitial, m_nInitial);
+    SelectCode(m_comboInitial, m_nInitial);
     return true;
 }
 
