@@ -10,49 +10,10 @@
 
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "core/barvella_app.h"
 #include "core/startup.h"
 #include "synthetic_workspace.h"
-
-namespace {
-
-// Takes rows as fast as a list can; the host's own control is measured elsewhere.
-class CollectingList : public IPluginList {
-public:
-    int InsertColumn(int column, std::string_view, ListColumnAlign, int) override { return ++columns_, column; }
-    bool DeleteColumn(int) override { return false; }
-    int GetColumnCount() const override { return columns_; }
-    int InsertItem(int, std::string_view text) override {
-        cells_.emplace_back(5);
-        cells_.back()[0] = text;
-        return static_cast<int>(cells_.size()) - 1;
-    }
-    bool SetItemText(int item, int column, std::string_view text) override {
-        cells_[static_cast<std::size_t>(item)][static_cast<std::size_t>(column)] = text;
-        return true;
-    }
-    std::string GetItemText(int item, int column) const override {
-        return cells_[static_cast<std::size_t>(item)][static_cast<std::size_t>(column)];
-    }
-    bool DeleteItem(int) override { return false; }
-    bool DeleteAllItems() override { return cells_.clear(), true; }
-    int GetItemCount() const override { return static_cast<int>(cells_.size()); }
-    int GetFirstSelectedItem() const override { return -1; }
-    void SetFullRowSelect(bool) override {}
-    void SetSortAscending(bool) override {}
-
-private:
-    int columns_ = 0;
-    std::vector<std::vector<std::string>> cells_;
-};
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;

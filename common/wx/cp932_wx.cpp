@@ -25,4 +25,13 @@ std::optional<std::string> FromWx(const wxString& text) {
     return std::string(buffer.data(), buffer.length());
 }
 
+std::optional<std::string> FromWx(const wxString& text, const std::string& current,
+                                  std::span<const std::string> offered) {
+    if (text == ToWx(current)) return current;
+    for (const std::string& candidate : offered) {
+        if (text == ToWx(candidate)) return candidate;
+    }
+    return FromWx(text);
+}
+
 }  // namespace cp932

@@ -3,6 +3,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/fontenum.h>
+#include <wx/odcombo.h>
 #include <wx/settings.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -17,9 +18,13 @@ wxFont DialogFont() {
     return font;
 }
 
-DialogLayout::DialogLayout(wxWindow* window) : m_window(window) { window->SetFont(DialogFont()); }
+DialogLayout::DialogLayout(wxWindow* window) : m_window(window) {
+    window->SetFont(DialogFont());
+}
 
-wxPoint DialogLayout::Position(int x, int y) const { return m_window->ConvertDialogToPixels(wxPoint(x, y)); }
+wxPoint DialogLayout::Position(int x, int y) const {
+    return m_window->ConvertDialogToPixels(wxPoint(x, y));
+}
 
 wxSize DialogLayout::Size(int width, int height) const {
     return m_window->ConvertDialogToPixels(wxSize(width, height));
@@ -49,4 +54,12 @@ wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int w
 
 wxStaticBox* DialogLayout::GroupBox(const char* utf8, int x, int y, int width, int height) const {
     return new wxStaticBox(m_window, wxID_ANY, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
+}
+
+wxOwnerDrawnComboBox* DialogLayout::ComboBox(int id, int x, int y, int width, long style) const {
+    auto* box = new wxOwnerDrawnComboBox(m_window, id, wxEmptyString, Position(x, y), Size(width, 15), 0, nullptr,
+                                         style | wxCB_DROPDOWN);
+    // The text part is placed on a size event, which a window not yet shown has not had.
+    box->SendSizeEvent();
+    return box;
 }

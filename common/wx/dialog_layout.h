@@ -8,6 +8,7 @@
 class wxButton;
 class wxCheckBox;
 class wxStaticBox;
+class wxOwnerDrawnComboBox;
 class wxStaticText;
 class wxTextCtrl;
 class wxWindow;
@@ -30,6 +31,10 @@ public:
     wxCheckBox* CheckBox(int id, const char* utf8, int x, int y, int width, int height) const;
     // A frame with a caption drawn around controls placed on the same window.
     wxStaticBox* GroupBox(const char* utf8, int x, int y, int width, int height) const;
+    // A template gives a combo box the height of its open list; closed it is as tall as a
+    // one-line edit. The box is drawn by wx: a native one is taller than a template's row.
+    // `style` may add wxCB_READONLY (a drop-down list) and wxCB_SORT.
+    wxOwnerDrawnComboBox* ComboBox(int id, int x, int y, int width, long style = 0) const;
 
     wxWindow* Window() const { return m_window; }
 

@@ -42,3 +42,16 @@ bool TasteLabel(int code, std::string& label) {
                                                                 cp932::Literal("極甘")};
     return LookUp(labels, code, label);
 }
+
+bool UnitLabel(int code, std::string& label) {
+    static const std::array<std::string, kUnitCount> labels = [] {
+        // The half-width katakana are part of the text stored with a quantity.
+        constexpr const char* utf8[kUnitCount] = {"",     "ml",   "ﾄﾞﾛｯﾌﾟ", "ﾀﾞｯｼｭ", "ﾃｨｰ・ｽﾌﾟｰﾝ", "ﾃｰﾌﾞﾙ・ｽﾌﾟｰﾝ",
+                                                  "ｵﾝｽ",  "ｼｶﾞｰ", "ｼﾞﾙ",    "ｶｯﾌﾟ",  "ﾊﾟｲﾝﾄ",      "ｸｫｰﾄ",
+                                                  "ﾎﾞﾄﾙ", "個",   "枚"};
+        std::array<std::string, kUnitCount> converted;
+        for (int i = 0; i < kUnitCount; ++i) converted[static_cast<std::size_t>(i)] = cp932::Literal(utf8[i]);
+        return converted;
+    }();
+    return LookUp(labels, code, label);
+}

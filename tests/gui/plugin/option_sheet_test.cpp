@@ -26,13 +26,10 @@ using ExpectOptionSheet = ExpectSheet<CBarvellaOption>;
 
 constexpr const char* kQuoteRefusal = "\" は使用できません。";
 
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 // A warning raised in a page. GTK owns a dialog by a top-level window: the sheet on display.
 ExpectPluginMessage ExpectWarning(const char* text, wxWindow* page) {
-    return ExpectPluginMessage(text, wxICON_EXCLAMATION, wxGetTopLevelParent(page));
+    return ExpectPluginMessage(text, wxGetTopLevelParent(page));
 }
 
 // The box of "生成ファイル" the user knows by its label.

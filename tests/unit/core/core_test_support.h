@@ -1,4 +1,5 @@
-// Helpers for the core's tests: a scratch directory, files, CP932 text, the host's list.
+// Helpers for the core's and the plug-in's tests: a scratch directory, files, CP932 text,
+// the host's list.
 #pragma once
 
 #include <algorithm>
@@ -73,7 +74,7 @@ public:
     bool DeleteItem(int item) override { return rows.erase(rows.begin() + item), true; }
     bool DeleteAllItems() override { return rows.clear(), true; }
     int GetItemCount() const override { return static_cast<int>(rows.size()); }
-    int GetFirstSelectedItem() const override { return -1; }
+    int GetFirstSelectedItem() const override { return selected < GetItemCount() ? selected : -1; }
     void SetFullRowSelect(bool) override {}
     void SetSortAscending(bool on) override { sortAscending = on; }
 
@@ -87,6 +88,7 @@ public:
     std::vector<std::string> columns;  // headings
     std::vector<std::vector<std::string>> rows;
     bool sortAscending = false;
+    int selected = -1;  // the row the user selected
 };
 
 }  // namespace coretest

@@ -1,7 +1,7 @@
-// The few places where the host hands work to the desktop: opening a file with its
-// associated program, starting a program, and the folder and file choosers. Each goes
-// through one replaceable function so tests can observe what would be opened, started or
-// chosen; the program uses the real implementations.
+// The few places where the host or the plug-in hands work to the desktop: opening a file
+// with its associated program, starting a program, and the folder and file choosers. Each
+// goes through one replaceable function so tests can observe what would be opened, started
+// or chosen; the programs use the real implementations. Host and plug-in each hold their own.
 #pragma once
 
 #include <functional>

@@ -1,0 +1,132 @@
+// Search and the record dialogs on a workspace of 10,000 cocktails: each kind of search as
+// the plug-in runs it (query and list fill), and how long the add, edit, copy and view
+// dialogs take from the entry point's call until they stand on the screen. Run under a
+// display (Xvfb).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/init.h>
+#include <wx/modalhook.h>
+
+#include "bench_support.h"
+#include "core/barvella_app.h"
+#include "core/cocktail_database.h"
+#include "core/cocktail_search.h"
+#include "core/startup.h"
+#include "synthetic_workspace.h"
+
+extern "C" {
+int AddItem(IPluginList* list);
+int EditItem(IPluginList* list);
+int CopyItem(IPluginList* list);
+int ViewItem(IPluginList* list);
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Lets each dialog really open, and closes it once its modal loop has painted it.
+class OpenTimer : public wxModalDialogHook {
+public:
+    Clock::time_point start;
+    double seconds = 0;
+
+protected:
+    int Enter(wxDialog* dialog) override {
+        dialog->CallAfter([this, dialog] {
+            dialog->Update();
+            seconds = SecondsSince(start);
+            dialog->EndModal(wxID_CANCEL);
+        });
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+void Report(const char* what, const std::vector<double>& seconds, const std::string& detail) {
+    std::printf("%-28s median %7.2f ms  (min %.2f, max %.2f)  %s\n", what, Median(seconds) * 1000,
+                *std::min_element(seconds.begin(), seconds.end()) * 1000,
+                *std::max_element(seconds.begin(), seconds.end()) * 1000, detail.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    int wxArgc = 1;  // the run count is ours, not wx's
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
+        std::fprintf(stderr, "no display\n");
+        return 1;
+    }
+    const auto directory = std::filesystem::temp_directory_path() / ("barvella-search-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(directory);
+    const SyntheticWorkspaceOptions options;
+    CBarvellaApp& app = BarvellaApp();
+    CollectingList list;
+    std::vector<std::string> materialNames;
+    if (!BuildSyntheticWorkspace(directory.string(), options) ||
+        StartUpPlugin(app, list, directory.string(), [](const std::string&) {}) != PLUGIN_OK ||
+        !LoadMaterialNames(*app.database, materialNames)) {
+        std::fprintf(stderr, "could not build or open the workspace in %s\n", directory.c_str());
+        return 1;
+    }
+    std::printf("workspace: %d cocktails, %zu bases, %zu styles, %zu authors, %zu ingredient names; %d runs each\n",
+                list.GetItemCount(), app.baseNames.size(), app.styleNames.size(), app.masterNames.size(),
+                materialNames.size(), runs);
+
+    const std::pair<const char*, SearchConditions> searches[] = {
+        {"search: base", {.baseName = app.baseNames.front()}},
+        {"search: ingredient", {.materialName = materialNames.front()}},
+        {"search: strength", {.strong = 2}},
+        {"search: taste", {.taste = 3}},
+        {"search: all four", {app.baseNames.front(), materialNames.front(), 2, 3}},
+        {"search: none (every row)", {}},
+    };
+    for (const auto& [what, conditions] : searches) {
+        std::vector<double> seconds;
+        for (int run = 0; run < runs; ++run) {
+            const auto start = Clock::now();
+            list.DeleteAllItems();
+            FillCocktailList(*app.database, list, ComposeSearchQuery(conditions), [](const std::string&) {});
+            seconds.push_back(SecondsSince(start));
+        }
+        Report(what, seconds, std::to_string(list.GetItemCount()) + " rows");
+    }
+
+    list.DeleteAllItems();
+    FillCocktailList(*app.database, list, {}, [](const std::string&) {});
+    list.selected = list.GetItemCount() / 2;
+    OpenTimer timer;
+    timer.Register();
+    const std::pair<const char*, int (*)(IPluginList*)> dialogs[] = {
+        {"open: add", AddItem}, {"open: edit", EditItem}, {"open: copy", CopyItem}, {"open: view", ViewItem}};
+    for (const auto& [what, entryPoint] : dialogs) {
+        std::vector<double> seconds;
+        for (int run = 0; run < runs; ++run) {
+            timer.start = Clock::now();
+            entryPoint(&list);
+            seconds.push_back(timer.seconds);
+        }
+        Report(what, seconds, "entry point to the painted dialog");
+    }
+    timer.Unregister();
+    CleanUpPlugin(app);
+    std::filesystem::remove_all(directory);
+    wxEntryCleanup();
+    return 0;
+}

@@ -1,0 +1,131 @@
+#include <gmock/gmock.h>
+
+#include "records_test_support.h"
+
+namespace {
+
+using coretest::Sjis;
+using Names = std::vector<std::string>;
+
+void PressKey(CCocktailDialog& dialog, int key) {
+    wxKeyEvent down(wxEVT_KEY_DOWN);
+    down.m_keyCode = key;
+    dialog.m_comboInitial->ProcessWindowEvent(down);
+}
+
+TEST_F(RecordsTest, AddRefusesAStoredNameAndOpensAgainWithTheInputKept) {
+    wxTEST_DIALOG(EXPECT_EQ(AddItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                      EXPECT_EQ(d.GetTitle(), U("カクテルの追加"));
+                      TypeCocktail(d, "Bee's Knees");
+                      return PressOK(d);
+                  }),
+                  ExpectPluginMessage("指定されたカクテルはすでに登録済みです。", frame),
+                  wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                      EXPECT_EQ(d.m_listMaterials->GetItemText(0, 1), "30 ml");
+                      EXPECT_EQ(d.m_editHowTo->GetValue(), "Stir.");
+                      d.m_editName->SetValue("Gin & It");
+                      return PressOK(d);
+                  }));
+    EXPECT_EQ(list.rows.at(1), (Names{"Gin & It", "Gin", "Short", Sjis("強"), Sjis("辛"), ""}));
+    EXPECT_EQ(Stored("Gin & It").materials, (MaterialMap{{"vermouth", "30 ml"}}));
+}
+
+TEST_F(RecordsTest, CopyOpensWithAllButTheName) {
+    list.selected = 0;  // Bee's Knees
+    wxTEST_DIALOG(EXPECT_EQ(CopyItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                      EXPECT_EQ(d.GetTitle(), U("カクテルをコピーして追加"));
+                      EXPECT_EQ(d.m_editName->GetValue(), "");
+                      d.m_editName->SetValue("Bee's Knees & Co");
+                      return PressOK(d);
+                  }));
+    const auto shown = [](const CocktailRecord& r) {
+        return std::tie(r.initial, r.strong, r.taste, r.styleName, r.baseName, r.howTo, r.memo, r.masterName,
+                        r.materials);
+    };
+    EXPECT_EQ(shown(Stored("Bee's Knees & Co")), shown(Stored("Bee's Knees")));
+}
+
+TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChangesNothing) {
+    list.selected = 0;  // Bee's Knees
+    wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                      EXPECT_EQ(d.GetTitle(), U("カクテルの編集"));
+                      EXPECT_EQ(d.m_comboStyle->GetValue(), "Short");
+                      d.m_editMemo->SetValue("kept");
+                      wxTEST_DIALOG(d.m_editName->SetValue("Other"), ExpectPluginMessage("変更はできません。", &d));
+                      EXPECT_EQ(d.m_editName->GetValue() + d.m_editMemo->GetValue(), "Bee's Kneeskept");
+                      for (int key : {int('K'), int(WXK_TAB), int('1')}) PressKey(d, key);
+                      d.m_listMaterials->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+                      d.OnDeleteMaterial();
+                      AddIngredient(d, "egg white", "1", 13);
+                      return PressOK(d);
+                  }));
+    const CocktailRecord edited = Stored("Bee's Knees");
+    EXPECT_EQ(edited.materials,
+              (MaterialMap{{"Gin", "60 ml"}, {"Lemon's juice", "20 ml"}, {"egg white", Sjis("1 個")}}));
+    EXPECT_EQ(edited.initial, 10) << "K picks the eleventh letter";
+    EXPECT_EQ(edited.styleName + edited.memo, "Shortkept");
+
+    app.database->exec("CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL BEGIN SELECT RAISE(ABORT, 'no'); END");
+    wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                      d.m_comboBase->SetValue("Vodka");
+                      return PressOK(d);
+                  }),
+                  ExpectPluginMessage("カクテルの編集に失敗しました。", frame),
+                  wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                      EXPECT_EQ(d.m_comboBase->GetValue(), "Vodka");
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_EQ(list.rows.at(0).at(1), "Gin");
+    EXPECT_EQ(Stored("Bee's Knees").baseName, "Gin");
+    EXPECT_THAT(app.baseNames, testing::UnorderedElementsAre("Gin", "Rum & Brandy's"));
+}
+
+TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
+    list.selected = 1;  // Tom & Jerry
+    const int changes = app.database->getTotalChanges();
+    wxTEST_DIALOG(
+        EXPECT_EQ(ViewItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+            EXPECT_EQ(d.GetTitle(), U("カクテルの詳細表示"));
+            for (wxWindow* button : {d.m_buttonOK, d.m_buttonAddMaterial, d.m_buttonDeleteMaterial})
+                EXPECT_FALSE(button->IsEnabled());
+            const auto refused = [&d](std::function<void()> change) {
+                wxTEST_DIALOG(change(), ExpectPluginMessage("変更はできません。", &d));
+            };
+            for (wxTextEntry* field : std::initializer_list<wxTextEntry*>{
+                     d.m_editName, d.m_editHowTo, d.m_editMemo, d.m_comboBase, d.m_comboStyle, d.m_comboMaster}) {
+                const wxString shown = field->GetValue();
+                refused([field] { field->SetValue("x"); });
+                EXPECT_EQ(field->GetValue(), shown);
+            }
+            for (wxOwnerDrawnComboBox* choice : {d.m_comboStrong, d.m_comboTaste, d.m_comboInitial}) {
+                const int shown = choice->GetSelection();
+                refused([choice] {
+                    choice->SetSelection(4);
+                    wxCommandEvent picked(wxEVT_COMBOBOX, choice->GetId());
+                    choice->ProcessWindowEvent(picked);
+                });
+                EXPECT_EQ(choice->GetSelection(), shown);
+            }
+            PressKey(d, 'A');
+            EXPECT_EQ(d.m_comboInitial->GetSelection(), 1);
+            return wxID_CANCEL;
+        }));
+    EXPECT_EQ(app.database->getTotalChanges(), changes);
+}
+
+TEST_F(RecordsTest, DeleteAsksFirstAndTakesNamesNoOtherCocktailUses) {
+    list.selected = 1;  // Tom & Jerry
+    const char* question = "選択中のカクテルを削除してもよろしいですか？";
+    wxTEST_DIALOG(EXPECT_EQ(DeleteItem(&list), PLUGIN_OK),
+                  ExpectPluginMessage(question, frame, wxICON_QUESTION, wxID_CANCEL));
+    EXPECT_EQ(Stored("Tom & Jerry").name, "Tom & Jerry");
+    wxTEST_DIALOG(EXPECT_EQ(DeleteItem(&list), PLUGIN_OK), ExpectPluginMessage(question, frame, wxICON_QUESTION));
+    EXPECT_EQ(list.Texts(0), Names{"Bee's Knees"});
+    wxTEST_DIALOG(AddItem(&list), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                      EXPECT_EQ(d.m_comboBase->FindString("Rum & Brandy's"), wxNOT_FOUND);
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_EQ(DeleteItem(&list), PLUGIN_FAILED) << "no row is selected";
+}
+
+}  // namespace

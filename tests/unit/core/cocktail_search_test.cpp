@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "core/barvella_app.h"
+#include "core/cocktail_database.h"
+#include "core/cocktail_search.h"
+#include "core/schema.h"
+#include "core_test_support.h"
+
+namespace {
+
+TEST(CocktailSearch, EachConditionAloneAndCombinedListsEveryMatchOnceWithNamesBound) {
+    coretest::TempDirectory dir;
+    CBarvellaApp app;
+    ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), app.database));
+    for (auto [name, base, strength, materials] :
+         {std::tuple<const char*, const char*, int, MaterialMap>{"Bee's Knees", "Gin", 2, {{"Lemon's juice", "2"}}},
+          {"Gin & It", "Gin", 1, {{"vermouth", "30ml"}}},
+          // Two rows that match one ingredient name: the cocktail still comes out once.
+          {"Rum Punch", "Rum & Co's", 3, {{"Lemon's juice", "1"}, {"lemon's JUICE", "2"}}}}) {
+        CocktailRecord record;
+        record.name = name;
+        record.baseName = base;
+        record.styleName = "Short";
+        record.howTo = "shake";
+        record.strong = strength;
+        record.taste = strength == 1 ? 1 : 3;
+        ASSERT_TRUE(InsertCocktail(app, record, materials));
+    }
+    using Names = std::vector<std::string>;
+    const std::pair<SearchConditions, Names> cases[] = {
+        {{}, {"Bee's Knees", "Gin & It", "Rum Punch"}},
+        {{.baseName = "gin"}, {"Bee's Knees", "Gin & It"}},
+        {{.baseName = "Rum & Co's"}, {"Rum Punch"}},
+        {{.materialName = "LEMON'S JUICE"}, {"Bee's Knees", "Rum Punch"}},
+        {{.strong = 1}, {"Gin & It"}},
+        {{.taste = 3}, {"Bee's Knees", "Rum Punch"}},
+        {{.baseName = "Gin", .taste = 3}, {"Bee's Knees"}},
+        {{.baseName = "Gin", .materialName = "vermouth", .strong = 1, .taste = 1}, {"Gin & It"}},
+        {{.baseName = "Gin", .materialName = "Lemon's juice", .strong = 3}, {}},
+        {{.baseName = "x' OR 1=1 --"}, {}},
+    };
+    for (const auto& [conditions, expected] : cases) {
+        coretest::FakePluginList list;
+        list.columns.resize(5);
+        list.SetSortAscending(true);
+        ASSERT_TRUE(FillCocktailList(*app.database, list, ComposeSearchQuery(conditions), [](const std::string&) {}));
+        EXPECT_EQ(list.Texts(0), expected) << ComposeSearchQuery(conditions).condition;
+    }
+}
+
+}  // namespace
