@@ -32,6 +32,7 @@ function(folivex_add_test_executable name label)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   # Where the tests find the built programs and the test plug-ins.
   target_compile_definitions(${name} PRIVATE FOLIVEX_TEST_PROGRAM_DIR="${FOLIVEX_PROGRAM_DIR}"
                                              FOLIVEX_TEST_PLUGIN_DIR="${CMAKE_BINARY_DIR}/tests/plugins"

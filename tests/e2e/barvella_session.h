@@ -8,8 +8,8 @@
 
 #include <wx/dynlib.h>
 
-#include "../unit/core/core_test_support.h"
 #include "folivex/plugin.h"
+#include "test_support.h"
 
 class BarvellaSession {
 public:
@@ -36,7 +36,7 @@ private:
     }
 
     wxDynamicLibrary m_library;
-    coretest::FakePluginList m_list;
+    testsupport::FakePluginList m_list;
     StartUpFunc m_startUp = nullptr;
     CleanUpFunc m_cleanUp = nullptr;
     CreateHTMLFunc m_createHtml = nullptr;

@@ -9,15 +9,15 @@
 
 #include <SQLiteCpp/Database.h>
 
-#include "core_test_support.h"
 #include "cp932.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-using coretest::ReadFile;
-using coretest::Sjis;
+using testsupport::ReadFile;
+using testsupport::Sjis;
 
 const std::string kSource = FOLIVEX_TEST_SOURCE_DIR;
 const std::string kProgramDirectory = FOLIVEX_TEST_PROGRAM_DIR;
@@ -54,7 +54,7 @@ protected:
         return std::stoi(Value(directory, "SELECT count(*) FROM TBL_COCKTAIL"));
     }
 
-    coretest::TempDirectory dir;
+    testsupport::TempDirectory dir;
     const std::string workspace = dir.File("workspace");
     const std::string settings = dir.File("Folivex.ini");
     const std::string sample = kSource + "/samples/cocktails.csv";
@@ -72,7 +72,7 @@ TEST_F(DemoEndToEnd, ThePreparationMakesTheDemoWorkspaceOnceAndKeepsWhatExists) 
     EXPECT_GE(stored, 50);
 
     for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
-        coretest::WriteFile(file, "the user's own");
+        testsupport::WriteFile(file, "the user's own");
     const Outcome again = Prepare();
     ASSERT_EQ(again.exitCode, 0) << again.err;
     for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
@@ -107,8 +107,8 @@ TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncodi
     again = Barvella("import --skip-existing --dir " + Quoted(first) + " " + Quoted(sample));
     EXPECT_EQ(again.out, "imported 0 cocktails, skipped " + std::to_string(Cocktails(first)) + " already stored\n");
 
-    coretest::WriteFile(dir.File("new.csv"), exported.out.substr(0, exported.out.find('\n') + 1) +
-                                                 "New,N,Gin,Short,1,1,,Gin,45 ml,Stir,,\n");
+    testsupport::WriteFile(dir.File("new.csv"), exported.out.substr(0, exported.out.find('\n') + 1) +
+                                                    "New,N,Gin,Short,1,1,,Gin,45 ml,Stir,,\n");
     SQLite::Database other(first + "/Barvella.mdb", SQLite::OPEN_READWRITE);
     other.exec("BEGIN EXCLUSIVE");
     const Outcome locked = Barvella("import --dir " + Quoted(first) + " " + Quoted(dir.File("new.csv")));

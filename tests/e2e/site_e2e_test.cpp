@@ -87,7 +87,7 @@ bool ProgressWindowOpen() {
 std::map<std::string, std::string> Tree(const fs::path& directory) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::directory_iterator(directory))
-        files[entry.path().filename().string()] = ReadFileBytes(entry.path());
+        files[entry.path().filename().string()] = ReadFile(entry.path());
     return files;
 }
 
@@ -172,19 +172,19 @@ protected:
         return result;
     }
     Command Tool(const std::string& arguments) {
-        const fs::path out = root.Path() / "tool.out";
-        const fs::path err = root.Path() / "tool.err";
+        const fs::path out = std::filesystem::path(root.path) / "tool.out";
+        const fs::path err = std::filesystem::path(root.path) / "tool.err";
         const std::string line = "'" + BarvellaSession::ProgramDirectory() + "/barvella' " + arguments + " >'" +
                                  out.string() + "' 2>'" + err.string() + "'";
         const int status = std::system(line.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(out), ReadFileBytes(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
     }
     Command Generate(const fs::path& out, const std::string& more = "") {
         return Tool("generate --dir '" + work.string() + "' --out '" + out.string() + "'" + more);
     }
 
     TempDirectory root;
-    fs::path work = root.Path() / "work";
+    fs::path work = std::filesystem::path(root.path) / "work";
     std::unique_ptr<CocktailStore> store;
     wxFrame* frame = nullptr;
 };
@@ -192,7 +192,7 @@ protected:
 }  // namespace
 
 TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
-    const fs::path fromPlugin = root.Path() / "plugin-site";
+    const fs::path fromPlugin = std::filesystem::path(root.path) / "plugin-site";
     fs::create_directories(fromPlugin);
     ProgressWatcher watcher(frame);
     EXPECT_EQ(Plugin(fromPlugin, wxID_CANCEL), PLUGIN_CANCELLED);
@@ -210,12 +210,12 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     // It repainted while the run advanced, not only at the end.
     EXPECT_TRUE(std::any_of(watcher.positions.begin(), watcher.positions.end(), [](int p) { return p > 0 && p < 90; }));
 
-    EXPECT_EQ(Plugin(root.Path() / "missing" / "dir", wxID_OK), PLUGIN_FAILED);
+    EXPECT_EQ(Plugin(std::filesystem::path(root.path) / "missing" / "dir", wxID_OK), PLUGIN_FAILED);
     EXPECT_TRUE(frame->IsEnabled());
     EXPECT_FALSE(ProgressWindowOpen());
 
     const auto before = Tree(work);
-    const fs::path fromTool = root.Path() / "new" / "tool-site";
+    const fs::path fromTool = std::filesystem::path(root.path) / "new" / "tool-site";
     const Command run = Generate(fromTool);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.err.empty());
@@ -242,14 +242,14 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     // A directory where the entry page should go cannot be written, even by root.
-    const fs::path blocked = root.Path() / "blocked";
+    const fs::path blocked = std::filesystem::path(root.path) / "blocked";
     fs::create_directories(blocked / "top.html");
     Command run = Generate(blocked, " --index top.html");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("cannot create " + (blocked / "top.html").string()), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
 
-    const fs::path out = root.Path() / "o";
+    const fs::path out = std::filesystem::path(root.path) / "o";
     store->AddCocktail({.name = "孤独", .materials = {}});
     run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
@@ -261,7 +261,7 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("damaged database"), std::string::npos) << run.err;
-    EXPECT_EQ(ReadFileBytes(work / kDatabaseFileName), "not a database");
+    EXPECT_EQ(ReadFile(work / kDatabaseFileName), "not a database");
     EXPECT_FALSE(fs::exists(out));
 
     fs::remove(work / kDatabaseFileName);
@@ -282,13 +282,13 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
 
 TEST_F(SiteEndToEnd, ADiskThatFillsUpMidRunFailsKeepsWhatWasWrittenAndFreesTheWindow) {
     // Writes to the top page land on a device that is always full.
-    const fs::path out = root.Path() / "full";
+    const fs::path out = std::filesystem::path(root.path) / "full";
     fs::create_directories(out);
     fs::create_symlink("/dev/full", out / "fvxtop.html");
     EXPECT_EQ(Plugin(out, wxID_OK), PLUGIN_FAILED);
     EXPECT_TRUE(frame->IsEnabled());
     EXPECT_FALSE(ProgressWindowOpen());
-    EXPECT_NE(ReadFileBytes(out / "fvxmenu.html").find("</HTML>"), std::string::npos);
+    EXPECT_NE(ReadFile(out / "fvxmenu.html").find("</HTML>"), std::string::npos);
     EXPECT_FALSE(fs::exists(out / "fvxtail.html"));
 
     const Command run = Generate(out);

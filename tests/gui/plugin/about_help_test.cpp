@@ -21,7 +21,7 @@ TEST_F(RecordsTest, AboutShowsTheVersionAndHelpOpensTheWorkspaceManualElseTheIns
     app.hostDirectory = dir.File("work space");
     std::filesystem::create_directory(app.hostDirectory);
     EXPECT_EQ(Help(), PLUGIN_OK);
-    coretest::WriteFile(app.hostDirectory + "/Barvella.txt", "manual");
+    testsupport::WriteFile(app.hostDirectory + "/Barvella.txt", "manual");
     EXPECT_EQ(Help(), PLUGIN_OK);
     shell::Current() = shell::DesktopSeams();
     // The program that links the plug-in's windows stands in for Barvella.so here.

@@ -35,7 +35,7 @@ TEST_F(RecordsTest, OkTakesExactlyTheAddedRowsAfterEveryCheckAndRefusesWhatCanno
                       return PressOK(d);
                   }));
     EXPECT_EQ(dialog.m_mapMaterials, (MaterialMap{{"Lemon's juice", "10 ml"}, {"vermouth", "30"}}));
-    EXPECT_EQ(dialog.m_strStrongLabel + dialog.m_strTasteLabel, coretest::Sjis("強辛"));
+    EXPECT_EQ(dialog.m_strStrongLabel + dialog.m_strTasteLabel, testsupport::Sjis("強辛"));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST_F(RecordsTest, RealStartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms
     app.database->exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME <> 'Zombie'");
     CloseCocktailDatabase(app.database);
 
-    coretest::FakePluginList shown;
+    testsupport::FakePluginList shown;
     int result = -99;
     wxTEST_DIALOG(result = startUp(&shown, dir.path.c_str()),
                   ExpectPluginMessage("エラーのため、取得できないレコードが存在します。", frame, wxICON_INFORMATION));

@@ -4,7 +4,7 @@
 
 namespace {
 
-using coretest::Sjis;
+using testsupport::Sjis;
 using Names = std::vector<std::string>;
 
 void PressKey(CCocktailDialog& dialog, int key) {

@@ -9,10 +9,10 @@
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
-#include "../../unit/core/core_test_support.h"
 #include "../sheet_test_support.h"
 #include "options/barvella_option.h"
 #include "plugin_test_support.h"
+#include "test_support.h"
 
 extern "C" int StartUp(IPluginList* list, const char* startupDirectory);
 extern "C" int Option();
@@ -20,12 +20,11 @@ extern "C" int CleanUp();
 
 namespace {
 
-using coretest::ReadFile;
-using coretest::Sjis;
+using testsupport::ReadFile;
+using testsupport::Sjis;
 using ExpectOptionSheet = ExpectSheet<CBarvellaOption>;
 
 constexpr const char* kQuoteRefusal = "\" は使用できません。";
-
 
 // A warning raised in a page. GTK owns a dialog by a top-level window: the sheet on display.
 ExpectPluginMessage ExpectWarning(const char* text, wxWindow* page) {
@@ -67,14 +66,14 @@ protected:
             "ALINKCOLOR=red\r\nVLINKCOLOR=purple\r\n[FILE]\r\nALPHABET=1\r\nBASEPAGE=0\r\nSTYLEPAGE=0\r\n"
             "STRONGPAGE=1\r\nTASTEPAGE=0\r\nMASTERPAGE=1\r\nALLPAGE=0\r\n[USER]\r\nUSERNAME=山田\r\n"
             "USERMAIL=yamada@example.jp\r\n[URL]\r\nURLTOPPAGE=http://example.jp/\r\nURLIMAGES=img/\r\n");
-        coretest::WriteFile(work.File("Barvella.ini"), settings);
-        coretest::WriteFile(work.File("BarvellaTC.fvxcmt"), "<P>old</P>");
+        testsupport::WriteFile(work.File("Barvella.ini"), settings);
+        testsupport::WriteFile(work.File("BarvellaTC.fvxcmt"), "<P>old</P>");
         ASSERT_EQ(StartUp(&list, work.path.c_str()), PLUGIN_OK);
     }
 
     wxFrame* frame = nullptr;
-    coretest::TempDirectory work;
-    coretest::FakePluginList list;
+    testsupport::TempDirectory work;
+    testsupport::FakePluginList list;
     std::string settings;
 };
 
@@ -177,7 +176,7 @@ TEST_F(PluginOptionTest, ThicknessIsAWholeNumberUpToHundredAndBrowsingKeepsTheFi
     }
     page->m_editFrameSpacing->SetValue("100");
     std::filesystem::create_directory(work.File("pictures"));
-    coretest::WriteFile(work.File("pictures/back.gif"), "GIF89a");
+    testsupport::WriteFile(work.File("pictures/back.gif"), "GIF89a");
     wxTEST_DIALOG(Press(page, 3036), wxExpectModal<wxFileDialog>(work.File("pictures/back.gif")));
     EXPECT_TRUE(page->TransferDataFromWindow());
     EXPECT_EQ(page->m_nFrameSpacing, 100);

@@ -16,7 +16,6 @@
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 
-#include "../../unit/core/core_test_support.h"
 #include "core/barvella_app.h"
 #include "core/schema.h"
 #include "core/startup.h"
@@ -25,6 +24,7 @@
 #include "records/cocktail_dialog.h"
 #include "records/cocktail_search_dialog.h"
 #include "records/plugin_about_dialog.h"
+#include "test_support.h"
 
 // The entry points, linked in with the plug-in's windows.
 extern "C" {
@@ -133,7 +133,7 @@ protected:
     }
 
     CBarvellaApp& app = BarvellaApp();
-    coretest::TempDirectory dir;
-    coretest::FakePluginList list;
+    testsupport::TempDirectory dir;
+    testsupport::FakePluginList list;
     wxFrame* frame = nullptr;
 };

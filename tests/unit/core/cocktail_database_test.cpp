@@ -8,13 +8,13 @@
 #include "core/cocktail_database.h"
 #include "core/code_tables.h"
 #include "core/schema.h"
-#include "core_test_support.h"
 #include "cp932.h"
+#include "test_support.h"
 
 namespace {
 
-using coretest::ReadFile;
-using coretest::Sjis;
+using testsupport::ReadFile;
+using testsupport::Sjis;
 using Names = std::vector<std::string>;
 using Rows = std::vector<int>;
 
@@ -52,7 +52,7 @@ protected:
         return InsertCocktail(app, record, materials);
     }
 
-    coretest::TempDirectory dir;
+    testsupport::TempDirectory dir;
     CBarvellaApp app;
 };
 

@@ -8,11 +8,11 @@
 #include "core/schema.h"
 #include "core/startup.h"
 #include "core/workspace_mark.h"
-#include "core_test_support.h"
+#include "test_support.h"
 
 namespace {
 
-using coretest::Sjis;
+using testsupport::Sjis;
 using Names = std::vector<std::string>;
 using Refusals = std::vector<std::pair<int, std::string>>;
 
@@ -97,7 +97,7 @@ protected:
     }
     int Stored() { return app.database->execAndGet("SELECT count(*) FROM TBL_COCKTAIL").getInt(); }
 
-    coretest::TempDirectory dir;
+    testsupport::TempDirectory dir;
     CBarvellaApp app;
 };
 
@@ -148,7 +148,7 @@ TEST_F(Import, ALockedStoreIsToldApartAndLeftAsItWas) {
 
     // A plug-in that merely has the store open locks nothing, so it marks its workspace.
     CBarvellaApp plugin;
-    coretest::FakePluginList list;
+    testsupport::FakePluginList list;
     EXPECT_FALSE(IsWorkspaceMarked(dir.path));
     ASSERT_EQ(StartUpPlugin(plugin, list, dir.path, [](const std::string&) {}), PLUGIN_OK);
     EXPECT_TRUE(IsWorkspaceMarked(dir.path));

@@ -4,12 +4,12 @@
 #include "core/cocktail_database.h"
 #include "core/cocktail_search.h"
 #include "core/schema.h"
-#include "core_test_support.h"
+#include "test_support.h"
 
 namespace {
 
 TEST(CocktailSearch, EachConditionAloneAndCombinedListsEveryMatchOnceWithNamesBound) {
-    coretest::TempDirectory dir;
+    testsupport::TempDirectory dir;
     CBarvellaApp app;
     ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), app.database));
     for (auto [name, base, strength, materials] :
@@ -40,7 +40,7 @@ TEST(CocktailSearch, EachConditionAloneAndCombinedListsEveryMatchOnceWithNamesBo
         {{.baseName = "x' OR 1=1 --"}, {}},
     };
     for (const auto& [conditions, expected] : cases) {
-        coretest::FakePluginList list;
+        testsupport::FakePluginList list;
         list.columns.resize(5);
         list.SetSortAscending(true);
         ASSERT_TRUE(FillCocktailList(*app.database, list, ComposeSearchQuery(conditions), [](const std::string&) {}));

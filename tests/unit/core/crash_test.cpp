@@ -13,12 +13,12 @@
 #include "core/cocktail_database.h"
 #include "core/schema.h"
 #include "core/settings.h"
-#include "core_test_support.h"
+#include "test_support.h"
 
 namespace {
 
-using coretest::ReadFile;
-using coretest::TempDirectory;
+using testsupport::ReadFile;
+using testsupport::TempDirectory;
 
 // Where the child process dies: at the sixth row it changes (an edit has then removed the
 // old rows and added the first new one), when SQLite starts to commit, or after the change.

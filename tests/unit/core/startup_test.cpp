@@ -9,15 +9,15 @@
 #include "core/schema.h"
 #include "core/settings.h"
 #include "core/startup.h"
-#include "core_test_support.h"
+#include "test_support.h"
 
 namespace {
 
-using coretest::FakePluginList;
-using coretest::ReadFile;
-using coretest::Sjis;
-using coretest::TempDirectory;
-using coretest::WriteFile;
+using testsupport::FakePluginList;
+using testsupport::ReadFile;
+using testsupport::Sjis;
+using testsupport::TempDirectory;
+using testsupport::WriteFile;
 using Texts = std::vector<std::string>;
 
 CocktailRecord Cocktail(const std::string& name, int strong, int taste, const std::string& base = "Gin") {

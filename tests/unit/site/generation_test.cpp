@@ -30,7 +30,7 @@ std::vector<std::string> CommonPages() {
 }  // namespace
 
 TEST_F(Generation, EmptyStoreGivesTheCompleteSiteInOrderWithAllStatuses) {
-    const GenerationResult result = Run(out.Str());
+    const GenerationResult result = Run(out.path);
     ASSERT_TRUE(result.ok) << result.error;
 
     std::vector<std::string> expected = CommonPages();
@@ -69,7 +69,7 @@ TEST_F(Generation, CategoriesOffStillWriteFramesAllPageAndDetails) {
     store.AddBase("Gin");
     store.AddStyle("Short");
     const int index = store.AddCocktail({.name = "Martini"});
-    const GenerationResult result = Run(out.Str());
+    const GenerationResult result = Run(out.path);
     ASSERT_TRUE(result.ok) << result.error;
     std::vector<std::string> expected = CommonPages();
     expected.push_back("fvxall.html");
@@ -80,20 +80,20 @@ TEST_F(Generation, CategoriesOffStillWriteFramesAllPageAndDetails) {
 }
 
 TEST_F(Generation, FailureKeepsEarlierPagesAndPagesOfEarlierRuns) {
-    const std::string stale = (out.Path() / "fvxbase7.html").string();
+    const std::string stale = (std::filesystem::path(out.path) / "fvxbase7.html").string();
     { std::ofstream(stale) << "old run"; }
     // A longer file of an earlier run is cut to exactly the new bytes, also on a cut-off page.
-    { std::ofstream(out.Path() / "fvxalphabet0.html") << std::string(5000, '~'); }
+    { std::ofstream(std::filesystem::path(out.path) / "fvxalphabet0.html") << std::string(5000, '~'); }
     store.AddBase("Gin");
     store.AddStyle("Short");
     store.AddCocktail({.name = "Lonely", .materials = {}});
-    const GenerationResult result = Run(out.Str() + "/");
+    const GenerationResult result = Run(out.path + "/");
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.errorCocktail, "Lonely");
     // Plain concatenation doubles the separator.
-    EXPECT_EQ(result.createdFiles.front(), out.Str() + "//index.html");
+    EXPECT_EQ(result.createdFiles.front(), out.path + "//index.html");
     EXPECT_EQ(Names(result).back(), "fvxalphabet0.html");
-    EXPECT_EQ(ReadFileBytes(stale), "old run");
+    EXPECT_EQ(ReadFile(stale), "old run");
     const std::string cut = File("fvxalphabet0.html");
     EXPECT_EQ(cut.find('~'), std::string::npos);
     EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
@@ -115,7 +115,7 @@ TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCo
     store.AddCocktail({.name = "No ingredients", .strong = 4, .base = 2, .materials = {}});
 
     EXPECT_FALSE(WriteCocktailPages(Context()));
-    const auto path = [&](int index) { return out.Str() + "/fvxcocktail" + std::to_string(index) + ".html"; };
+    const auto path = [&](int index) { return out.path + "/fvxcocktail" + std::to_string(index) + ".html"; };
     EXPECT_EQ(site->createdFiles, (std::vector<std::string>{path(a), path(c), path(b)}));
     EXPECT_EQ(site->errorCocktail, "No ingredients");
 }

@@ -1,7 +1,5 @@
 #include "site_fixture.h"
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include <SQLiteCpp/Statement.h>
@@ -9,18 +7,6 @@
 
 #include "core/schema.h"
 #include "cp932.h"
-
-std::string Sjis(const std::string& utf8) {
-    return cp932::Literal(utf8);
-}
-
-std::string ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("missing file " + path.string());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 CocktailStore::CocktailStore(const std::filesystem::path& directory) {
     if (!CreateCocktailDatabase((directory / "Barvella.mdb").string(), m_database))

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,27 +16,11 @@
 #include "site/generation.h"
 #include "site/site_context.h"
 #include "site/site_model.h"
+#include "test_support.h"
 
-// CP932 bytes of a UTF-8 test literal.
-std::string Sjis(const std::string& utf8);
-
-std::string ReadFileBytes(const std::filesystem::path& path);
-
-class TempDirectory {
-public:
-    TempDirectory() { std::filesystem::create_directories(m_path); }
-    ~TempDirectory() {
-        std::error_code ignored;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::filesystem::path& Path() const { return m_path; }
-    std::string Str() const { return m_path.string(); }
-
-private:
-    std::filesystem::path m_path =
-        std::filesystem::temp_directory_path() / ("site-test-" + std::to_string(std::random_device{}()));
-};
+using testsupport::ReadFile;
+using testsupport::Sjis;
+using testsupport::TempDirectory;
 
 struct CocktailRow {
     std::string name{};  // UTF-8, stored as CP932
@@ -69,13 +52,13 @@ private:
 // A store in one temporary directory, pages written to another.
 class SiteTest : public ::testing::Test {
 protected:
-    SiteTest() : store(workspace.Path()) {}
+    SiteTest() : store(workspace.path) {}
     SiteContext& Context() {
         model.Load(store.Database());
-        site = std::make_unique<SiteContext>(settings, model, out.Str());
+        site = std::make_unique<SiteContext>(settings, model, out.path);
         return *site;
     }
-    std::string File(const std::string& name) const { return ReadFileBytes(out.Path() / name); }
+    std::string File(const std::string& name) const { return ReadFile(out.File(name)); }
 
     TempDirectory workspace;
     TempDirectory out;

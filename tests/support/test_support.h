@@ -14,7 +14,7 @@
 #include "cp932.h"
 #include "folivex/plugin.h"
 
-namespace coretest {
+namespace testsupport {
 
 // A fresh directory under the system's temporary directory, removed with everything in it.
 struct TempDirectory {
@@ -24,6 +24,8 @@ struct TempDirectory {
     }
     ~TempDirectory() {
         std::error_code ignored;
+        // A test may have taken the rights away to provoke a failure.
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(path, ignored);
     }
     std::string File(std::string_view name) const { return path + "/" + std::string(name); }
@@ -91,4 +93,4 @@ public:
     int selected = -1;  // the row the user selected
 };
 
-}  // namespace coretest
+}  // namespace testsupport
