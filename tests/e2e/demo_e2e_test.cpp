@@ -2,8 +2,6 @@
 // the sample collection through export and import, and the generated site in Chromium.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <filesystem>
 #include <regex>
 
@@ -16,34 +14,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using testsupport::ReadFile;
-using testsupport::Sjis;
+using namespace testsupport;
 
 const std::string kSource = FOLIVEX_TEST_SOURCE_DIR;
 const std::string kProgramDirectory = FOLIVEX_TEST_PROGRAM_DIR;
 
-struct Outcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
 class DemoEndToEnd : public ::testing::Test {
 protected:
-    Outcome Shell(const std::string& command) {
-        const std::string out = dir.File("out.txt");
-        const std::string err = dir.File("err.txt");
-        const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-    }
-    Outcome Barvella(const std::string& arguments) {
+    ShellOutcome Shell(const std::string& command) { return RunShell(command, dir); }
+    ShellOutcome Barvella(const std::string& arguments) {
         return Shell(Quoted(kProgramDirectory + "/barvella") + " " + arguments);
     }
-    Outcome Prepare() {
+    ShellOutcome Prepare() {
         return Shell("bash " + Quoted(kSource + "/scripts/prepare-demo.sh") + " " + Quoted(kProgramDirectory + "/..") +
                      " " + Quoted(workspace) + " " + Quoted(settings));
     }
@@ -73,7 +55,7 @@ TEST_F(DemoEndToEnd, ThePreparationMakesTheDemoWorkspaceOnceAndKeepsWhatExists) 
 
     for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
         testsupport::WriteFile(file, "the user's own");
-    const Outcome again = Prepare();
+    const ShellOutcome again = Prepare();
     ASSERT_EQ(again.exitCode, 0) << again.err;
     for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
         EXPECT_EQ(ReadFile(file), "the user's own") << file;
@@ -84,12 +66,12 @@ TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncodi
     const std::string first = dir.File("first");
     const std::string second = dir.File("second");
     ASSERT_EQ(Barvella("import --dir " + Quoted(first) + " " + Quoted(sample)).exitCode, 0);
-    const Outcome exported = Barvella("export --dir " + Quoted(first));
+    const ShellOutcome exported = Barvella("export --dir " + Quoted(first));
     ASSERT_EQ(exported.exitCode, 0) << exported.err;
     ASSERT_EQ(Barvella("export --encoding cp932 --dir " + Quoted(first) + " " + Quoted(dir.File("sjis.csv"))).exitCode,
               0);
     EXPECT_EQ(ReadFile(dir.File("sjis.csv")), Sjis(exported.out));
-    const Outcome imported =
+    const ShellOutcome imported =
         Barvella("import --encoding cp932 --dir " + Quoted(second) + " " + Quoted(dir.File("sjis.csv")));
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
     EXPECT_EQ(Barvella("export --dir " + Quoted(second)).out, exported.out);
@@ -98,7 +80,7 @@ TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncodi
         "TBL_STYLE UNION ALL SELECT FLD_NAME FROM TBL_MASTER)";
     EXPECT_EQ(Value(second, names), Value(first, names));
 
-    Outcome again = Barvella("import --dir " + Quoted(first) + " " + Quoted(sample));
+    ShellOutcome again = Barvella("import --dir " + Quoted(first) + " " + Quoted(sample));
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_NE(again.err.find(sample + ":2: cocktail \"マティーニ\" is already stored\n"), std::string::npos)
         << again.err;
@@ -111,7 +93,7 @@ TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncodi
                                                     "New,N,Gin,Short,1,1,,Gin,45 ml,Stir,,\n");
     SQLite::Database other(first + "/Barvella.mdb", SQLite::OPEN_READWRITE);
     other.exec("BEGIN EXCLUSIVE");
-    const Outcome locked = Barvella("import --dir " + Quoted(first) + " " + Quoted(dir.File("new.csv")));
+    const ShellOutcome locked = Barvella("import --dir " + Quoted(first) + " " + Quoted(dir.File("new.csv")));
     other.exec("ROLLBACK");
     EXPECT_EQ(locked.exitCode, 1);
     EXPECT_NE(locked.err.find("locked by another program"), std::string::npos) << locked.err;
@@ -129,10 +111,10 @@ TEST_F(DemoEndToEnd, TheGeneratedSiteLoadsInChromiumWithEveryLinkResolvedAndItsJ
         Quoted(dir.File("profile")) + " ";
 
     // Frames of file pages read each other only with web security off.
-    const Outcome crawl = Shell(chromium +
-                                "--allow-file-access-from-files --disable-web-security "
-                                "--virtual-time-budget=60000 --dump-dom " +
-                                Quoted("file://" + dir.File("crawl.html")));
+    const ShellOutcome crawl = Shell(chromium +
+                                     "--allow-file-access-from-files --disable-web-security "
+                                     "--virtual-time-budget=60000 --dump-dom " +
+                                     Quoted("file://" + dir.File("crawl.html")));
     ASSERT_EQ(crawl.exitCode, 0) << "is chromium installed (scripts/bootstrap.sh)?\n" << crawl.err;
     std::smatch report;
     ASSERT_TRUE(std::regex_search(crawl.out, report, std::regex("<pre id=\"result\">(.*)</pre>"))) << crawl.out;

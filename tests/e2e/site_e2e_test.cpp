@@ -2,7 +2,6 @@
 // tool that writes the same site, leaves the workspace alone and says what failed.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,33 +18,14 @@
 
 #include "barvella_session.h"
 #include "core/schema.h"
+#include "expect_plugin_message.h"
 #include "site_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
-
-class ExpectOverwriteQuestion : public wxExpectModalBase<wxMessageDialog, ExpectOverwriteQuestion> {
-public:
-    explicit ExpectOverwriteQuestion(int answer) : m_answer(answer) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        EXPECT_EQ(dialog->GetMessage(), U("ファイルは上書きされます。続行しますか？"));
-        EXPECT_EQ(dialog->GetCaption(), "Barvella");
-        const long style = dialog->GetMessageDialogStyle();
-        EXPECT_TRUE((style & wxICON_QUESTION) && (style & wxOK) && (style & wxCANCEL));
-        return m_answer;
-    }
-    wxString GetDefaultDescription() const override { return "the overwrite question"; }
-
-private:
-    int m_answer;
-};
+using namespace testsupport;
 
 // Checks the progress window each time it paints during a run and keeps what it showed.
 class ProgressWatcher : public wxEventFilter {
@@ -113,12 +93,6 @@ void ExpectSnapshot(std::map<std::string, std::string> site) {
     EXPECT_EQ(site.size(), expected.size());
 }
 
-struct Command {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
 class SiteEndToEnd : public testing::Test {
 protected:
     void SetUp() override {
@@ -167,24 +141,19 @@ protected:
         wxEventLoopActivator active(&loop);
         int result = 0;
         wxTEST_DIALOG(result = BarvellaSession::Get().CreateHTML(out.string(), "index.html"),
-                      ExpectOverwriteQuestion(answer));
+                      ExpectPluginMessage("ファイルは上書きされます。続行しますか？", frame, wxICON_QUESTION, answer));
         EXPECT_EQ(BarvellaSession::Get().CleanUp(), PLUGIN_OK);
         return result;
     }
-    Command Tool(const std::string& arguments) {
-        const fs::path out = std::filesystem::path(root.path) / "tool.out";
-        const fs::path err = std::filesystem::path(root.path) / "tool.err";
-        const std::string line = "'" + BarvellaSession::ProgramDirectory() + "/barvella' " + arguments + " >'" +
-                                 out.string() + "' 2>'" + err.string() + "'";
-        const int status = std::system(line.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    ShellOutcome Tool(const std::string& arguments) {
+        return RunShell(Quoted(BarvellaSession::ProgramDirectory() + "/barvella") + " " + arguments, root);
     }
-    Command Generate(const fs::path& out, const std::string& more = "") {
-        return Tool("generate --dir '" + work.string() + "' --out '" + out.string() + "'" + more);
+    ShellOutcome Generate(const fs::path& out, const std::string& more = "") {
+        return Tool("generate --dir " + Quoted(work.string()) + " --out " + Quoted(out.string()) + more);
     }
 
     TempDirectory root;
-    fs::path work = std::filesystem::path(root.path) / "work";
+    fs::path work = fs::path(root.path) / "work";
     std::unique_ptr<CocktailStore> store;
     wxFrame* frame = nullptr;
 };
@@ -192,7 +161,7 @@ protected:
 }  // namespace
 
 TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
-    const fs::path fromPlugin = std::filesystem::path(root.path) / "plugin-site";
+    const fs::path fromPlugin = fs::path(root.path) / "plugin-site";
     fs::create_directories(fromPlugin);
     ProgressWatcher watcher(frame);
     EXPECT_EQ(Plugin(fromPlugin, wxID_CANCEL), PLUGIN_CANCELLED);
@@ -210,13 +179,13 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     // It repainted while the run advanced, not only at the end.
     EXPECT_TRUE(std::any_of(watcher.positions.begin(), watcher.positions.end(), [](int p) { return p > 0 && p < 90; }));
 
-    EXPECT_EQ(Plugin(std::filesystem::path(root.path) / "missing" / "dir", wxID_OK), PLUGIN_FAILED);
+    EXPECT_EQ(Plugin(fs::path(root.path) / "missing" / "dir", wxID_OK), PLUGIN_FAILED);
     EXPECT_TRUE(frame->IsEnabled());
     EXPECT_FALSE(ProgressWindowOpen());
 
     const auto before = Tree(work);
-    const fs::path fromTool = std::filesystem::path(root.path) / "new" / "tool-site";
-    const Command run = Generate(fromTool);
+    const fs::path fromTool = fs::path(root.path) / "new" / "tool-site";
+    const ShellOutcome run = Generate(fromTool);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.err.empty());
     EXPECT_TRUE(std::regex_match(run.out, std::regex("wrote 60 files to .*tool-site in [0-9.]+ s\n"))) << run.out;
@@ -242,14 +211,14 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     // A directory where the entry page should go cannot be written, even by root.
-    const fs::path blocked = std::filesystem::path(root.path) / "blocked";
+    const fs::path blocked = fs::path(root.path) / "blocked";
     fs::create_directories(blocked / "top.html");
-    Command run = Generate(blocked, " --index top.html");
+    ShellOutcome run = Generate(blocked, " --index top.html");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("cannot create " + (blocked / "top.html").string()), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
 
-    const fs::path out = std::filesystem::path(root.path) / "o";
+    const fs::path out = fs::path(root.path) / "o";
     store->AddCocktail({.name = "孤独", .materials = {}});
     run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
@@ -282,7 +251,7 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
 
 TEST_F(SiteEndToEnd, ADiskThatFillsUpMidRunFailsKeepsWhatWasWrittenAndFreesTheWindow) {
     // Writes to the top page land on a device that is always full.
-    const fs::path out = std::filesystem::path(root.path) / "full";
+    const fs::path out = fs::path(root.path) / "full";
     fs::create_directories(out);
     fs::create_symlink("/dev/full", out / "fvxtop.html");
     EXPECT_EQ(Plugin(out, wxID_OK), PLUGIN_FAILED);
@@ -291,7 +260,7 @@ TEST_F(SiteEndToEnd, ADiskThatFillsUpMidRunFailsKeepsWhatWasWrittenAndFreesTheWi
     EXPECT_NE(ReadFile(out / "fvxmenu.html").find("</HTML>"), std::string::npos);
     EXPECT_FALSE(fs::exists(out / "fvxtail.html"));
 
-    const Command run = Generate(out);
+    const ShellOutcome run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("cannot write " + (out / "fvxtop.html").string()), std::string::npos) << run.err;
 }

@@ -2,6 +2,8 @@
 // the host's list.
 #pragma once
 
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -40,6 +42,23 @@ inline std::string ReadFile(const std::string& path) {
 inline void WriteFile(const std::string& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A command line run through the shell, and what it printed.
+struct ShellOutcome {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+inline std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+inline ShellOutcome RunShell(const std::string& command, const TempDirectory& scratch) {
+    const std::string out = scratch.File("shell.out"), err = scratch.File("shell.err");
+    const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
 }
 
 inline std::string Sjis(std::string_view utf8) {

@@ -11,7 +11,7 @@
 
 #include "../sheet_test_support.h"
 #include "options/barvella_option.h"
-#include "plugin_test_support.h"
+#include "expect_plugin_message.h"
 #include "test_support.h"
 
 extern "C" int StartUp(IPluginList* list, const char* startupDirectory);

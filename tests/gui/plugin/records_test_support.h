@@ -20,7 +20,7 @@
 #include "core/schema.h"
 #include "core/startup.h"
 #include "folivex/plugin.h"
-#include "plugin_test_support.h"
+#include "expect_plugin_message.h"
 #include "records/cocktail_dialog.h"
 #include "records/cocktail_search_dialog.h"
 #include "records/plugin_about_dialog.h"

@@ -1,4 +1,4 @@
-// Shared by the plug-in's GUI tests.
+// The plug-in's message boxes as the GUI and end-to-end tests expect them.
 #pragma once
 
 #include <gtest/gtest.h>
