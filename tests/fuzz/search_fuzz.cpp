@@ -1,0 +1,95 @@
+// Search conditions with any bytes as names: the composed query always runs, and lists exactly
+// the stored cocktails that a plain reading of the conditions picks, each once.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/barvella_app.h"
+#include "core/cocktail_database.h"
+#include "core/cocktail_search.h"
+#include "core/schema.h"
+#include "cp932.h"
+#include "test_support.h"
+
+namespace {
+
+const char* const kNames[] = {"Gin", "gin", "Rum's", "\x83\x41", "\x83\x61"};
+
+struct Stored {
+    std::string name, base;
+    std::vector<std::string> materials;
+    int strong, taste;
+};
+
+// Twelve cocktails over a few bases and ingredients whose names differ by case or trail byte.
+std::vector<Stored> Cocktails() {
+    std::vector<Stored> cocktails;
+    for (int i = 0; i < 12; ++i)
+        cocktails.push_back(
+            {"C" + std::to_string(i), kNames[i % 5], {kNames[(i + 1) % 5], kNames[(i + 3) % 5]}, i % 5, (i * 3) % 5});
+    return cocktails;
+}
+
+CBarvellaApp& Store() {
+    static testsupport::TempDirectory directory;
+    static CBarvellaApp app;
+    if (!app.database) {
+        if (!CreateCocktailDatabase(directory.File("Barvella.mdb"), app.database)) std::abort();
+        for (const Stored& c : Cocktails()) {
+            CocktailRecord record{.name = c.name,
+                                  .strong = c.strong,
+                                  .taste = c.taste,
+                                  .styleName = "Short",
+                                  .baseName = c.base,
+                                  .howTo = "stir",
+                                  .memo = "",
+                                  .picture = "",
+                                  .masterName = "",
+                                  .materials = {}};
+            MaterialMap materials;
+            for (const std::string& m : c.materials) materials.emplace(m, "1");
+            if (!InsertCocktail(app, record, materials)) std::abort();
+        }
+    }
+    return app;
+}
+
+bool Same(const std::string& a, const std::string& b) {
+    return cp932::CompareNames(a, b) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 4) return 0;
+    const std::string rest(reinterpret_cast<const char*>(data) + 4, size - 4);
+    const auto name = [&](std::uint8_t pick, std::string raw) {
+        return pick < 128 ? std::string(kNames[pick % 5]) : pick < 192 ? std::string() : raw;
+    };
+    const SearchConditions conditions{name(data[0], rest.substr(0, rest.size() / 2)),
+                                      name(data[1], rest.substr(rest.size() / 2)), data[2] % 6 - 1, data[3] % 6 - 1};
+
+    testsupport::FakePluginList list;
+    for (int column = 0; column < 5; ++column) list.InsertColumn(column, "", ListColumnAlign::Left, 10);
+    if (!FillCocktailList(*Store().database, list, ComposeSearchQuery(conditions), [](const std::string&) {}))
+        std::abort();
+    std::vector<std::string> expected;
+    for (const Stored& c : Cocktails()) {
+        const bool base = conditions.baseName.empty() || Same(c.base, conditions.baseName);
+        const bool material = conditions.materialName.empty() ||
+                              std::any_of(c.materials.begin(), c.materials.end(),
+                                          [&](const std::string& m) { return Same(m, conditions.materialName); });
+        if (base && material && (conditions.strong < 0 || c.strong == conditions.strong) &&
+            (conditions.taste < 0 || c.taste == conditions.taste))
+            expected.push_back(c.name);
+    }
+    std::vector<std::string> listed = list.Texts(0);
+    std::sort(listed.begin(), listed.end());
+    std::sort(expected.begin(), expected.end());
+    if (listed != expected) std::abort();
+    return 0;
+}
