@@ -90,9 +90,8 @@ bool CCocktailSearchDialog::TransferDataFromWindow() {
 
 bool CCocktailSearchDialog::OnOK() {
     TransferDataFromWindow();
-    return HasSearchCondition(Conditions()) ||
-           ShowPluginMessage(wxString::FromUTF8("全レコードを再表示しますか？"), wxOK | wxCANCEL | wxICON_QUESTION,
-                             this) == wxID_OK;
+    return HasSearchCondition(Conditions()) || ShowPluginMessage(wxString::FromUTF8("全レコードを再表示しますか？"),
+                                                                 wxOK | wxCANCEL | wxICON_QUESTION, this) == wxID_OK;
 }
 
 SearchConditions CCocktailSearchDialog::Conditions() const {

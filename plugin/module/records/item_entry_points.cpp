@@ -5,6 +5,7 @@
 #include "cocktail_dialog.h"
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
+#include "core/schema.h"
 #include "cp932.h"
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
@@ -13,6 +14,12 @@ namespace {
 
 void Warn(const char* utf8) {
     ShowPluginMessage(wxString::FromUTF8(utf8), wxOK | wxICON_EXCLAMATION);
+}
+
+// The user is told that the change failed; a terminal, why.
+void WarnStoreFailed(const char* utf8) {
+    ReportFailure(LastDatabaseError());
+    Warn(utf8);
 }
 
 bool Ready(const IPluginList* list) {
@@ -90,7 +97,7 @@ int AddUntilStored(IPluginList& list, CCocktailDialog& dialog) {
         CocktailRecord cocktail = EnteredCocktail(dialog);
         if (InsertCocktail(app, cocktail, dialog.m_mapMaterials)) return PLUGIN_OK;
         list.DeleteItem(row);
-        Warn("カクテルの追加に失敗しました。");
+        WarnStoreFailed("カクテルの追加に失敗しました。");
     }
     return PLUGIN_OK;
 }
@@ -129,7 +136,7 @@ FOLIVEX_PLUGIN_EXPORT int EditItem(IPluginList* list) {
             ShowInRow(*list, row, dialog);
             return PLUGIN_OK;
         }
-        Warn("カクテルの編集に失敗しました。");
+        WarnStoreFailed("カクテルの編集に失敗しました。");
     }
     return PLUGIN_OK;
 }
@@ -152,6 +159,10 @@ FOLIVEX_PLUGIN_EXPORT int DeleteItem(IPluginList* list) {
     if (ShowPluginMessage(wxString::FromUTF8("選択中のカクテルを削除してもよろしいですか？"),
                           wxOK | wxCANCEL | wxICON_QUESTION) != wxID_OK)
         return PLUGIN_OK;
-    if (!DeleteCocktail(BarvellaApp(), list->GetItemText(row, 0)) || !list->DeleteItem(row)) return PLUGIN_FAILED;
+    if (!DeleteCocktail(BarvellaApp(), list->GetItemText(row, 0))) {
+        ReportFailure(LastDatabaseError());
+        return PLUGIN_FAILED;
+    }
+    if (!list->DeleteItem(row)) return PLUGIN_FAILED;
     return PLUGIN_OK;
 }

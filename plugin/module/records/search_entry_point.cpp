@@ -5,6 +5,7 @@
 #include "core/cocktail_database.h"
 #include "core/cocktail_search.h"
 #include "core/list_fill.h"
+#include "core/schema.h"
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
 
@@ -19,5 +20,7 @@ FOLIVEX_PLUGIN_EXPORT int SearchItem(IPluginList* list) {
     if (dialog.ShowModal() != wxID_OK) return PLUGIN_OK;
     if (!list->DeleteAllItems()) return PLUGIN_FAILED;
     const CocktailQuery query = ComposeSearchQuery(dialog.Conditions());
-    return FillCocktailList(*app.database, *list, query, ShowPluginNotice) ? PLUGIN_OK : PLUGIN_FAILED;
+    if (FillCocktailList(*app.database, *list, query, ShowPluginNotice)) return PLUGIN_OK;
+    ReportFailure("search failed: " + LastDatabaseError());
+    return PLUGIN_FAILED;
 }
