@@ -1,9 +1,8 @@
-// Shared by the host's GUI tests: host message-box expectations; a fixture with a document,
-// copies of the test plug-ins in a scratch program directory and the windows a test asks
-// for; and one with the real main frame whose desktop seams only record.
+// Shared by the host's GUI tests: the host's message box; a fixture with a document over copies
+// of the test plug-ins in a scratch program directory, and the windows a test asks for; one with
+// the real main frame whose desktop seams only record.
 #pragma once
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -18,7 +17,6 @@
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
-#include <wx/statusbr.h>
 #include <wx/testing.h>
 
 #include "folivex_doc.h"
@@ -30,6 +28,17 @@
 inline wxString U(const char* utf8) {
     return wxString::FromUTF8(utf8);
 }
+
+inline std::string ReadFile(const std::string& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+// The warning for a plug-in that lacks entry points.
+inline constexpr const char* kIncomplete =
+    "プラグインが正しくないか、いくつかの機能が実装されていません。\n処理中に予期せぬエラーが発生する可能性があります"
+    "。";
 
 // A host message box: exactly `utf8Text`, caption "Folivex", the error icon, `buttons`, no parent.
 class ExpectHostMessage : public wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
@@ -65,10 +74,7 @@ protected:
             std::filesystem::copy_file(std::string(FOLIVEX_TEST_PLUGIN_DIR "/") + name, InProgramDirectory(name));
         }
         ::setenv(recording_plugin::kLogVariable, InProgramDirectory("calls.log").c_str(), 1);
-        ::setenv(recording_plugin::kFillVariable, "1", 1);
-        for (const char* entry : kPluginEntryNames) {
-            ::unsetenv(recording_plugin::ResultVariable(entry).c_str());
-        }
+        for (const char* entry : kPluginEntryNames) ::unsetenv(recording_plugin::ResultVariable(entry).c_str());
         doc = std::make_unique<CFolivexDoc>("/start/directory");
         doc->programDirectory = programDirectory;
     }
@@ -81,7 +87,7 @@ protected:
     // A frame with a status bar around a `View` over the document, shown.
     template <class View = CFolivexView>
     View* CreateWindows() {
-        frame = new wxFrame(nullptr, wxID_ANY, "test", wxDefaultPosition, wxSize(600, 400));
+        frame = new wxFrame(nullptr, wxID_ANY, "test");
         frame->CreateStatusBar();
         View* created = new View(frame, doc.get());
         view = created;
@@ -91,18 +97,21 @@ protected:
     }
     // The windows go before the document, as at shut-down.
     void DestroyWindows() {
-        if (frame != nullptr) {
-            frame->Destroy();
-            wxTheApp->ProcessIdle();
-            frame = nullptr;
-            view = nullptr;
-        }
+        if (frame != nullptr) frame->Destroy();
+        wxTheApp->ProcessIdle();
+        frame = nullptr;
+        view = nullptr;
     }
-    // The recording plug-in, which fills the list with five columns and four rows.
+    // The recording plug-in, which fills the list with one column and four rows.
     void LoadRecording() {
-        doc->PluginName = recording_plugin::kRecordingPlugin;
+        doc->PluginName = "RecordingPlugin.so";
         ASSERT_TRUE(doc->LoadPlugin());
         ClearLog();
+    }
+    // A menu, tool-bar, key or mouse command, from the view up to its frame.
+    void Command(int id) {
+        wxCommandEvent command(wxEVT_MENU, id);
+        view->ProcessWindowEvent(command);
     }
 
     std::string InProgramDirectory(const std::string& name) const { return programDirectory + "/" + name; }
@@ -113,24 +122,13 @@ protected:
     std::vector<std::string> Calls(bool namesOnly = false) const {
         std::vector<std::string> lines;
         std::ifstream file(InProgramDirectory("calls.log"));
-        for (std::string line; std::getline(file, line);) {
+        for (std::string line; std::getline(file, line);)
             lines.push_back(namesOnly ? line.substr(0, line.find('\t')) : line);
-        }
         return lines;
     }
-    std::vector<std::string> CallNames() const { return Calls(true); }
     void ClearLog() const { std::filesystem::remove(InProgramDirectory("calls.log")); }
-    // True while the library `name` of the program directory is mapped into the process.
-    bool IsMapped(const char* name) const {
-        void* handle = ::dlopen(InProgramDirectory(name).c_str(), RTLD_LAZY | RTLD_NOLOAD);
-        return handle != nullptr && ::dlclose(handle) == 0;
-    }
     std::string StatusText() const { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
-    std::string SettingsFile() const {
-        std::ostringstream bytes;
-        bytes << std::ifstream(InProgramDirectory("Folivex.ini"), std::ios::binary).rdbuf();
-        return bytes.str();
-    }
+    std::string SettingsFile() const { return ReadFile(InProgramDirectory("Folivex.ini")); }
 
     std::string programDirectory;
     std::unique_ptr<CFolivexDoc> doc;
@@ -145,13 +143,13 @@ struct RecordedShell {
         shell::Current() = shell::Seams{
             [this](const wxString& path) { return opened.push_back(path), succeed; },
             [this](const std::vector<wxString>& argv) { return started.push_back(argv), succeed; },
-            [this](wxWindow*, const wxString& title) { return folderTitles.push_back(title), folder; },
+            [this](wxWindow*, const wxString&) { return folder; },
             [this](const shell::FileChoice& choice) { return fileChoices.push_back(choice), file; },
         };
     }
     ~RecordedShell() { shell::Current() = shell::DesktopSeams(); }
 
-    std::vector<wxString> opened, folderTitles;
+    std::vector<wxString> opened;
     std::vector<std::vector<wxString>> started;
     std::vector<shell::FileChoice> fileChoices;
     bool succeed = true;
@@ -164,19 +162,10 @@ class HostFrameTest : public HostTest {
 protected:
     void SetUp() override {
         HostTest::SetUp();
-        mainFrame = new CMainFrame(doc.get());
-        frame = mainFrame;
-        view = mainFrame->GetView();
+        frame = new CMainFrame(doc.get());
+        view = static_cast<CMainFrame*>(frame)->GetView();
         LoadRecording();
     }
-    // A menu or tool-bar command as the frame receives it, by the host's command number.
-    void Command(int command) {
-        wxCommandEvent event(wxEVT_MENU, CommandWindowId(command));
-        frame->GetEventHandler()->ProcessEvent(event);
-    }
-    // A directory in the settings file's place makes every write fail.
-    void MakeSettingsUnwritable() const { std::filesystem::create_directory(InProgramDirectory("Folivex.ini")); }
 
-    CMainFrame* mainFrame = nullptr;
     RecordedShell shell;
 };

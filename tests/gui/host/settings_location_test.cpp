@@ -9,12 +9,6 @@ namespace {
 
 using SettingsLocationTest = HostTest;
 
-std::string Read(const std::string& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
 // No ASSERT here: the environment is put back at the end.
 TEST_F(SettingsLocationTest, BesideTheProgramWhileItCanBeWrittenElseInTheUsersConfigurationFolder) {
     const char* savedHome = std::getenv("HOME");
@@ -31,7 +25,7 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhileItCanBeWrittenElseInTheUsersCo
     EXPECT_EQ(doc->HTMLIndexFileName, "system.html") << "the installed file gives the first values";
     doc->HTMLIndexFileName = "mine.html";
     EXPECT_TRUE(doc->SaveHostSettings()) << "the folder is created";
-    EXPECT_NE(Read(own).find("HTMLIndexFileName=mine.html\r\n"), std::string::npos);
+    EXPECT_NE(ReadFile(own).find("HTMLIndexFileName=mine.html\r\n"), std::string::npos);
     EXPECT_EQ(SettingsFile(), installed);
     doc->LoadHostSettings();
     EXPECT_EQ(doc->HTMLIndexFileName, "mine.html");
