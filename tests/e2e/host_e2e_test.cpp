@@ -135,7 +135,9 @@ TEST_F(HostEndToEnd, WithoutSettingsTheMessageComesFirstThenTheWindowAndExitSave
     EXPECT_EQ(FindViewable(caption), 0u) << "the main window showed before the message";
     ASSERT_TRUE(CloseUntil("Folivex", [&] { return FindViewable(caption) != 0; }));
     EXPECT_EQ(CloseAndWaitForExit(caption), 0);
-    EXPECT_NE(ReadFile(root / "program/Folivex.ini").find("PluginName=\r\n"), std::string::npos);
+    EXPECT_EQ(ReadFile(root / "program/Folivex.ini"),
+              "[DEFAULT]\r\nHTMLOutDirectory=\r\nHTMLIndexFileName=\r\nHTMLEditorPath=\r\n"
+              "BrowseHTMLAfterCreate=0\r\nPluginName=\r\n");
 }
 
 TEST_F(HostEndToEnd, PluginStartsInTheStartDirectoryBeforeTheWindowShowsAndCleansUpAtExit) {

@@ -25,7 +25,7 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhileItCanBeWrittenElseInTheUsersCo
     EXPECT_EQ(doc->HTMLIndexFileName, "system.html") << "the installed file gives the first values";
     doc->HTMLIndexFileName = "mine.html";
     EXPECT_TRUE(doc->SaveHostSettings()) << "the folder is created";
-    EXPECT_NE(ReadFile(own).find("HTMLIndexFileName=mine.html\r\n"), std::string::npos);
+    EXPECT_NE(SettingsFile(own).find("HTMLIndexFileName=mine.html\r\n"), std::string::npos);
     EXPECT_EQ(SettingsFile(), installed);
     doc->LoadHostSettings();
     EXPECT_EQ(doc->HTMLIndexFileName, "mine.html");

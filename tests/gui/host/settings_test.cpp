@@ -1,6 +1,5 @@
-// The host settings file: defaults, the flag's reading, the round trip, the title and where
-// the settings and the start directory come from.
-#include <filesystem>
+// The host settings file: the flag's reading and the round trip. Where it is read from, and
+// what no file gives, the end-to-end test sees in the real program.
 #include <fstream>
 
 #include "cp932.h"
@@ -9,14 +8,6 @@
 namespace {
 
 using SettingsTest = HostTest;
-
-TEST_F(SettingsTest, NoFileGivesDefaultsTheHintTitleAndOneMessage) {
-    CreateWindows();
-    wxTEST_DIALOG(doc->LoadHostSettings(), ExpectHostMessage("プラグイン名称が未設定です。"));
-    EXPECT_EQ(doc->HTMLOutDirectory + doc->HTMLIndexFileName + doc->HTMLEditorPath + doc->PluginName, "");
-    EXPECT_EQ(doc->BrowseHTMLAfterCreate, 0);
-    EXPECT_EQ(frame->GetTitle().utf8_string(), "ﾌﾟﾗｸﾞｲﾝを設定してください - Folivex");
-}
 
 TEST_F(SettingsTest, FlagIsOnOnlyForALeadingOneAndIsWrittenBackAsZeroOrOne) {
     const std::pair<const char*, int> cases[] = {
@@ -49,23 +40,6 @@ TEST_F(SettingsTest, SavedSettingsReadBackByteForByteUpToTheBuffer) {
     EXPECT_EQ(reread.BrowseHTMLAfterCreate, 1);
     EXPECT_EQ(reread.PluginName, "RecordingPlugin.so");
     EXPECT_TRUE(reread.IsPluginLoaded());
-}
-
-TEST_F(SettingsTest, StartedElsewhereReadsFromTheProgramDirectoryAndStartsInTheStartDirectory) {
-    const std::string startDirectory = InProgramDirectory("start");
-    std::filesystem::create_directory(startDirectory);
-    std::ofstream(InProgramDirectory("Folivex.ini")) << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\n";
-    std::ofstream(startDirectory + "/Folivex.ini") << "[DEFAULT]\r\nPluginName=EmptyPlugin.so\r\n";
-    doc = std::make_unique<CFolivexDoc>(startDirectory);
-    doc->programDirectory = programDirectory;
-    CreateWindows();
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(startDirectory);
-    doc->LoadHostSettings();
-    std::filesystem::current_path(previous);
-
-    EXPECT_EQ(frame->GetTitle(), "RecordingPlugin.so - Folivex");
-    EXPECT_EQ(Calls(), std::vector<std::string>{"StartUp\t" + startDirectory + "\t0\t0"});
 }
 
 }  // namespace
