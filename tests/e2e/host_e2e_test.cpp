@@ -9,7 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -18,23 +17,14 @@
 
 #include "recording_plugin_control.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 // True once `condition` holds, false when it has not within 15 seconds.
 bool WaitFor(const std::function<bool()>& condition) {
-    for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+    for (int poll = 0; poll < 750; ++poll, std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
         if (condition()) return true;
     }
     return false;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
 }
 
 class HostEndToEnd : public ::testing::Test {
@@ -46,34 +36,33 @@ protected:
         char pattern[] = "/tmp/folivex-e2e-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         root = pattern;
-        fs::create_directories(root / "program");
-        fs::create_directories(root / "start");
-        fs::copy_file(FOLIVEX_TEST_PROGRAM_DIR "/Folivex", root / "program/Folivex");
-        fs::copy_file(FOLIVEX_TEST_PLUGIN_DIR "/RecordingPlugin.so", root / "program/RecordingPlugin.so");
+        std::filesystem::create_directories(root + "/program");
+        std::filesystem::create_directories(root + "/start");
+        std::filesystem::copy_file(FOLIVEX_TEST_PROGRAM_DIR "/Folivex", root + "/program/Folivex");
+        std::filesystem::copy_file(FOLIVEX_TEST_PLUGIN_DIR "/RecordingPlugin.so", root + "/program/RecordingPlugin.so");
+        ::setenv(recording_plugin::kLogVariable, (root + "/calls.log").c_str(), 1);
     }
     void TearDown() override {
-        if (host > 0) {
-            ::kill(host, SIGKILL);
-            ::waitpid(host, nullptr, 0);
-        }
-        if (display != nullptr) XCloseDisplay(display);
-        fs::remove_all(root);
+        if (host > 0 && ::kill(host, SIGKILL) == 0) ::waitpid(host, nullptr, 0);
+        XCloseDisplay(display);
+        std::filesystem::remove_all(root);
     }
 
+    // The host, started in the start directory; it dies with the test and keeps its output
+    // out of the test runner's pipe.
     void Start() {
-        host = ::fork();
-        if (host == 0) {
-            // The host dies with the test and keeps its output out of the test runner's pipe.
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            const int output = ::open((root / "host.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            ::dup2(output, STDOUT_FILENO);
-            ::dup2(output, STDERR_FILENO);
-            if (::chdir((root / "start").c_str()) != 0) ::_exit(126);
-            ::setenv(recording_plugin::kLogVariable, (root / "calls.log").c_str(), 1);
-            const std::string program = root / "program/Folivex";
-            ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
+        if ((host = ::fork()) != 0) return;
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        const int output = ::open((root + "/host.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(output, STDOUT_FILENO);
+        ::dup2(output, STDERR_FILENO);
+        if (::chdir((root + "/start").c_str()) == 0) ::execl((root + "/program/Folivex").c_str(), "Folivex", nullptr);
+        ::_exit(127);
+    }
+    std::string ReadFile(const std::string& name) const {
+        std::ostringstream bytes;
+        bytes << std::ifstream(root + "/" + name, std::ios::binary).rdbuf();
+        return bytes.str();
     }
 
     // The viewable window below `parent` whose UTF-8 title is `title`, or 0.
@@ -96,7 +85,6 @@ protected:
         if (children) XFree(children);
         return found;
     }
-
     // Asks the window titled `title` to close, as its close box would, until `done` holds: a
     // request that arrives while the window is being mapped is lost.
     bool CloseUntil(const std::string& title, const std::function<bool()>& done) {
@@ -115,16 +103,16 @@ protected:
             return false;
         });
     }
-    // Closes the main window titled `title` and answers the host's exit status.
-    int CloseAndWaitForExit(const std::string& title) {
+    // Closes the main window titled `title`; true when the host then exits with 0.
+    bool CloseAndExit(const std::string& title) {
         int status = -1;
-        if (!CloseUntil(title, [&] { return ::waitpid(host, &status, WNOHANG) == host; })) return -1;
+        if (!CloseUntil(title, [&] { return ::waitpid(host, &status, WNOHANG) == host; })) return false;
         host = 0;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
     Display* display = XOpenDisplay(nullptr);
-    fs::path root;
+    std::string root;
     pid_t host = 0;
 };
 
@@ -134,20 +122,21 @@ TEST_F(HostEndToEnd, WithoutSettingsTheMessageComesFirstThenTheWindowAndExitSave
     ASSERT_TRUE(WaitFor([&] { return FindViewable("Folivex") != 0; }));
     EXPECT_EQ(FindViewable(caption), 0u) << "the main window showed before the message";
     ASSERT_TRUE(CloseUntil("Folivex", [&] { return FindViewable(caption) != 0; }));
-    EXPECT_EQ(CloseAndWaitForExit(caption), 0);
-    EXPECT_EQ(ReadFile(root / "program/Folivex.ini"),
+    EXPECT_TRUE(CloseAndExit(caption));
+    EXPECT_EQ(ReadFile("program/Folivex.ini"),
               "[DEFAULT]\r\nHTMLOutDirectory=\r\nHTMLIndexFileName=\r\nHTMLEditorPath=\r\n"
               "BrowseHTMLAfterCreate=0\r\nPluginName=\r\n");
 }
 
 TEST_F(HostEndToEnd, PluginStartsInTheStartDirectoryBeforeTheWindowShowsAndCleansUpAtExit) {
-    std::ofstream(root / "program/Folivex.ini") << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\n";
+    // Read from the program directory while the host starts in another.
+    std::ofstream(root + "/program/Folivex.ini") << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\n";
     Start();
     ASSERT_TRUE(WaitFor([&] { return FindViewable("RecordingPlugin.so - Folivex") != 0; }));
-    const std::string startUp = "StartUp\t" + (root / "start").string() + "\t0\t0\n";
-    EXPECT_EQ(ReadFile(root / "calls.log"), startUp);
-    EXPECT_EQ(CloseAndWaitForExit("RecordingPlugin.so - Folivex"), 0);
-    EXPECT_EQ(ReadFile(root / "calls.log"), startUp + "CleanUp\n");
+    const std::string startUp = "StartUp\t" + root + "/start\t0\t0\n";
+    EXPECT_EQ(ReadFile("calls.log"), startUp);
+    EXPECT_TRUE(CloseAndExit("RecordingPlugin.so - Folivex"));
+    EXPECT_EQ(ReadFile("calls.log"), startUp + "CleanUp\n");
 }
 
 }  // namespace

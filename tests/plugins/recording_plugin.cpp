@@ -41,29 +41,23 @@ FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirector
     return result;
 }
 
-#define RECORDING_LIST_ENTRY(name)                      \
-    FOLIVEX_PLUGIN_EXPORT int name(IPluginList* list) { \
-        return Record(#name, Describe(list));           \
+// One entry point that records its call with `details` and answers the chosen result.
+#define RECORDING_ENTRY(name, parameters, details) \
+    FOLIVEX_PLUGIN_EXPORT int name parameters {    \
+        return Record(#name, details);             \
     }
-#define RECORDING_ENTRY(name)          \
-    FOLIVEX_PLUGIN_EXPORT int name() { \
-        return Record(#name);          \
-    }
-RECORDING_LIST_ENTRY(AddItem)
-
+RECORDING_ENTRY(AddItem, (IPluginList * list), Describe(list))
 #ifndef RECORDING_PARTIAL
-RECORDING_LIST_ENTRY(DeleteItem)
-RECORDING_LIST_ENTRY(EditItem)
-RECORDING_LIST_ENTRY(CopyItem)
-RECORDING_LIST_ENTRY(ViewItem)
-RECORDING_LIST_ENTRY(SearchItem)
-RECORDING_LIST_ENTRY(ClearList)
-
-FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList* list, const char* outDirectory, const char* indexFileName) {
-    return Record("CreateHTML", Describe(list) + "\t" + outDirectory + "\t" + indexFileName);
-}
-RECORDING_ENTRY(CleanUp)
-RECORDING_ENTRY(Option)
-RECORDING_ENTRY(About)
-RECORDING_ENTRY(Help)
+RECORDING_ENTRY(DeleteItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(EditItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(CopyItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(ViewItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(SearchItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(ClearList, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(CreateHTML, (IPluginList * list, const char* out, const char* index),
+                Describe(list) + "\t" + out + "\t" + index)
+RECORDING_ENTRY(CleanUp, (), "")
+RECORDING_ENTRY(Option, (), "")
+RECORDING_ENTRY(About, (), "")
+RECORDING_ENTRY(Help, (), "")
 #endif

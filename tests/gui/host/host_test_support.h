@@ -18,10 +18,6 @@
 #include "recording_plugin_control.h"
 #include "shell_seams.h"
 
-inline wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
-
 // The warning for a plug-in that lacks entry points.
 inline constexpr const char* kIncomplete =
     "プラグインが正しくないか、いくつかの機能が実装されていません。\n処理中に予期せぬエラーが発生する可能性があります"
@@ -43,7 +39,6 @@ protected:
             << m_text;
         return m_answer;
     }
-    wxString GetDefaultDescription() const override { return U(("host message \"" + m_text + "\"").c_str()); }
 
 private:
     std::string m_text;
@@ -65,8 +60,10 @@ protected:
         doc = std::make_unique<CFolivexDoc>("/start/directory");
         doc->programDirectory = programDirectory;
     }
+    // The windows go before the document, as at shut-down.
     void TearDown() override {
-        DestroyWindows();
+        if (frame != nullptr) frame->Destroy();
+        wxTheApp->ProcessIdle();
         doc.reset();
         std::filesystem::remove_all(programDirectory);
     }
@@ -81,12 +78,6 @@ protected:
         frame->SendSizeEvent();
         frame->Show();
         return created;
-    }
-    // The windows go before the document, as at shut-down.
-    void DestroyWindows() {
-        if (frame != nullptr) frame->Destroy();
-        wxTheApp->ProcessIdle();
-        frame = nullptr;
     }
     // The recording plug-in, which fills the list with one column and four rows.
     void LoadRecording() {

@@ -1,11 +1,6 @@
 // Browse and Edit HTML through the recorded desktop, and the real desktop's refusals.
-#include <filesystem>
-#include <fstream>
-
 #include "cp932.h"
 #include "host_test_support.h"
-
-namespace {
 
 TEST_F(HostFrameTest, BrowseNeedsBothSettingsAndJoinsThemPlainly) {
     wxTEST_DIALOG(Command(HostCommand::BrowseHTML), ExpectHostMessage("HTML出力ディレクトリが設定されていません。"));
@@ -15,7 +10,7 @@ TEST_F(HostFrameTest, BrowseNeedsBothSettingsAndJoinsThemPlainly) {
                   ExpectHostMessage("インデックスファイル名称が設定されていません。"));
     doc->HTMLIndexFileName = "index.html";
     Command(HostCommand::BrowseHTML);
-    EXPECT_EQ(shell.opened, std::vector<wxString>{U("/srv/カクテル//index.html")});
+    EXPECT_EQ(shell.opened, std::vector<wxString>{L"/srv/カクテル//index.html"});
     shell.succeed = false;
     wxTEST_DIALOG(Command(HostCommand::BrowseHTML), ExpectHostMessage("HTMLブラウザの起動に失敗しました。"));
 }
@@ -33,12 +28,12 @@ TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPageAndLeavesTheWorkingDirec
     std::filesystem::current_path(before);
     EXPECT_EQ(after, programDirectory);
     ASSERT_EQ(shell.fileChoices.size(), 1u);
-    EXPECT_EQ(shell.fileChoices[0].defaultDirectory, U((programDirectory + "/サイト").c_str()));
+    EXPECT_EQ(shell.fileChoices[0].defaultDirectory, wxString::FromUTF8(programDirectory + "/サイト"));
     EXPECT_TRUE(shell.started.empty());
 
     shell.file = shell::ChosenFile{"/srv/site/page 1.html", "page 1.html"};
     Command(HostCommand::EditHTML);
-    const std::vector<wxString> argv = {U("/opt/My エディタ/edit"), "/srv/site/page 1.html"};
+    const std::vector<wxString> argv = {L"/opt/My エディタ/edit", "/srv/site/page 1.html"};
     EXPECT_EQ(shell.started, std::vector<std::vector<wxString>>{argv});
     shell.succeed = false;
     wxTEST_DIALOG(Command(HostCommand::EditHTML), ExpectHostMessage("HTMLエディタの起動に失敗しました。"));
@@ -55,5 +50,3 @@ TEST(DesktopSeams, RefuseWhatCannotBeOpenedOrStarted) {
     EXPECT_TRUE(desktop.startProgram({"true", "page.html"}));
     std::filesystem::remove(script);
 }
-
-}  // namespace

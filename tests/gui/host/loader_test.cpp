@@ -4,26 +4,23 @@
 #include "host_test_support.h"
 
 using enum PluginCommand;
-
-namespace {
+using Names = std::vector<std::string>;
 
 constexpr const char* kInvalidResult = "プラグイン関数の戻り値が不正です。";
 constexpr const char* kException = "プラグイン関数の実行中に例外が発生しました。";
-using Names = std::vector<std::string>;
 
 class LoaderTest : public HostTest {
 protected:
     void SetUp() override {
         HostTest::SetUp();
-        list = &CreateWindows()->GetPluginList();
+        CreateWindows();
     }
+    bool Run(PluginCommand command) { return doc->RunPluginCommand(command, &view->GetPluginList()); }
     // True while the library `name` of the program directory is mapped into the process.
     bool IsMapped(const char* name) const {
         void* handle = ::dlopen(InProgramDirectory(name).c_str(), RTLD_LAZY | RTLD_NOLOAD);
         return handle != nullptr && ::dlclose(handle) == 0;
     }
-
-    IPluginList* list = nullptr;
 };
 
 TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresLeaveNothing) {
@@ -40,7 +37,7 @@ TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresL
                                     InProgramDirectory("missing/RecordingPlugin.so"), std::string("\x81")}) {
         doc->PluginName = name;
         wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグインのロードに失敗しました。"));
-        wxTEST_DIALOG(doc->RunPluginCommand(ViewItem, list), ExpectHostMessage("プラグインが読みこまれていません。"));
+        wxTEST_DIALOG(Run(ViewItem), ExpectHostMessage("プラグインが読みこまれていません。"));
     }
 
     // An empty name keeps whatever is loaded.
@@ -54,29 +51,27 @@ TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresL
 TEST_F(LoaderTest, APartialPluginWarnsOnceReportsEachMissingEntryAndIsFreedWithoutCleanUp) {
     doc->PluginName = "PartialPlugin.so";
     wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage(kIncomplete));
-    EXPECT_TRUE(doc->RunPluginCommand(AddItem, list));
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(Help, list)),
-                  ExpectHostMessage("この機能はプラグインに実装されていません。"));
+    EXPECT_TRUE(Run(AddItem));
+    wxTEST_DIALOG(EXPECT_FALSE(Run(Help)), ExpectHostMessage("この機能はプラグインに実装されていません。"));
     doc->UnloadPlugin();
     EXPECT_FALSE(IsMapped("PartialPlugin.so"));
 }
 
 TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
     LoadRecording();
-    EXPECT_TRUE(doc->RunPluginCommand(EditItem, list));
+    EXPECT_TRUE(Run(EditItem));
     SetResult("EditItem", "-1001");
-    EXPECT_FALSE(doc->RunPluginCommand(EditItem, list));
+    EXPECT_FALSE(Run(EditItem));
     SetResult("EditItem", "-1");
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(EditItem, list)),
-                  ExpectHostMessage("アイテムの編集に失敗しました。"));
+    wxTEST_DIALOG(EXPECT_FALSE(Run(EditItem)), ExpectHostMessage("アイテムの編集に失敗しました。"));
     for (const char* invalid : {"1", "-2"}) {
         SetResult("Help", invalid);
-        wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(Help, list)), ExpectHostMessage(kInvalidResult));
+        wxTEST_DIALOG(EXPECT_FALSE(Run(Help)), ExpectHostMessage(kInvalidResult));
     }
     SetResult("CopyItem", "throw");
-    wxTEST_DIALOG(EXPECT_FALSE(doc->RunPluginCommand(CopyItem, list)), ExpectHostMessage(kException));
+    wxTEST_DIALOG(EXPECT_FALSE(Run(CopyItem)), ExpectHostMessage(kException));
     // An exception out of a command leaves the plug-in loaded and working.
-    EXPECT_TRUE(doc->RunPluginCommand(ViewItem, list));
+    EXPECT_TRUE(Run(ViewItem));
     EXPECT_EQ(Calls(true), (Names{"EditItem", "EditItem", "EditItem", "Help", "Help", "CopyItem", "ViewItem"}));
 }
 
@@ -86,7 +81,7 @@ TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの初期化に失敗しました。"));
     SetResult("StartUp", "7");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kInvalidResult));
-    EXPECT_TRUE(doc->RunPluginCommand(AddItem, list));
+    EXPECT_TRUE(Run(AddItem));
     ClearLog();
     SetResult("StartUp", "throw");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kException));
@@ -114,5 +109,3 @@ TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
     EXPECT_TRUE(IsMapped("RecordingPlugin.so"));
     EXPECT_FALSE(doc->HasEntry(EditItem));
 }
-
-}  // namespace

@@ -1,7 +1,4 @@
 // The host option sheet: what OK stores and reloads, and what the fields refuse.
-#include <filesystem>
-
-#include <wx/app.h>
 #include <wx/bookctrl.h>
 #include <wx/textctrl.h>
 
@@ -9,12 +6,10 @@
 #include "host_test_support.h"
 #include "option_sheet.h"
 
-namespace {
-
 using ExpectOptionSheet = ExpectSheet<COptionPropertySheet>;
 
 // OK on the plug-in page (whose leave check OK runs), after typing `name` when given.
-ExpectOptionSheet OkOnPluginPage(const char* name = nullptr) {
+static ExpectOptionSheet OkOnPluginPage(const char* name = nullptr) {
     return ExpectOptionSheet([name](COptionPropertySheet& sheet) {
         sheet.GetBookCtrl()->SetSelection(1);
         if (name != nullptr) sheet.GetPluginPage()->m_editPluginName->SetValue(name);
@@ -82,15 +77,13 @@ TEST_F(HostFrameTest, FieldsTakeChosenFilesAndRefuseWhatTheSettingsCannotHold) {
     wxTEST_DIALOG(Press(page, 1001),
                   ExpectHostMessage("「HTML出力ディレクトリ」に改行などの制御文字は使用できません。"));
     const char* notCp932 = "「HTML出力ディレクトリ」に Shift-JIS で表せない文字が含まれています。";
-    shell.folder = U("/srv/\U0001F378");
+    shell.folder = L"/srv/\U0001F378";
     wxTEST_DIALOG(Press(page, 1001), ExpectHostMessage(notCp932));
     EXPECT_EQ(page->m_editOutDirectory->GetValue(), "");
-    page->m_editOutDirectory->SetValue(U("/srv/\U0001F378"));
+    page->m_editOutDirectory->SetValue(L"/srv/\U0001F378");
     wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()), ExpectHostMessage(notCp932));
     page->m_editOutDirectory->SetValue("/srv");
     page->m_editIndexFileName->SetValue(wxString(129, wxUniChar(0x3042)));
     wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
                   ExpectHostMessage("「インデックスファイル名称」は 256 バイト以内で入力してください。"));
 }
-
-}  // namespace

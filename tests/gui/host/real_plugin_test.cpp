@@ -1,11 +1,7 @@
 // The host with the real Barvella.so: Japanese folder and file names from the workspace to
 // the generated site and its browsing, and a Generate that must refuse before it asks.
-#include <filesystem>
-
 #include "cp932.h"
 #include "host_test_support.h"
-
-namespace {
 
 TEST_F(HostTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutputDirectory) {
     RecordedShell shell;
@@ -34,5 +30,3 @@ TEST_F(HostTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutput
     wxTEST_DIALOG(Command(HostCommand::CreateHTML), ExpectHostMessage("HTMLの生成に失敗しました。"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Barvella: no output directory"), std::string::npos);
 }
-
-}  // namespace

@@ -1,11 +1,6 @@
 // Where Folivex.ini lives: beside the program while its directory can be written, else in the
 // user's configuration folder, with the program's file as the defaults until then.
-#include <cstdlib>
-#include <fstream>
-
 #include "host_test_support.h"
-
-namespace {
 
 using SettingsLocationTest = HostTest;
 
@@ -38,5 +33,3 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhileItCanBeWrittenElseInTheUsersCo
     ::unsetenv("XDG_CONFIG_HOME");
     savedHome ? ::setenv("HOME", home.c_str(), 1) : ::unsetenv("HOME");
 }
-
-}  // namespace

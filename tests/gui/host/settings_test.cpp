@@ -1,11 +1,7 @@
 // The host settings file: the flag's reading and the round trip. Where it is read from, and
 // what no file gives, the end-to-end test sees in the real program.
-#include <fstream>
-
 #include "cp932.h"
 #include "host_test_support.h"
-
-namespace {
 
 using SettingsTest = HostTest;
 
@@ -41,5 +37,3 @@ TEST_F(SettingsTest, SavedSettingsReadBackByteForByteUpToTheBuffer) {
     EXPECT_EQ(reread.PluginName, "RecordingPlugin.so");
     EXPECT_TRUE(reread.IsPluginLoaded());
 }
-
-}  // namespace

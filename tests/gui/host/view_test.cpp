@@ -4,8 +4,6 @@
 
 #include "host_test_support.h"
 
-namespace {
-
 // Chooses the context menu's item labelled `choice` instead of showing the popup.
 class MenuChoosingView : public CFolivexView {
 public:
@@ -128,9 +126,9 @@ TEST_F(ViewTest, MouseViewsOnARowAndTheContextMenuSelectsOnlyARowItHits) {
     Mouse(wxEVT_LEFT_DCLICK, 3, true);
     Mouse(wxEVT_LEFT_DCLICK, 0);
     Select(1);
-    menuView->choice = U("削除");
+    menuView->choice = L"削除";
     Mouse(wxEVT_RIGHT_DOWN, 3, true);
-    menuView->choice = U("ｺﾋﾟｰ");
+    menuView->choice = L"ｺﾋﾟｰ";
     Mouse(wxEVT_RIGHT_DOWN, 2);
     EXPECT_EQ(view->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED), 2);
     EXPECT_EQ(Calls(), (Texts{"ViewItem\t-1\t4", "DeleteItem\t1\t4", "CopyItem\t2\t4"}));
@@ -152,5 +150,3 @@ TEST_F(ViewTest, ClearKeepsColumnsAndKeepsRowsOnlyWhenThePluginDoesNotClear) {
     EXPECT_EQ(view->GetItemCount(), 0);
     EXPECT_EQ(view->GetColumnCount(), 1);
 }
-
-}  // namespace
