@@ -17,18 +17,15 @@
 
 #include "recording_plugin_control.h"
 
-namespace {
-
 // True once `condition` holds, false when it has not within 15 seconds.
-bool WaitFor(const std::function<bool()>& condition) {
+static bool WaitFor(const std::function<bool()>& condition) {
     for (int poll = 0; poll < 750; ++poll, std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
         if (condition()) return true;
     }
     return false;
 }
 
-class HostEndToEnd : public ::testing::Test {
-protected:
+struct HostEndToEnd : testing::Test {
     void SetUp() override {
         // Windows come and go while the tree is walked; a vanished one is no error here.
         XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
@@ -138,5 +135,3 @@ TEST_F(HostEndToEnd, PluginStartsInTheStartDirectoryBeforeTheWindowShowsAndClean
     EXPECT_TRUE(CloseAndExit("RecordingPlugin.so - Folivex"));
     EXPECT_EQ(ReadFile("calls.log"), startUp + "CleanUp\n");
 }
-
-}  // namespace

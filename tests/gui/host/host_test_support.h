@@ -20,44 +20,40 @@
 
 // The warning for a plug-in that lacks entry points.
 inline constexpr const char* kIncomplete =
-    "プラグインが正しくないか、いくつかの機能が実装されていません。\n処理中に予期せぬエラーが発生する可能性があります"
-    "。";
+    "プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+    "処理中に予期せぬエラーが発生する可能性があります。";
 
 // A host message box: exactly `utf8Text` with `buttons`, captioned "Folivex", the error icon, no parent.
-class ExpectHostMessage : public wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
-public:
+struct ExpectHostMessage : wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
     explicit ExpectHostMessage(const char* utf8Text, long buttons = wxOK, int answer = wxID_OK)
-        : m_text(utf8Text), m_buttons(buttons), m_answer(answer) {}
+        : text(utf8Text), buttons(buttons), answer(answer) {}
 
-protected:
     int OnInvoked(wxMessageDialog* dialog) const override {
         const long style = dialog->GetMessageDialogStyle();
-        EXPECT_EQ(dialog->GetMessage().utf8_string(), m_text);
-        EXPECT_EQ(style & (wxOK | wxCANCEL | wxYES_NO), m_buttons) << m_text;
+        EXPECT_EQ(dialog->GetMessage().utf8_string(), text);
+        EXPECT_EQ(style & (wxOK | wxCANCEL | wxYES_NO), buttons) << text;
         EXPECT_TRUE(dialog->GetCaption() == "Folivex" && (style & wxICON_MASK) == wxICON_ERROR &&
                     dialog->GetParent() == nullptr)
-            << m_text;
-        return m_answer;
+            << text;
+        return answer;
     }
 
-private:
-    std::string m_text;
-    long m_buttons;
-    int m_answer;
+    std::string text;
+    long buttons;
+    int answer;
 };
 
-class HostTest : public testing::Test {
-protected:
+struct HostTest : testing::Test {
     void SetUp() override {
         char pattern[] = "/tmp/folivex-host-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         programDirectory = pattern;
-        for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "NotAPlugin.so"}) {
+        for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "NotAPlugin.so"})
             std::filesystem::copy_file(std::string(FOLIVEX_TEST_PLUGIN_DIR "/") + name, InProgramDirectory(name));
-        }
         ::setenv(recording_plugin::kLogVariable, InProgramDirectory("calls.log").c_str(), 1);
         for (const char* entry : kPluginEntryNames) ::unsetenv(recording_plugin::ResultVariable(entry).c_str());
-        doc = std::make_unique<CFolivexDoc>("/start/directory");
+        std::filesystem::create_directory(startDirectory = InProgramDirectory("作業 フォルダ"));
+        doc = std::make_unique<CFolivexDoc>(startDirectory);
         doc->programDirectory = programDirectory;
     }
     // The windows go before the document, as at shut-down.
@@ -68,17 +64,6 @@ protected:
         std::filesystem::remove_all(programDirectory);
     }
 
-    // A frame with a status bar around a `View` over the document, shown.
-    template <class View = CFolivexView>
-    View* CreateWindows() {
-        frame = new wxFrame(nullptr, wxID_ANY, "test");
-        frame->CreateStatusBar();
-        View* created = new View(frame, doc.get());
-        view = created;
-        frame->SendSizeEvent();
-        frame->Show();
-        return created;
-    }
     // The recording plug-in, which fills the list with one column and four rows.
     void LoadRecording() {
         doc->PluginName = "RecordingPlugin.so";
@@ -110,7 +95,7 @@ protected:
         return bytes.str();
     }
 
-    std::string programDirectory;
+    std::string programDirectory, startDirectory;
     std::unique_ptr<CFolivexDoc> doc;
     wxFrame* frame = nullptr;
     CFolivexView* view = nullptr;
@@ -137,8 +122,7 @@ struct RecordedShell {
 };
 
 // The real main frame with the recording plug-in loaded.
-class HostFrameTest : public HostTest {
-protected:
+struct HostFrameTest : HostTest {
     void SetUp() override {
         HostTest::SetUp();
         frame = new CMainFrame(doc.get());

@@ -9,12 +9,7 @@ using Names = std::vector<std::string>;
 constexpr const char* kInvalidResult = "プラグイン関数の戻り値が不正です。";
 constexpr const char* kException = "プラグイン関数の実行中に例外が発生しました。";
 
-class LoaderTest : public HostTest {
-protected:
-    void SetUp() override {
-        HostTest::SetUp();
-        CreateWindows();
-    }
+struct LoaderTest : HostFrameTest {
     bool Run(PluginCommand command) { return doc->RunPluginCommand(command, &view->GetPluginList()); }
     // True while the library `name` of the program directory is mapped into the process.
     bool IsMapped(const char* name) const {
@@ -24,7 +19,6 @@ protected:
 };
 
 TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresLeaveNothing) {
-    LoadRecording();
     EXPECT_TRUE(IsMapped("RecordingPlugin.so"));
     // Not in the program directory: the system finds it, a library without entry points.
     doc->PluginName = "libm.so.6";
@@ -58,7 +52,6 @@ TEST_F(LoaderTest, APartialPluginWarnsOnceReportsEachMissingEntryAndIsFreedWitho
 }
 
 TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
-    LoadRecording();
     EXPECT_TRUE(Run(EditItem));
     SetResult("EditItem", "-1001");
     EXPECT_FALSE(Run(EditItem));
@@ -90,7 +83,6 @@ TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
 }
 
 TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
-    LoadRecording();
     SetResult("CleanUp", "-1001");
     doc->UnloadPlugin();
     SetResult("CleanUp", "3");

@@ -3,17 +3,11 @@
 #include "cp932.h"
 #include "host_test_support.h"
 
-TEST_F(HostTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutputDirectory) {
-    RecordedShell shell;
-    const std::string workspace = InProgramDirectory("作業 フォルダ");
-    std::filesystem::create_directory(workspace);
-    doc = std::make_unique<CFolivexDoc>(workspace);
-    doc->programDirectory = programDirectory;
+TEST_F(HostFrameTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutputDirectory) {
     doc->PluginName = FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so";
-    CreateWindows();
     // Until every entry point is built the host warns once that the plug-in is incomplete.
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kIncomplete).Optional());
-    EXPECT_TRUE(std::filesystem::is_regular_file(workspace + "/Barvella.mdb"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(startDirectory + "/Barvella.mdb"));
 
     const std::string site = InProgramDirectory("サイト");
     std::filesystem::create_directory(site);

@@ -5,23 +5,26 @@
 #include "host_test_support.h"
 
 // Chooses the context menu's item labelled `choice` instead of showing the popup.
-class MenuChoosingView : public CFolivexView {
-public:
+struct MenuChoosingView : CFolivexView {
     using CFolivexView::CFolivexView;
     wxString choice;
 
-protected:
     void TrackContextMenu(wxMenu& menu, const wxPoint&) override {
         wxCommandEvent command(wxEVT_MENU, menu.FindItem(choice));
         ProcessWindowEvent(command);
     }
 };
 
-class ViewTest : public HostTest {
-protected:
+// A frame with a status bar around the view, shown, and the recording plug-in loaded.
+struct ViewTest : HostTest {
     void SetUp() override {
         HostTest::SetUp();
-        menuView = CreateWindows<MenuChoosingView>();
+        frame = new wxFrame(nullptr, wxID_ANY, "test");
+        frame->CreateStatusBar();
+        view = menuView = new MenuChoosingView(frame, doc.get());
+        frame->SendSizeEvent();
+        frame->Show();
+        LoadRecording();
     }
     // A key or mouse event as the rows window receives it.
     void Send(wxEvent&& event) {
@@ -44,11 +47,6 @@ protected:
         Send(std::move(event));
     }
     void Select(int row) { view->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED); }
-    std::vector<std::string> Column(IPluginList& list) {
-        std::vector<std::string> texts;
-        for (int row = 0; row < list.GetItemCount(); ++row) texts.push_back(list.GetItemText(row, 0));
-        return texts;
-    }
 
     MenuChoosingView* menuView = nullptr;
 };
@@ -56,6 +54,7 @@ protected:
 using Texts = std::vector<std::string>;
 
 TEST_F(ViewTest, InsertionSortsFoldingOnlySingleByteLettersAndRefusesWhatIsOutOfRange) {
+    view->ResetListControl();
     IPluginList& list = view->GetPluginList();
     EXPECT_EQ(list.InsertItem(0, "no columns yet"), -1);
     list.InsertColumn(0, "name", ListColumnAlign::Left, 100);
@@ -66,12 +65,13 @@ TEST_F(ViewTest, InsertionSortsFoldingOnlySingleByteLettersAndRefusesWhatIsOutOf
     EXPECT_EQ(list.InsertColumn(7, "past the end", ListColumnAlign::Center, 50), 1);
     list.SetSortAscending(true);
     // 0x83 0x61 and 0x83 0x41 differ only in a trail byte that looks like 'a' and 'A'.
+    Texts order;
     for (const std::string text : {"C", "a", "\x83\x61", "B", "\x83\x41", "A"}) list.InsertItem(0, text);
-    EXPECT_EQ(Column(list), (Texts{"a", "A", "b", "B", "C", "\x83\x41", "\x83\x61"}));
+    for (int row = 0; row < list.GetItemCount(); ++row) order.push_back(list.GetItemText(row, 0));
+    EXPECT_EQ(order, (Texts{"a", "A", "b", "B", "C", "\x83\x41", "\x83\x61"}));
 }
 
 TEST_F(ViewTest, SelectionAndFocusStayWithTheirRowWhenRowsOrColumnsComeAndGo) {
-    LoadRecording();
     IPluginList& list = view->GetPluginList();
     Select(1);
     const std::string selected = list.GetItemText(1, 0);
@@ -89,7 +89,6 @@ TEST_F(ViewTest, SelectionAndFocusStayWithTheirRowWhenRowsOrColumnsComeAndGo) {
 }
 
 TEST_F(ViewTest, KeysEditOnceAfterCtrlThenViewPassInsertOnAndConsumeDelete) {
-    LoadRecording();
     // Ctrl+Return edits once; a released Ctrl leaves a plain Return.
     for (const int code : {WXK_CONTROL, WXK_RETURN, WXK_RETURN, WXK_CONTROL}) Key(code);
     Key(WXK_CONTROL, wxEVT_KEY_UP);
@@ -104,7 +103,6 @@ TEST_F(ViewTest, KeysEditOnceAfterCtrlThenViewPassInsertOnAndConsumeDelete) {
 }
 
 TEST_F(ViewTest, StatusFollowsSelectionClicksOnEmptySpaceAndAdds) {
-    LoadRecording();
     Select(2);
     EXPECT_EQ(StatusText(), "3: モスコー・ミュール");
     view->SetItemState(2, 0, wxLIST_STATE_SELECTED);
@@ -122,7 +120,6 @@ TEST_F(ViewTest, StatusFollowsSelectionClicksOnEmptySpaceAndAdds) {
 }
 
 TEST_F(ViewTest, MouseViewsOnARowAndTheContextMenuSelectsOnlyARowItHits) {
-    LoadRecording();
     Mouse(wxEVT_LEFT_DCLICK, 3, true);
     Mouse(wxEVT_LEFT_DCLICK, 0);
     Select(1);
@@ -136,7 +133,6 @@ TEST_F(ViewTest, MouseViewsOnARowAndTheContextMenuSelectsOnlyARowItHits) {
 }
 
 TEST_F(ViewTest, ClearKeepsColumnsAndKeepsRowsOnlyWhenThePluginDoesNotClear) {
-    LoadRecording();
     SetResult("ClearList", "-1001");
     Command(HostCommand::ClearList);
     EXPECT_EQ(view->GetItemCount(), 4);
