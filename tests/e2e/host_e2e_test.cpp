@@ -3,7 +3,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -11,17 +10,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
-#include <thread>
 
 #include "recording_plugin_control.h"
 
 // True once `condition` holds, false when it has not within 15 seconds.
-static bool WaitFor(const std::function<bool()>& condition) {
-    for (int poll = 0; poll < 750; ++poll, std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+static bool WaitFor(const auto& condition) {
+    for (int poll = 0; poll < 750; ++poll, ::usleep(20000))
         if (condition()) return true;
-    }
     return false;
 }
 
@@ -41,7 +37,7 @@ struct HostEndToEnd : testing::Test {
     }
     void TearDown() override {
         if (host > 0 && ::kill(host, SIGKILL) == 0) ::waitpid(host, nullptr, 0);
-        XCloseDisplay(display);
+        if (display != nullptr) XCloseDisplay(display);
         std::filesystem::remove_all(root);
     }
 
@@ -50,9 +46,8 @@ struct HostEndToEnd : testing::Test {
     void Start() {
         if ((host = ::fork()) != 0) return;
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        const int output = ::open((root + "/host.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ::dup2(output, STDOUT_FILENO);
-        ::dup2(output, STDERR_FILENO);
+        std::freopen((root + "/host.out").c_str(), "w", stdout);
+        ::dup2(STDOUT_FILENO, STDERR_FILENO);
         if (::chdir((root + "/start").c_str()) == 0) ::execl((root + "/program/Folivex").c_str(), "Folivex", nullptr);
         ::_exit(127);
     }
@@ -84,7 +79,7 @@ struct HostEndToEnd : testing::Test {
     }
     // Asks the window titled `title` to close, as its close box would, until `done` holds: a
     // request that arrives while the window is being mapped is lost.
-    bool CloseUntil(const std::string& title, const std::function<bool()>& done) {
+    bool CloseUntil(const std::string& title, const auto& done) {
         return WaitFor([&] {
             if (done()) return true;
             if (Window window = FindViewable(title)) {

@@ -1,6 +1,4 @@
 // The main frame's own commands: the manual, Generate and its browsing, Exit, the message pane.
-#include <wx/menu.h>
-
 #include "host_test_support.h"
 
 TEST_F(HostFrameTest, AManualThatCannotBeOpenedGivesNoMessage) {
@@ -33,11 +31,9 @@ TEST_F(HostFrameTest, ExitWritesTheSettingsOrAsksWhetherToQuit) {
     EXPECT_TRUE(wxPendingDelete.Member(frame));
 }
 
-TEST_F(HostFrameTest, MessagePaneFallsBackToTheIdleTextWhenAMenuCloses) {
-    wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, HostCommand::SearchItem);
-    frame->GetEventHandler()->ProcessEvent(highlight);
-    EXPECT_NE(StatusText(), "ﾚﾃﾞｨ");
-    wxMenuEvent close(wxEVT_MENU_CLOSE);
-    frame->GetEventHandler()->ProcessEvent(close);
+TEST_F(HostFrameTest, MessagePaneShowsTheIdleTextWhenAMenuClosesNotWhatItShowedBefore) {
+    frame->SetStatusText("before the menu");
+    frame->DoGiveHelp("a menu item's prompt", true);
+    frame->DoGiveHelp("", false);
     EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ");
 }

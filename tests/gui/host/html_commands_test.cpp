@@ -21,20 +21,17 @@ TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPageAndLeavesTheWorkingDirec
     doc->HTMLEditorPath = cp932::Literal("/opt/My エディタ/edit");
     // A relative output directory names the same folder for every later command.
     std::filesystem::current_path(programDirectory);
-    std::filesystem::create_directory("サイト");
     doc->HTMLOutDirectory = cp932::Literal("サイト");
     Command(HostCommand::EditHTML);
     const std::filesystem::path after = std::filesystem::current_path();
     std::filesystem::current_path(before);
     EXPECT_EQ(after, programDirectory);
-    ASSERT_EQ(shell.fileChoices.size(), 1u);
-    EXPECT_EQ(shell.fileChoices[0].defaultDirectory, wxString::FromUTF8(programDirectory + "/サイト"));
+    EXPECT_EQ(shell.fileChoices.at(0).defaultDirectory, wxString::FromUTF8(programDirectory + "/サイト"));
     EXPECT_TRUE(shell.started.empty());
 
     shell.file = shell::ChosenFile{"/srv/site/page 1.html", "page 1.html"};
     Command(HostCommand::EditHTML);
-    const std::vector<wxString> argv = {L"/opt/My エディタ/edit", "/srv/site/page 1.html"};
-    EXPECT_EQ(shell.started, std::vector<std::vector<wxString>>{argv});
+    EXPECT_EQ(shell.started.at(0), (std::vector<wxString>{L"/opt/My エディタ/edit", "/srv/site/page 1.html"}));
     shell.succeed = false;
     wxTEST_DIALOG(Command(HostCommand::EditHTML), ExpectHostMessage("HTMLエディタの起動に失敗しました。"));
 }
