@@ -29,8 +29,7 @@ struct HostEndToEnd : testing::Test {
         char pattern[] = "/tmp/folivex-e2e-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         root = pattern;
-        std::filesystem::create_directories(root + "/program");
-        std::filesystem::create_directories(root + "/start");
+        for (const char* directory : {"/program", "/start"}) std::filesystem::create_directory(root + directory);
         std::filesystem::copy_file(FOLIVEX_TEST_PROGRAM_DIR "/Folivex", root + "/program/Folivex");
         std::filesystem::copy_file(FOLIVEX_TEST_PLUGIN_DIR "/RecordingPlugin.so", root + "/program/RecordingPlugin.so");
         ::setenv(recording_plugin::kLogVariable, (root + "/calls.log").c_str(), 1);

@@ -1,7 +1,7 @@
 // The recording test plug-in (see recording_plugin_control.h): RecordingPlugin.so with every
 // entry point, PartialPlugin.so (RECORDING_PARTIAL) with only StartUp and AddItem.
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -12,12 +12,8 @@
 namespace {
 
 int Record(const std::string& entryName, const std::string& details = "") {
-    if (const char* path = std::getenv(recording_plugin::kLogVariable)) {
-        if (std::FILE* file = std::fopen(path, "ab")) {
-            std::fputs((entryName + details + "\n").c_str(), file);
-            std::fclose(file);
-        }
-    }
+    if (const char* path = std::getenv(recording_plugin::kLogVariable))
+        std::ofstream(path, std::ios::app | std::ios::binary) << entryName << details << '\n';
     const char* result = std::getenv(recording_plugin::ResultVariable(entryName).c_str());
     if (result != nullptr && std::string(result) == "throw") throw std::runtime_error(entryName);
     return result == nullptr ? PLUGIN_OK : std::atoi(result);

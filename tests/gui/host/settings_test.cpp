@@ -5,7 +5,7 @@
 
 using SettingsTest = HostTest;
 
-TEST_F(SettingsTest, FlagIsOnOnlyForALeadingOneAndIsWrittenBackAsZeroOrOne) {
+TEST_F(SettingsTest, FlagIsOnOnlyForALeadingOne) {
     const std::pair<const char*, int> cases[] = {
         {"1abc", 1}, {"01", 1}, {"11", 0}, {"on", 0}, {"99999999999999999999", 0}};
     for (const auto& [stored, expected] : cases) {
@@ -13,9 +13,6 @@ TEST_F(SettingsTest, FlagIsOnOnlyForALeadingOneAndIsWrittenBackAsZeroOrOne) {
             << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\nBrowseHTMLAfterCreate=" << stored << "\r\n";
         doc->LoadHostSettings();
         EXPECT_EQ(doc->BrowseHTMLAfterCreate, expected) << stored;
-        ASSERT_TRUE(doc->SaveHostSettings());
-        EXPECT_NE(SettingsFile().find("BrowseHTMLAfterCreate=" + std::to_string(expected) + "\r\n"), std::string::npos)
-            << stored;
     }
 }
 
