@@ -38,11 +38,9 @@ TEST_F(HostFrameTest, EmptyPluginNameIsRefusedAndCancelWritesNothing) {
                       sheet.GetHtmlPage()->m_editOutDirectory->SetValue("/srv/other");
                       sheet.GetBookCtrl()->SetSelection(1);
                       sheet.GetPluginPage()->m_editPluginName->SetValue("");
-                      const char* refusal = "プラグイン名称を設定してください。";
-                      wxTEST_DIALOG(EXPECT_EQ(PressOK(sheet), wxID_NONE), ExpectHostMessage(refusal));
-                      wxTEST_DIALOG(sheet.GetBookCtrl()->SetSelection(0), ExpectHostMessage(refusal));
-                      wxTheApp->ProcessPendingEvents();
-                      EXPECT_EQ(sheet.GetBookCtrl()->GetSelection(), 1);
+                      // Leaving the page by its tab runs the same check; the plug-in's sheet tests that.
+                      wxTEST_DIALOG(EXPECT_EQ(PressOK(sheet), wxID_NONE),
+                                    ExpectHostMessage("プラグイン名称を設定してください。"));
                       return wxID_CANCEL;
                   }));
     EXPECT_TRUE(doc->HTMLOutDirectory.empty());
