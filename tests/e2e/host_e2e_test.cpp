@@ -94,12 +94,16 @@ struct HostEndToEnd : testing::Test {
             return false;
         });
     }
-    // Closes the main window titled `title`; true when the host then exits with 0.
-    bool CloseAndExit(const std::string& title) {
+    // The host's message box shows while the window titled `caption` does not yet; closing the
+    // box shows that window, and closing the window ends the host with 0.
+    void ExpectMessageThenWindowThenExit(const std::string& caption) {
+        ASSERT_TRUE(WaitFor([&] { return FindViewable("Folivex") != 0; }));
+        EXPECT_EQ(FindViewable(caption), 0u) << "the main window showed before the message";
+        ASSERT_TRUE(CloseUntil("Folivex", [&] { return FindViewable(caption) != 0; }));
         int status = -1;
-        if (!CloseUntil(title, [&] { return ::waitpid(host, &status, WNOHANG) == host; })) return false;
+        ASSERT_TRUE(CloseUntil(caption, [&] { return ::waitpid(host, &status, WNOHANG) == host; }));
         host = 0;
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 
     Display* display = XOpenDisplay(nullptr);
@@ -109,23 +113,18 @@ struct HostEndToEnd : testing::Test {
 
 TEST_F(HostEndToEnd, WithoutSettingsTheMessageComesFirstThenTheWindowAndExitSavesTheSettings) {
     Start();
-    const std::string caption = "ﾌﾟﾗｸﾞｲﾝを設定してください - Folivex";
-    ASSERT_TRUE(WaitFor([&] { return FindViewable("Folivex") != 0; }));
-    EXPECT_EQ(FindViewable(caption), 0u) << "the main window showed before the message";
-    ASSERT_TRUE(CloseUntil("Folivex", [&] { return FindViewable(caption) != 0; }));
-    EXPECT_TRUE(CloseAndExit(caption));
+    ExpectMessageThenWindowThenExit("ﾌﾟﾗｸﾞｲﾝを設定してください - Folivex");
     EXPECT_EQ(ReadFile("program/Folivex.ini"),
               "[DEFAULT]\r\nHTMLOutDirectory=\r\nHTMLIndexFileName=\r\nHTMLEditorPath=\r\n"
               "BrowseHTMLAfterCreate=0\r\nPluginName=\r\n");
 }
 
+// StartUp fails, so its message shows whether it ran before the window showed.
 TEST_F(HostEndToEnd, PluginStartsInTheStartDirectoryBeforeTheWindowShowsAndCleansUpAtExit) {
     // Read from the program directory while the host starts in another.
     std::ofstream(root + "/program/Folivex.ini") << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\n";
+    ::setenv(recording_plugin::ResultVariable("StartUp").c_str(), "-1", 1);
     Start();
-    ASSERT_TRUE(WaitFor([&] { return FindViewable("RecordingPlugin.so - Folivex") != 0; }));
-    const std::string startUp = "StartUp\t" + root + "/start\t0\t0\n";
-    EXPECT_EQ(ReadFile("calls.log"), startUp);
-    EXPECT_TRUE(CloseAndExit("RecordingPlugin.so - Folivex"));
-    EXPECT_EQ(ReadFile("calls.log"), startUp + "CleanUp\n");
+    ExpectMessageThenWindowThenExit("RecordingPlugin.so - Folivex");
+    EXPECT_EQ(ReadFile("calls.log"), "StartUp\t" + root + "/start\t0\t0\nCleanUp\n");
 }

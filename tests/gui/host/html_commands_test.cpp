@@ -21,12 +21,12 @@ TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPageAndLeavesTheWorkingDirec
     doc->HTMLEditorPath = cp932::Literal("/opt/My エディタ/edit");
     // A relative output directory names the same folder for every later command.
     std::filesystem::current_path(programDirectory);
-    doc->HTMLOutDirectory = cp932::Literal("サイト");
+    doc->HTMLOutDirectory = cp932::Literal("作業 フォルダ");
     Command(HostCommand::EditHTML);
     const std::filesystem::path after = std::filesystem::current_path();
     std::filesystem::current_path(before);
     EXPECT_EQ(after, programDirectory);
-    EXPECT_EQ(shell.fileChoices.at(0).defaultDirectory, wxString::FromUTF8(programDirectory + "/サイト"));
+    EXPECT_EQ(shell.fileChoices.at(0).defaultDirectory, wxString::FromUTF8(startDirectory));
     EXPECT_TRUE(shell.started.empty());
 
     shell.file = shell::ChosenFile{"/srv/site/page 1.html", "page 1.html"};
