@@ -1,6 +1,6 @@
-// Shared by the host's GUI tests: the host's message box; a fixture with a document over copies
-// of the test plug-ins in a scratch program directory, and the windows a test asks for; one with
-// the real main frame whose desktop seams only record.
+// Shared by the host's GUI tests: the host's message box; a fixture with a document that starts
+// in a Japanese-named workspace, over copies of the test plug-ins in a scratch program directory;
+// one with the real main frame, the recording plug-in loaded and desktop seams that only record.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -89,6 +89,7 @@ struct HostTest : testing::Test {
     void ClearLog() const { std::filesystem::remove(InProgramDirectory("calls.log")); }
     std::string InProgramDirectory(const std::string& name) const { return programDirectory + "/" + name; }
     std::string StatusText() const { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
+    // The bytes of the program directory's settings file, or of the one at `path`.
     std::string SettingsFile(const std::string& path = "") const {
         std::ostringstream bytes;
         bytes << std::ifstream(path.empty() ? InProgramDirectory("Folivex.ini") : path, std::ios::binary).rdbuf();
