@@ -1,205 +1,130 @@
 // The real Folivex binary under the test display: what a user sees at start-up and at exit.
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <fcntl.h>
+#include <X11/Xutil.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
-#include <thread>
 
 #include "recording_plugin_control.h"
 
-namespace fs = std::filesystem;
-using namespace std::chrono_literals;
+// True once `condition` holds, false when it has not within 15 seconds.
+static bool WaitFor(const auto& condition) {
+    for (int poll = 0; poll < 750; ++poll, ::usleep(20000))
+        if (condition()) return true;
+    return false;
+}
 
-namespace {
-
-// Top-level windows as the window manager would see them: by their UTF-8 title.
-class Screen {
-public:
-    Screen() : m_display(XOpenDisplay(nullptr)) {
+struct HostEndToEnd : testing::Test {
+    void SetUp() override {
         // Windows come and go while the tree is walked; a vanished one is no error here.
         XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+        ASSERT_NE(display, nullptr) << "no display";
+        char pattern[] = "/tmp/folivex-e2e-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        root = pattern;
+        for (const char* directory : {"/program", "/start"}) std::filesystem::create_directory(root + directory);
+        std::filesystem::copy_file(FOLIVEX_TEST_PROGRAM_DIR "/Folivex", root + "/program/Folivex");
+        std::filesystem::copy_file(FOLIVEX_TEST_PLUGIN_DIR "/RecordingPlugin.so", root + "/program/RecordingPlugin.so");
+        ::setenv(recording_plugin::kLogVariable, (root + "/calls.log").c_str(), 1);
     }
-    ~Screen() {
-        if (m_display) XCloseDisplay(m_display);
-    }
-    bool IsOpen() const { return m_display != nullptr; }
-
-    Window FindViewable(const std::string& title) { return Find(DefaultRootWindow(m_display), title); }
-
-    // A close request, as a click on the title bar's close box sends it.
-    void RequestClose(Window window) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(m_display, window, False, NoEventMask, &event);
-        XFlush(m_display);
+    void TearDown() override {
+        if (host > 0 && ::kill(host, SIGKILL) == 0) ::waitpid(host, nullptr, 0);
+        if (display != nullptr) XCloseDisplay(display);
+        std::filesystem::remove_all(root);
     }
 
-private:
-    std::string Title(Window window) {
-        Atom type = None;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        std::string title;
-        if (XGetWindowProperty(m_display, window, XInternAtom(m_display, "_NET_WM_NAME", False), 0, 1024, False,
-                               XInternAtom(m_display, "UTF8_STRING", False), &type, &format, &count, &after,
-                               &data) == Success &&
-            data != nullptr) {
-            title.assign(reinterpret_cast<char*>(data), count);
-            XFree(data);
-        }
-        return title;
+    // The host, started in the start directory; it dies with the test and keeps its output
+    // out of the test runner's pipe.
+    void Start() {
+        if ((host = ::fork()) != 0) return;
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        std::freopen((root + "/host.out").c_str(), "w", stdout);
+        ::dup2(STDOUT_FILENO, STDERR_FILENO);
+        if (::chdir((root + "/start").c_str()) == 0) ::execl((root + "/program/Folivex").c_str(), "Folivex", nullptr);
+        ::_exit(127);
+    }
+    std::string ReadFile(const std::string& name) const {
+        std::ostringstream bytes;
+        bytes << std::ifstream(root + "/" + name, std::ios::binary).rdbuf();
+        return bytes.str();
     }
 
-    Window Find(Window parent, const std::string& title) {
-        Window root = 0, parentOut = 0;
-        Window* children = nullptr;
+    // The viewable window below `parent` whose UTF-8 title is `title`, or 0.
+    Window FindViewable(const std::string& title, Window parent = 0) {
+        Window unused = 0, *children = nullptr;
         unsigned int count = 0;
-        if (!XQueryTree(m_display, parent, &root, &parentOut, &children, &count)) return 0;
+        if (!XQueryTree(display, parent ? parent : DefaultRootWindow(display), &unused, &unused, &children, &count))
+            return 0;
         Window found = 0;
         for (unsigned int i = 0; i < count && found == 0; ++i) {
             XWindowAttributes attributes{};
-            if (XGetWindowAttributes(m_display, children[i], &attributes) && attributes.map_state == IsViewable &&
-                Title(children[i]) == title) {
-                found = children[i];
+            XTextProperty name{};
+            if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
+                XGetTextProperty(display, children[i], &name, XInternAtom(display, "_NET_WM_NAME", False))) {
+                if (std::string(reinterpret_cast<char*>(name.value), name.nitems) == title) found = children[i];
+                XFree(name.value);
             }
-            if (found == 0) found = Find(children[i], title);
+            if (found == 0) found = FindViewable(title, children[i]);
         }
         if (children) XFree(children);
         return found;
     }
-
-    Display* m_display;
-};
-
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 15s) {
-    for (const auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(20ms);
-    }
-    return false;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-class HostEndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/folivex-e2e-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
-        programDirectory = root / "program";
-        startDirectory = root / "start";
-        fs::create_directories(programDirectory);
-        fs::create_directories(startDirectory);
-        fs::copy_file(fs::path(FOLIVEX_TEST_PROGRAM_DIR) / "Folivex", programDirectory / "Folivex");
-        fs::copy_file(fs::path(FOLIVEX_TEST_PLUGIN_DIR) / recording_plugin::kRecordingPlugin,
-                      programDirectory / recording_plugin::kRecordingPlugin);
-        ASSERT_TRUE(screen.IsOpen()) << "no display";
-    }
-
-    void TearDown() override {
-        if (host > 0 && ::waitpid(host, nullptr, WNOHANG) == 0) {
-            ::kill(host, SIGKILL);
-            ::waitpid(host, nullptr, 0);
-        }
-        fs::remove_all(root);
-    }
-
-    void Start() {
-        host = ::fork();
-        if (host == 0) {
-            // The host dies with the test and keeps its output out of the test runner's pipe.
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            const int output = ::open((root / "host.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            ::dup2(output, STDOUT_FILENO);
-            ::dup2(output, STDERR_FILENO);
-            if (::chdir(startDirectory.c_str()) != 0) ::_exit(126);
-            ::setenv(recording_plugin::kLogVariable, (root / "calls.log").c_str(), 1);
-            const std::string program = (programDirectory / "Folivex").string();
-            ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-    }
-
-    // Closes the window titled `title` as the user would, asking again while it stays
-    // mapped (a request that arrives while the window is being mapped is lost).
-    int CloseAndWaitForExit(const std::string& title) {
-        int status = -1;
-        int polls = 0;
-        const bool exited = WaitFor([&] {
-            if (::waitpid(host, &status, WNOHANG) == host) return true;
-            if (polls++ % 25 == 0) {
-                if (Window window = screen.FindViewable(title)) screen.RequestClose(window);
+    // Asks the window titled `title` to close, as its close box would, until `done` holds: a
+    // request that arrives while the window is being mapped is lost.
+    bool CloseUntil(const std::string& title, const auto& done) {
+        return WaitFor([&] {
+            if (done()) return true;
+            if (Window window = FindViewable(title)) {
+                XEvent event{};
+                event.xclient.type = ClientMessage;
+                event.xclient.window = window;
+                event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+                event.xclient.format = 32;
+                event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+                XSendEvent(display, window, False, NoEventMask, &event);
+                XFlush(display);
             }
             return false;
         });
-        if (!exited) return -1;
+    }
+    // The host's message box shows while the window titled `caption` does not yet; closing the
+    // box shows that window, and closing the window ends the host with 0.
+    void ExpectMessageThenWindowThenExit(const std::string& caption) {
+        ASSERT_TRUE(WaitFor([&] { return FindViewable("Folivex") != 0; }));
+        EXPECT_EQ(FindViewable(caption), 0u) << "the main window showed before the message";
+        ASSERT_TRUE(CloseUntil("Folivex", [&] { return FindViewable(caption) != 0; }));
+        int status = -1;
+        ASSERT_TRUE(CloseUntil(caption, [&] { return ::waitpid(host, &status, WNOHANG) == host; }));
         host = 0;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 
-    Screen screen;
-    fs::path root, programDirectory, startDirectory;
+    Display* display = XOpenDisplay(nullptr);
+    std::string root;
     pid_t host = 0;
 };
 
 TEST_F(HostEndToEnd, WithoutSettingsTheMessageComesFirstThenTheWindowAndExitSavesTheSettings) {
     Start();
-    Window message = 0;
-    ASSERT_TRUE(WaitFor([&] { return (message = screen.FindViewable("Folivex")) != 0; }));
-    const std::string caption = "ﾌﾟﾗｸﾞｲﾝを設定してください - Folivex";
-    EXPECT_EQ(screen.FindViewable(caption), 0u) << "the main window showed before the message";
-
-    // A close request that reaches the box while it is still being mapped is lost: ask again
-    // until the main window shows.
-    ASSERT_TRUE(WaitFor([&] {
-        if (screen.FindViewable(caption) != 0) return true;
-        if (Window box = screen.FindViewable("Folivex")) screen.RequestClose(box);
-        return false;
-    }));
-    EXPECT_EQ(CloseAndWaitForExit(caption), 0);
-    EXPECT_EQ(ReadFile(programDirectory / "Folivex.ini"),
+    ExpectMessageThenWindowThenExit("ﾌﾟﾗｸﾞｲﾝを設定してください - Folivex");
+    EXPECT_EQ(ReadFile("program/Folivex.ini"),
               "[DEFAULT]\r\nHTMLOutDirectory=\r\nHTMLIndexFileName=\r\nHTMLEditorPath=\r\n"
               "BrowseHTMLAfterCreate=0\r\nPluginName=\r\n");
 }
 
+// StartUp fails, so its message shows whether it ran before the window showed.
 TEST_F(HostEndToEnd, PluginStartsInTheStartDirectoryBeforeTheWindowShowsAndCleansUpAtExit) {
-    std::ofstream(programDirectory / "Folivex.ini", std::ios::binary)
-        << "[DEFAULT]\r\nBrowseHTMLAfterCreate=1abc\r\nPluginName=RecordingPlugin.so\r\n";
+    // Read from the program directory while the host starts in another.
+    std::ofstream(root + "/program/Folivex.ini") << "[DEFAULT]\r\nPluginName=RecordingPlugin.so\r\n";
+    ::setenv(recording_plugin::ResultVariable("StartUp").c_str(), "-1", 1);
     Start();
-    std::string logWhenShown;
-    ASSERT_TRUE(WaitFor([&] {
-        const bool shown = screen.FindViewable("RecordingPlugin.so - Folivex") != 0;
-        if (shown) logWhenShown = ReadFile(root / "calls.log");
-        return shown;
-    }));
-    EXPECT_EQ(logWhenShown, "StartUp\t" + startDirectory.string() + "\t0\t0\n");
-
-    EXPECT_EQ(CloseAndWaitForExit("RecordingPlugin.so - Folivex"), 0);
-    EXPECT_EQ(ReadFile(root / "calls.log"), logWhenShown + "CleanUp\n");
-    EXPECT_NE(ReadFile(programDirectory / "Folivex.ini").find("BrowseHTMLAfterCreate=1\r\n"), std::string::npos);
+    ExpectMessageThenWindowThenExit("RecordingPlugin.so - Folivex");
+    EXPECT_EQ(ReadFile("calls.log"), "StartUp\t" + root + "/start\t0\t0\nCleanUp\n");
 }
-
-}  // namespace

@@ -1,72 +1,59 @@
-// A complete test plug-in: every entry point records its call and answers what the test
-// chose (see recording_plugin_control.h).
-#include "cp932.h"
-#include "recording_support.h"
+// The recording test plug-in (see recording_plugin_control.h): RecordingPlugin.so with every
+// entry point, PartialPlugin.so (RECORDING_PARTIAL) with only StartUp and AddItem.
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <string>
 
-using namespace recording_plugin;
+#include "cp932.h"
+#include "folivex/plugin.h"
+#include "recording_plugin_control.h"
+
+namespace {
+
+int Record(const std::string& entryName, const std::string& details = "") {
+    if (const char* path = std::getenv(recording_plugin::kLogVariable))
+        std::ofstream(path, std::ios::app | std::ios::binary) << entryName << details << '\n';
+    const char* result = std::getenv(recording_plugin::ResultVariable(entryName).c_str());
+    if (result != nullptr && std::string(result) == "throw") throw std::runtime_error(entryName);
+    return result == nullptr ? PLUGIN_OK : std::atoi(result);
+}
+
+std::string Describe(const IPluginList* list) {
+    return "\t" + std::to_string(list->GetFirstSelectedItem()) + "\t" + std::to_string(list->GetItemCount());
+}
+
+}  // namespace
 
 FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
-    const int result = RecordStartUp(list, startupDirectory);
-    if (std::getenv(kFillVariable) == nullptr || list == nullptr) {
-        return result;
-    }
-    // Five columns and a few rows in Japanese, so a screenshot shows real texts.
-    list->SetFullRowSelect(true);
-    const char* const headings[] = {"名前", "ベース", "スタイル", "強さ", "作者"};
-    const int widths[] = {160, 100, 100, 60, 100};
-    for (int column = 0; column < 5; ++column) {
-        list->InsertColumn(column, cp932::Literal(headings[column]), ListColumnAlign::Left, widths[column]);
-    }
-    const char* const rows[][5] = {
-        {"ジン・トニック", "ジン", "ロング", "弱い", "バーテンダー"},
-        {"マティーニ", "ジン", "ショート", "強い", "バーテンダー"},
-        {"モスコー・ミュール", "ウォッカ", "ロング", "弱い", "常連"},
-        {"サイドカー", "ブランデー", "ショート", "中程度", "常連"},
-    };
-    for (const auto& row : rows) {
-        const int item = list->InsertItem(list->GetItemCount(), cp932::Literal(row[0]));
-        for (int column = 1; column < 5; ++column) {
-            list->SetItemText(item, column, cp932::Literal(row[column]));
-        }
+    const int result =
+        Record("StartUp", "\t" + std::string(startupDirectory) + "\t" + std::to_string(list->GetColumnCount()) + "\t" +
+                              std::to_string(list->GetItemCount()));
+    // Four rows under a Japanese heading, so the status text shows converted text.
+    list->InsertColumn(0, cp932::Literal("名前"), ListColumnAlign::Left, 160);
+    for (const char* name : {"ジン・トニック", "マティーニ", "モスコー・ミュール", "サイドカー"}) {
+        list->InsertItem(list->GetItemCount(), cp932::Literal(name));
     }
     return result;
 }
 
-FOLIVEX_PLUGIN_EXPORT int CleanUp() {
-    return RecordCall("CleanUp");
-}
-
-FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList* list, const char* outDirectory, const char* indexFileName) {
-    return RecordCall("CreateHTML", "\t" + DescribeList(list) + "\t" + outDirectory + "\t" + indexFileName);
-}
-
-FOLIVEX_PLUGIN_EXPORT int AddItem(IPluginList* list) {
-    return RecordListCall("AddItem", list);
-}
-FOLIVEX_PLUGIN_EXPORT int DeleteItem(IPluginList* list) {
-    return RecordListCall("DeleteItem", list);
-}
-FOLIVEX_PLUGIN_EXPORT int EditItem(IPluginList* list) {
-    return RecordListCall("EditItem", list);
-}
-FOLIVEX_PLUGIN_EXPORT int CopyItem(IPluginList* list) {
-    return RecordListCall("CopyItem", list);
-}
-FOLIVEX_PLUGIN_EXPORT int ViewItem(IPluginList* list) {
-    return RecordListCall("ViewItem", list);
-}
-FOLIVEX_PLUGIN_EXPORT int SearchItem(IPluginList* list) {
-    return RecordListCall("SearchItem", list);
-}
-FOLIVEX_PLUGIN_EXPORT int ClearList(IPluginList* list) {
-    return RecordListCall("ClearList", list);
-}
-FOLIVEX_PLUGIN_EXPORT int Option() {
-    return RecordCall("Option");
-}
-FOLIVEX_PLUGIN_EXPORT int About() {
-    return RecordCall("About");
-}
-FOLIVEX_PLUGIN_EXPORT int Help() {
-    return RecordCall("Help");
-}
+// One entry point that records its call with `details` and answers the chosen result.
+#define RECORDING_ENTRY(name, parameters, details) \
+    FOLIVEX_PLUGIN_EXPORT int name parameters {    \
+        return Record(#name, details);             \
+    }
+RECORDING_ENTRY(AddItem, (IPluginList * list), Describe(list))
+#ifndef RECORDING_PARTIAL
+RECORDING_ENTRY(DeleteItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(EditItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(CopyItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(ViewItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(SearchItem, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(ClearList, (IPluginList * list), Describe(list))
+RECORDING_ENTRY(CreateHTML, (IPluginList * list, const char* out, const char* index),
+                Describe(list) + "\t" + out + "\t" + index)
+RECORDING_ENTRY(CleanUp, (), "")
+RECORDING_ENTRY(Option, (), "")
+RECORDING_ENTRY(About, (), "")
+RECORDING_ENTRY(Help, (), "")
+#endif

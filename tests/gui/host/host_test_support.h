@@ -1,111 +1,80 @@
-// Shared by the host's GUI tests: host message-box expectations; a fixture with a document,
-// copies of the test plug-ins in a scratch program directory and the windows a test asks
-// for; and one with the real main frame whose desktop seams only record.
+// Shared by the host's GUI tests: the host's message box; a fixture with a document that starts
+// in a Japanese-named workspace, over copies of the test plug-ins in a scratch program directory;
+// one with the real main frame, the recording plug-in loaded and desktop seams that only record.
 #pragma once
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <optional>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include <wx/app.h>
-#include <wx/frame.h>
 #include <wx/msgdlg.h>
-#include <wx/statusbr.h>
 #include <wx/testing.h>
 
-#include "folivex_doc.h"
 #include "folivex_view.h"
 #include "main_frame.h"
 #include "recording_plugin_control.h"
 #include "shell_seams.h"
 
-inline wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
+// The warning for a plug-in that lacks entry points.
+inline constexpr const char* kIncomplete =
+    "プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+    "処理中に予期せぬエラーが発生する可能性があります。";
 
-// A host message box: exactly `utf8Text`, caption "Folivex", the error icon, `buttons`, no parent.
-class ExpectHostMessage : public wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
-public:
+// A host message box: exactly `utf8Text` with `buttons`, captioned "Folivex", the error icon, no parent.
+struct ExpectHostMessage : wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
     explicit ExpectHostMessage(const char* utf8Text, long buttons = wxOK, int answer = wxID_OK)
-        : m_text(utf8Text), m_buttons(buttons), m_answer(answer) {}
+        : text(utf8Text), buttons(buttons), answer(answer) {}
 
-protected:
     int OnInvoked(wxMessageDialog* dialog) const override {
-        EXPECT_EQ(dialog->GetMessage().utf8_string(), m_text);
-        EXPECT_EQ(dialog->GetCaption().utf8_string(), "Folivex") << m_text;
         const long style = dialog->GetMessageDialogStyle();
-        EXPECT_EQ(style & wxICON_MASK, wxICON_ERROR) << m_text;
-        EXPECT_EQ(style & (wxOK | wxCANCEL | wxYES_NO), m_buttons) << m_text;
-        EXPECT_EQ(dialog->GetParent(), nullptr) << m_text;
-        return m_answer;
+        EXPECT_EQ(dialog->GetMessage().utf8_string(), text);
+        EXPECT_EQ(style & (wxOK | wxCANCEL | wxYES_NO), buttons) << text;
+        EXPECT_TRUE(dialog->GetCaption() == "Folivex" && (style & wxICON_MASK) == wxICON_ERROR &&
+                    dialog->GetParent() == nullptr)
+            << text;
+        return answer;
     }
-    wxString GetDefaultDescription() const override { return U(("host message \"" + m_text + "\"").c_str()); }
 
-private:
-    std::string m_text;
-    long m_buttons;
-    int m_answer;
+    std::string text;
+    long buttons;
+    int answer;
 };
 
-class HostTest : public testing::Test {
-protected:
+struct HostTest : testing::Test {
     void SetUp() override {
         char pattern[] = "/tmp/folivex-host-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         programDirectory = pattern;
-        for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "EmptyPlugin.so", "NotAPlugin.so"}) {
+        for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "NotAPlugin.so"})
             std::filesystem::copy_file(std::string(FOLIVEX_TEST_PLUGIN_DIR "/") + name, InProgramDirectory(name));
-        }
         ::setenv(recording_plugin::kLogVariable, InProgramDirectory("calls.log").c_str(), 1);
-        ::setenv(recording_plugin::kFillVariable, "1", 1);
-        for (const char* entry : kPluginEntryNames) {
-            ::unsetenv(recording_plugin::ResultVariable(entry).c_str());
-        }
-        doc = std::make_unique<CFolivexDoc>("/start/directory");
+        for (const char* entry : kPluginEntryNames) ::unsetenv(recording_plugin::ResultVariable(entry).c_str());
+        std::filesystem::create_directory(startDirectory = InProgramDirectory("作業 フォルダ"));
+        doc = std::make_unique<CFolivexDoc>(startDirectory);
         doc->programDirectory = programDirectory;
     }
+    // The windows go before the document, as at shut-down.
     void TearDown() override {
-        DestroyWindows();
+        if (frame != nullptr) frame->Destroy();
+        wxTheApp->ProcessIdle();
         doc.reset();
         std::filesystem::remove_all(programDirectory);
     }
 
-    // A frame with a status bar around a `View` over the document, shown.
-    template <class View = CFolivexView>
-    View* CreateWindows() {
-        frame = new wxFrame(nullptr, wxID_ANY, "test", wxDefaultPosition, wxSize(600, 400));
-        frame->CreateStatusBar();
-        View* created = new View(frame, doc.get());
-        view = created;
-        frame->SendSizeEvent();
-        frame->Show();
-        return created;
-    }
-    // The windows go before the document, as at shut-down.
-    void DestroyWindows() {
-        if (frame != nullptr) {
-            frame->Destroy();
-            wxTheApp->ProcessIdle();
-            frame = nullptr;
-            view = nullptr;
-        }
-    }
-    // The recording plug-in, which fills the list with five columns and four rows.
+    // The recording plug-in, which fills the list with one column and four rows.
     void LoadRecording() {
-        doc->PluginName = recording_plugin::kRecordingPlugin;
+        doc->PluginName = "RecordingPlugin.so";
         ASSERT_TRUE(doc->LoadPlugin());
         ClearLog();
     }
-
-    std::string InProgramDirectory(const std::string& name) const { return programDirectory + "/" + name; }
+    // A menu, tool-bar, key or mouse command, from the view up to its frame.
+    void Command(int id) {
+        wxCommandEvent command(wxEVT_MENU, id);
+        view->ProcessWindowEvent(command);
+    }
     void SetResult(const char* entryName, const char* value) const {
         ::setenv(recording_plugin::ResultVariable(entryName).c_str(), value, 1);
     }
@@ -113,45 +82,39 @@ protected:
     std::vector<std::string> Calls(bool namesOnly = false) const {
         std::vector<std::string> lines;
         std::ifstream file(InProgramDirectory("calls.log"));
-        for (std::string line; std::getline(file, line);) {
+        for (std::string line; std::getline(file, line);)
             lines.push_back(namesOnly ? line.substr(0, line.find('\t')) : line);
-        }
         return lines;
     }
-    std::vector<std::string> CallNames() const { return Calls(true); }
     void ClearLog() const { std::filesystem::remove(InProgramDirectory("calls.log")); }
-    // True while the library `name` of the program directory is mapped into the process.
-    bool IsMapped(const char* name) const {
-        void* handle = ::dlopen(InProgramDirectory(name).c_str(), RTLD_LAZY | RTLD_NOLOAD);
-        return handle != nullptr && ::dlclose(handle) == 0;
-    }
+    std::string InProgramDirectory(const std::string& name) const { return programDirectory + "/" + name; }
     std::string StatusText() const { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
-    std::string SettingsFile() const {
+    // The bytes of the program directory's settings file, or of the one at `path`.
+    std::string SettingsFile(const std::string& path = "") const {
         std::ostringstream bytes;
-        bytes << std::ifstream(InProgramDirectory("Folivex.ini"), std::ios::binary).rdbuf();
+        bytes << std::ifstream(path.empty() ? InProgramDirectory("Folivex.ini") : path, std::ios::binary).rdbuf();
         return bytes.str();
     }
 
-    std::string programDirectory;
+    std::string programDirectory, startDirectory;
     std::unique_ptr<CFolivexDoc> doc;
     wxFrame* frame = nullptr;
     CFolivexView* view = nullptr;
 };
 
-// What the host would have opened, started or chosen; `succeed` is what opening and
-// starting answer.
+// What the host would have opened, started or chosen; `succeed` is what opening and starting answer.
 struct RecordedShell {
     RecordedShell() {
         shell::Current() = shell::Seams{
             [this](const wxString& path) { return opened.push_back(path), succeed; },
             [this](const std::vector<wxString>& argv) { return started.push_back(argv), succeed; },
-            [this](wxWindow*, const wxString& title) { return folderTitles.push_back(title), folder; },
+            [this](wxWindow*, const wxString&) { return folder; },
             [this](const shell::FileChoice& choice) { return fileChoices.push_back(choice), file; },
         };
     }
     ~RecordedShell() { shell::Current() = shell::DesktopSeams(); }
 
-    std::vector<wxString> opened, folderTitles;
+    std::vector<wxString> opened;
     std::vector<std::vector<wxString>> started;
     std::vector<shell::FileChoice> fileChoices;
     bool succeed = true;
@@ -160,23 +123,13 @@ struct RecordedShell {
 };
 
 // The real main frame with the recording plug-in loaded.
-class HostFrameTest : public HostTest {
-protected:
+struct HostFrameTest : HostTest {
     void SetUp() override {
         HostTest::SetUp();
-        mainFrame = new CMainFrame(doc.get());
-        frame = mainFrame;
-        view = mainFrame->GetView();
+        frame = new CMainFrame(doc.get());
+        view = static_cast<CMainFrame*>(frame)->GetView();
         LoadRecording();
     }
-    // A menu or tool-bar command as the frame receives it, by the host's command number.
-    void Command(int command) {
-        wxCommandEvent event(wxEVT_MENU, CommandWindowId(command));
-        frame->GetEventHandler()->ProcessEvent(event);
-    }
-    // A directory in the settings file's place makes every write fail.
-    void MakeSettingsUnwritable() const { std::filesystem::create_directory(InProgramDirectory("Folivex.ini")); }
 
-    CMainFrame* mainFrame = nullptr;
     RecordedShell shell;
 };

@@ -1,53 +1,45 @@
-#include <filesystem>
-#include <fstream>
-
+// Browse and Edit HTML through the recorded desktop, and the real desktop's refusals.
 #include "cp932.h"
 #include "host_test_support.h"
-#include "html_commands.h"
-
-namespace {
 
 TEST_F(HostFrameTest, BrowseNeedsBothSettingsAndJoinsThemPlainly) {
-    wxTEST_DIALOG(BrowseHtml(doc.get()), ExpectHostMessage("HTML出力ディレクトリが設定されていません。"));
-    doc->HTMLOutDirectory = cp932::Literal("/srv/カクテル");
-    wxTEST_DIALOG(BrowseHtml(doc.get()), ExpectHostMessage("インデックスファイル名称が設定されていません。"));
+    wxTEST_DIALOG(Command(HostCommand::BrowseHTML), ExpectHostMessage("HTML出力ディレクトリが設定されていません。"));
+    // A directory that ends in the separator gives a doubled one.
+    doc->HTMLOutDirectory = cp932::Literal("/srv/カクテル/");
+    wxTEST_DIALOG(Command(HostCommand::BrowseHTML),
+                  ExpectHostMessage("インデックスファイル名称が設定されていません。"));
     doc->HTMLIndexFileName = "index.html";
-    BrowseHtml(doc.get());
-    EXPECT_EQ(shell.opened, std::vector<wxString>{U("/srv/カクテル/index.html")});
+    Command(HostCommand::BrowseHTML);
+    EXPECT_EQ(shell.opened, std::vector<wxString>{L"/srv/カクテル//index.html"});
     shell.succeed = false;
-    wxTEST_DIALOG(BrowseHtml(doc.get()), ExpectHostMessage("HTMLブラウザの起動に失敗しました。"));
+    wxTEST_DIALOG(Command(HostCommand::BrowseHTML), ExpectHostMessage("HTMLブラウザの起動に失敗しました。"));
 }
 
 TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPageAndLeavesTheWorkingDirectory) {
     const std::filesystem::path before = std::filesystem::current_path();
-    wxTEST_DIALOG(Command(32773), ExpectHostMessage("HTMLエディタが設定されていません。"));
+    wxTEST_DIALOG(Command(HostCommand::EditHTML), ExpectHostMessage("HTMLエディタが設定されていません。"));
     doc->HTMLEditorPath = cp932::Literal("/opt/My エディタ/edit");
     // A relative output directory names the same folder for every later command.
     std::filesystem::current_path(programDirectory);
-    std::filesystem::create_directory("サイト");
-    doc->HTMLOutDirectory = cp932::Literal("サイト");
-    Command(32773);
+    doc->HTMLOutDirectory = cp932::Literal("作業 フォルダ");
+    Command(HostCommand::EditHTML);
     const std::filesystem::path after = std::filesystem::current_path();
     std::filesystem::current_path(before);
     EXPECT_EQ(after, programDirectory);
-    ASSERT_EQ(shell.fileChoices.size(), 1u);
-    EXPECT_EQ(shell.fileChoices[0].defaultDirectory, U((programDirectory + "/サイト").c_str()));
-    EXPECT_EQ(shell.fileChoices[0].wildcard, "HTML Files (*.htm, *.html)|*.htm;*.html");
+    EXPECT_EQ(shell.fileChoices.at(0).defaultDirectory, wxString::FromUTF8(startDirectory));
     EXPECT_TRUE(shell.started.empty());
 
     shell.file = shell::ChosenFile{"/srv/site/page 1.html", "page 1.html"};
-    Command(32773);
-    const std::vector<wxString> argv = {U("/opt/My エディタ/edit"), "/srv/site/page 1.html"};
-    EXPECT_EQ(shell.started, std::vector<std::vector<wxString>>{argv});
+    Command(HostCommand::EditHTML);
+    EXPECT_EQ(shell.started.at(0), (std::vector<wxString>{L"/opt/My エディタ/edit", "/srv/site/page 1.html"}));
     shell.succeed = false;
-    wxTEST_DIALOG(Command(32773), ExpectHostMessage("HTMLエディタの起動に失敗しました。"));
+    wxTEST_DIALOG(Command(HostCommand::EditHTML), ExpectHostMessage("HTMLエディタの起動に失敗しました。"));
 }
 
 TEST(DesktopSeams, RefuseWhatCannotBeOpenedOrStarted) {
     const shell::Seams desktop = shell::DesktopSeams();
     const std::filesystem::path script = std::filesystem::temp_directory_path() / "hostframe-not-a-program";
     std::ofstream(script) << "echo started\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_FALSE(desktop.openWithAssociatedProgram("/nonexistent/site/index.html"));
     EXPECT_FALSE(desktop.startProgram({"/nonexistent/editor", "page.html"}));
     EXPECT_FALSE(desktop.startProgram({"no-such-editor-anywhere", "page.html"}));
@@ -55,5 +47,3 @@ TEST(DesktopSeams, RefuseWhatCannotBeOpenedOrStarted) {
     EXPECT_TRUE(desktop.startProgram({"true", "page.html"}));
     std::filesystem::remove(script);
 }
-
-}  // namespace

@@ -1,42 +1,26 @@
 // The host with the real Barvella.so: Japanese folder and file names from the workspace to
 // the generated site and its browsing, and a Generate that must refuse before it asks.
-#include <filesystem>
-
 #include "cp932.h"
 #include "host_test_support.h"
 
-namespace {
-
-TEST_F(HostTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutputDirectory) {
-    RecordedShell shell;
-    const std::string workspace = InProgramDirectory("作業 フォルダ");
-    std::filesystem::create_directory(workspace);
-    doc = std::make_unique<CFolivexDoc>(workspace);
-    doc->programDirectory = programDirectory;
+TEST_F(HostFrameTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutputDirectory) {
     doc->PluginName = FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so";
-    CreateWindows();
     // Until every entry point is built the host warns once that the plug-in is incomplete.
-    const char* incomplete =
-        "プラグインが正しくないか、いくつかの機能が実装されていません。\n"
-        "処理中に予期せぬエラーが発生する可能性があります。";
-    wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(incomplete).Optional());
-    EXPECT_TRUE(std::filesystem::is_regular_file(workspace + "/Barvella.mdb"));
+    wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kIncomplete).Optional());
+    EXPECT_TRUE(std::filesystem::is_regular_file(startDirectory + "/Barvella.mdb"));
 
     const std::string site = InProgramDirectory("サイト");
     std::filesystem::create_directory(site);
     doc->HTMLOutDirectory = *cp932::FromUtf8(site);
     doc->HTMLIndexFileName = cp932::Literal("目次.html");
     doc->BrowseHTMLAfterCreate = 1;
-    wxCommandEvent generate(wxEVT_MENU, HostCommand::CreateHTML);
-    wxTEST_DIALOG(view->ProcessWindowEvent(generate), wxExpectModal<wxMessageDialog>(wxID_OK));
+    wxTEST_DIALOG(Command(HostCommand::CreateHTML), wxExpectModal<wxMessageDialog>(wxID_OK));
     EXPECT_TRUE(std::filesystem::is_regular_file(site + "/fvxmain.html"));
     EXPECT_EQ(shell.opened, std::vector<wxString>{wxString::FromUTF8(site + "/目次.html")});
     EXPECT_TRUE(wxFileExists(shell.opened.at(0)));
 
     doc->HTMLOutDirectory.clear();
     testing::internal::CaptureStderr();
-    wxTEST_DIALOG(view->ProcessWindowEvent(generate), ExpectHostMessage("HTMLの生成に失敗しました。"));
+    wxTEST_DIALOG(Command(HostCommand::CreateHTML), ExpectHostMessage("HTMLの生成に失敗しました。"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Barvella: no output directory"), std::string::npos);
 }
-
-}  // namespace

@@ -1,1 +1,0 @@
-// A loadable library that exports none of the entry points.
