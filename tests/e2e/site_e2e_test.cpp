@@ -193,20 +193,6 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     const auto site = Tree(fromTool);
     EXPECT_EQ(site, Tree(fromPlugin));
     ExpectSnapshot(site);
-
-    // Every link of the site resolves.
-    const std::regex link("(?:HREF|SRC)=\"([^\"]*)\"");
-    int checked = 0;
-    for (const auto& [name, bytes] : site) {
-        for (std::sregex_iterator it(bytes.begin(), bytes.end(), link), end; it != end; ++it) {
-            const std::string target = (*it)[1];
-            if (target.rfind("http:", 0) == 0 || target.rfind("mailto:", 0) == 0 || target.rfind("javascript:", 0) == 0)
-                continue;
-            EXPECT_TRUE(site.count(target)) << name << " links to missing " << target;
-            ++checked;
-        }
-    }
-    EXPECT_GT(checked, 100);
 }
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
