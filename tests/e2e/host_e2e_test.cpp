@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "recording_plugin_control.h"
+#include "test_support.h"
 
 // True once `condition` holds, false when it has not within 15 seconds.
 static bool WaitFor(const auto& condition) {
@@ -26,9 +27,7 @@ struct HostEndToEnd : testing::Test {
         // Windows come and go while the tree is walked; a vanished one is no error here.
         XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
         ASSERT_NE(display, nullptr) << "no display";
-        char pattern[] = "/tmp/folivex-e2e-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = scratch.path;
         for (const char* directory : {"/program", "/start"}) std::filesystem::create_directory(root + directory);
         std::filesystem::copy_file(FOLIVEX_TEST_PROGRAM_DIR "/Folivex", root + "/program/Folivex");
         std::filesystem::copy_file(FOLIVEX_TEST_PLUGIN_DIR "/RecordingPlugin.so", root + "/program/RecordingPlugin.so");
@@ -37,7 +36,6 @@ struct HostEndToEnd : testing::Test {
     void TearDown() override {
         if (host > 0 && ::kill(host, SIGKILL) == 0) ::waitpid(host, nullptr, 0);
         if (display != nullptr) XCloseDisplay(display);
-        std::filesystem::remove_all(root);
     }
 
     // The host, started in the start directory; it dies with the test and keeps its output
@@ -107,6 +105,7 @@ struct HostEndToEnd : testing::Test {
     }
 
     Display* display = XOpenDisplay(nullptr);
+    testsupport::TempDirectory scratch;
     std::string root;
     pid_t host = 0;
 };

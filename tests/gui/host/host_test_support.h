@@ -17,6 +17,7 @@
 #include "main_frame.h"
 #include "recording_plugin_control.h"
 #include "shell_seams.h"
+#include "test_support.h"
 
 // The warning for a plug-in that lacks entry points.
 inline constexpr const char* kIncomplete =
@@ -45,9 +46,7 @@ struct ExpectHostMessage : wxExpectModalBase<wxMessageDialog, ExpectHostMessage>
 
 struct HostTest : testing::Test {
     void SetUp() override {
-        char pattern[] = "/tmp/folivex-host-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        programDirectory = pattern;
+        programDirectory = scratch.path;
         for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "NotAPlugin.so"})
             std::filesystem::copy_file(std::string(FOLIVEX_TEST_PLUGIN_DIR "/") + name, InProgramDirectory(name));
         ::setenv(recording_plugin::kLogVariable, InProgramDirectory("calls.log").c_str(), 1);
@@ -61,7 +60,6 @@ struct HostTest : testing::Test {
         if (frame != nullptr) frame->Destroy();
         wxTheApp->ProcessIdle();
         doc.reset();
-        std::filesystem::remove_all(programDirectory);
     }
 
     // The recording plug-in, which fills the list with one column and four rows.
@@ -96,6 +94,7 @@ struct HostTest : testing::Test {
         return bytes.str();
     }
 
+    testsupport::TempDirectory scratch;
     std::string programDirectory, startDirectory;
     std::unique_ptr<CFolivexDoc> doc;
     wxFrame* frame = nullptr;
