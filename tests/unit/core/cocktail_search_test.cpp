@@ -8,38 +8,34 @@
 
 namespace {
 
+using Names = std::vector<std::string>;
+
 TEST(CocktailSearch, EachConditionAloneAndCombinedListsEveryMatchOnceWithNamesBound) {
     testsupport::TempDirectory dir;
     CBarvellaApp app;
     ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), app.database));
-    for (auto [name, base, strength, materials] :
-         {std::tuple<const char*, const char*, int, MaterialMap>{"Bee's Knees", "Gin", 2, {{"Lemon's juice", "2"}}},
-          {"Gin & It", "Gin", 1, {{"vermouth", "30ml"}}},
-          // Two rows that match one ingredient name: the cocktail still comes out once.
-          {"Rum Punch", "Rum & Co's", 3, {{"Lemon's juice", "1"}, {"lemon's JUICE", "2"}}}}) {
+    // Rum Punch has two rows that match one ingredient name: it still comes out once.
+    for (auto [name, base, strength, taste, materials] :
+         {std::tuple<std::string, std::string, int, int, MaterialMap>{
+              "Bee's Knees", "Gin", 2, 3, {{"Lemon's juice", "2"}}},
+          {"Gin & It", "Gin", 1, 1, {{"vermouth", "30ml"}}},
+          {"Rum Punch", "Rum & Co's", 3, 3, {{"Lemon's juice", "1"}, {"lemon's JUICE", "2"}}}}) {
         CocktailRecord record;
-        record.name = name;
-        record.baseName = base;
-        record.styleName = "Short";
-        record.howTo = "shake";
-        record.strong = strength;
-        record.taste = strength == 1 ? 1 : 3;
+        std::tie(record.name, record.baseName, record.strong, record.taste, record.styleName, record.howTo) =
+            std::tuple(name, base, strength, taste, "Short", "shake");
         ASSERT_TRUE(InsertCocktail(app, record, materials));
     }
-    using Names = std::vector<std::string>;
-    const std::pair<SearchConditions, Names> cases[] = {
-        {{}, {"Bee's Knees", "Gin & It", "Rum Punch"}},
-        {{.baseName = "gin"}, {"Bee's Knees", "Gin & It"}},
-        {{.baseName = "Rum & Co's"}, {"Rum Punch"}},
-        {{.materialName = "LEMON'S JUICE"}, {"Bee's Knees", "Rum Punch"}},
-        {{.strong = 1}, {"Gin & It"}},
-        {{.taste = 3}, {"Bee's Knees", "Rum Punch"}},
-        {{.baseName = "Gin", .taste = 3}, {"Bee's Knees"}},
-        {{.baseName = "Gin", .materialName = "vermouth", .strong = 1, .taste = 1}, {"Gin & It"}},
-        {{.baseName = "Gin", .materialName = "Lemon's juice", .strong = 3}, {}},
-        {{.baseName = "x' OR 1=1 --"}, {}},
-    };
-    for (const auto& [conditions, expected] : cases) {
+    for (const auto& [conditions, expected] : std::vector<std::pair<SearchConditions, Names>>{
+             {{}, {"Bee's Knees", "Gin & It", "Rum Punch"}},
+             {{.baseName = "gin"}, {"Bee's Knees", "Gin & It"}},
+             {{.baseName = "Rum & Co's"}, {"Rum Punch"}},
+             {{.materialName = "LEMON'S JUICE"}, {"Bee's Knees", "Rum Punch"}},
+             {{.strong = 1}, {"Gin & It"}},
+             {{.taste = 3}, {"Bee's Knees", "Rum Punch"}},
+             {{.baseName = "Gin", .taste = 3}, {"Bee's Knees"}},
+             {{.baseName = "Gin", .materialName = "vermouth", .strong = 1, .taste = 1}, {"Gin & It"}},
+             {{.baseName = "Gin", .materialName = "Lemon's juice", .strong = 3}, {}},
+             {{.baseName = "x' OR 1=1 --"}, {}}}) {
         testsupport::FakePluginList list;
         list.columns.resize(5);
         list.SetSortAscending(true);

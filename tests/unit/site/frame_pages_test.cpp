@@ -5,14 +5,6 @@
 
 namespace {
 
-class FramePages : public SiteTest {
-protected:
-    std::string Run(bool (*writer)(SiteContext&), const char* file) {
-        EXPECT_TRUE(writer(Context()));
-        return File(file);
-    }
-};
-
 // A frameset page; `end` closes each FRAME tag.
 std::string Frameset(const std::string& open, const char* first, const char* second, const char* end) {
     return "<HTML>\r\n" + open + "\t<FRAME SRC=\"" + first + end + "\t<FRAME SRC=\"" + second + end +
@@ -21,30 +13,24 @@ std::string Frameset(const std::string& open, const char* first, const char* sec
 
 }  // namespace
 
-TEST_F(FramePages, IndexAndMainFramesetForms) {
-    const auto index = [&](const std::string& title, const std::string& frameset, const char* end) {
-        EXPECT_TRUE(WriteIndexPage(Context(), "entry.html"));
-        EXPECT_EQ(File("entry.html"), Frameset("<HEAD><TITLE>" + title + "</TITLE></HEAD>\r\n<FRAMESET ROWS=\"*,80\" " +
-                                                   frameset + " NAME=\"fs1\">\r\n",
-                                               "fvxmain.html\" NAME=\"main\" SCROLLING=\"auto\"",
-                                               "fvxtail.html\" NAME=\"tail\" SCROLLING=\"no\"", end));
-    };
-    // The title goes out as stored; spacing and colour count only with a border.
+TEST_F(SiteTest, FramesetsTakeSpacingAndColourOnlyWithABorderAndTheTitleAsStored) {
     settings.title.windowTitle = Sjis("私の カクテル&");
     settings.design.frameBorder = 2;
     settings.design.frameSpacing = 3;
     settings.design.borderColor = "red";
-    index(settings.title.windowTitle, "FRAMEBORDER=\"0\" FRAMESPACING=\"0\"", " NORESIZE>\r\n");
-    settings.title.windowTitle.clear();
-    settings.design.frameBorder = 1;
-    index("", "FRAMEBORDER=\"1\" FRAMESPACING=\"3\" BORDERCOLOR=\"red\"", " NORESIZE>\r\n");
-    settings.design.borderColor.clear();
-    settings.design.frameResize = 1;
-    index("", "FRAMEBORDER=\"1\" FRAMESPACING=\"3\"", ">\r\n");
+    ASSERT_TRUE(WriteIndexPage(Context(), "entry.html"));
+    EXPECT_EQ(File("entry.html"),
+              Frameset("<HEAD><TITLE>" + settings.title.windowTitle +
+                           "</TITLE></HEAD>\r\n<FRAMESET ROWS=\"*,80\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\" "
+                           "NAME=\"fs1\">\r\n",
+                       "fvxmain.html\" NAME=\"main\" SCROLLING=\"auto\"",
+                       "fvxtail.html\" NAME=\"tail\" SCROLLING=\"no\"", " NORESIZE>\r\n"));
 
-    settings.design.borderColor = "#000080";
-    EXPECT_EQ(Run(WriteMainFrameset, "fvxmain.html"),
-              Frameset("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"3\" BORDERCOLOR=\"#000080\">\r\n",
+    settings.design.frameBorder = 1;
+    settings.design.frameResize = 1;
+    ASSERT_TRUE(WriteMainFrameset(Context()));
+    EXPECT_EQ(File("fvxmain.html"),
+              Frameset("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"1\" FRAMESPACING=\"3\" BORDERCOLOR=\"red\">\r\n",
                        "fvxmenu.html\" NAME=\"menu\" SCROLLING=\"auto\"",
                        "fvxtop.html\" NAME=\"fvxtop\" SCROLLING=\"auto\"", ">\r\n"));
 }
