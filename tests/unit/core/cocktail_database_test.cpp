@@ -6,6 +6,7 @@
 
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
+#include "core/cocktail_search.h"
 #include "core/code_tables.h"
 #include "core/schema.h"
 #include "cp932.h"
@@ -223,6 +224,36 @@ TEST_F(CocktailStore, AChangeWhileAnotherConnectionHoldsTheStoreWaitsThenFailsAn
     other.exec("ROLLBACK");
     EXPECT_EQ(Rows(), "00000");
     EXPECT_TRUE(app.baseNames.empty());
+}
+
+TEST_F(CocktailStore, SearchConditionsAloneAndCombinedListEveryMatchOnceWithNamesBound) {
+    // Rum Punch has two rows that match one ingredient name: it still comes out once.
+    for (auto [name, base, strength, taste, materials] :
+         {std::tuple<std::string, std::string, int, int, MaterialMap>{
+              "Bee's Knees", "Gin", 2, 3, {{"Lemon's juice", "2"}}},
+          {"Gin & It", "Gin", 1, 1, {{"vermouth", "30ml"}}},
+          {"Rum Punch", "Rum & Co's", 3, 3, {{"Lemon's juice", "1"}, {"lemon's JUICE", "2"}}}}) {
+        CocktailRecord record = Cocktail(name, base, "Short");
+        std::tie(record.strong, record.taste) = std::tuple(strength, taste);
+        ASSERT_TRUE(Store(record, materials));
+    }
+    for (const auto& [conditions, expected] : std::vector<std::pair<SearchConditions, Names>>{
+             {{}, {"Bee's Knees", "Gin & It", "Rum Punch"}},
+             {{.baseName = "gin"}, {"Bee's Knees", "Gin & It"}},
+             {{.baseName = "Rum & Co's"}, {"Rum Punch"}},
+             {{.materialName = "LEMON'S JUICE"}, {"Bee's Knees", "Rum Punch"}},
+             {{.strong = 1}, {"Gin & It"}},
+             {{.taste = 3}, {"Bee's Knees", "Rum Punch"}},
+             {{.baseName = "Gin", .taste = 3}, {"Bee's Knees"}},
+             {{.baseName = "Gin", .materialName = "vermouth", .strong = 1, .taste = 1}, {"Gin & It"}},
+             {{.baseName = "Gin", .materialName = "Lemon's juice", .strong = 3}, {}},
+             {{.baseName = "x' OR 1=1 --"}, {}}}) {
+        testsupport::FakePluginList list;
+        list.columns.resize(5);
+        list.SetSortAscending(true);
+        ASSERT_TRUE(FillCocktailList(db(), list, ComposeSearchQuery(conditions), [](const std::string&) {}));
+        EXPECT_EQ(list.Texts(0), expected) << ComposeSearchQuery(conditions).condition;
+    }
 }
 
 TEST(CodeTables, CodesOutsideATableAreRefusedAndLeaveTheLabelAlone) {
