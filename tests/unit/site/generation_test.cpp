@@ -33,16 +33,11 @@ const Names kFrames = {"index.html", "fvxmain.html", "fvxmenu.html", "fvxtop.htm
 
 TEST_F(Generation, AnEmptyStoreGivesTheWholeSiteInOrderWithEveryStatus) {
     Names expected = kFrames;
-    const auto add = [&](const char* menu, const std::string& stem, int pages) {
-        expected.push_back(menu);
-        for (int i = 0; i < pages; ++i) expected.push_back(stem + std::to_string(i) + ".html");
-    };
-    add("fvxalphabetmenu.html", "fvxalphabet", 26);
-    add("fvxbasemenu.html", "", 0);
-    add("fvxstrongmenu.html", "fvxstrong", 5);
-    add("fvxtastemenu.html", "fvxtaste", 5);
-    add("fvxstylemenu.html", "", 0);
-    add("fvxmastermenu.html", "fvxmaster", 1);
+    for (const auto& [kind, pages] : std::vector<std::pair<std::string, int>>{
+             {"alphabet", 26}, {"base", 0}, {"strong", 5}, {"taste", 5}, {"style", 0}, {"master", 1}}) {
+        expected.push_back("fvx" + kind + "menu.html");
+        for (int i = 0; i < pages; ++i) expected.push_back("fvx" + kind + std::to_string(i) + ".html");
+    }
     expected.push_back("fvxall.html");  // also with its menu link off
     EXPECT_EQ(Run(out.path), expected);
     EXPECT_TRUE(result.ok) << result.error;
