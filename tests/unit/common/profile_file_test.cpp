@@ -73,32 +73,24 @@ TEST_F(ProfileFileTest, WritesMakeCrLfFilesAndKeepAnExistingFilesLinesAndLineEnd
     EXPECT_EQ(ReadFile(path), "[S]\r\nA=1\r\nB=2\r\n");
 }
 
-TEST_F(ProfileFileTest, WritesReplaceTheFileAtomicallyAndReportFailureLeavingNoTemporaryFile) {
-    WriteFile(path, "[S]\r\nK=old\r\n");
-    const auto before = fs::status(path).permissions();
-    // Hold the old file open: an in-place write would change what this reader sees.
-    std::ifstream reader(path, std::ios::binary);
-    ASSERT_TRUE(profile::WriteString(path, "S", "K", "new"));
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "[S]\r\nK=old\r\n");
-    EXPECT_EQ(ReadFile(path), "[S]\r\nK=new\r\n");
-    EXPECT_EQ(fs::status(path).permissions(), before);
-    EXPECT_EQ(Files(dir.path), 1);
-
-    EXPECT_FALSE(profile::WriteString(dir.File("missing/test.ini"), "S", "K", "V"));
-    fs::remove(path);
-    fs::create_directory(path);  // a directory where the file should be cannot be replaced
-    EXPECT_FALSE(profile::WriteString(path, "S", "K", "V"));
-    EXPECT_EQ(Files(dir.path), 1);
-}
-
-TEST_F(ProfileFileTest, ALinkStaysALinkAndAFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
+TEST_F(ProfileFileTest, WritesReplaceTheFileOrALinksTargetWholeElseInPlaceAndLeaveNoTemporaryFile) {
     const std::string folder = dir.File("program"), target = folder + "/Folivex.ini";
     fs::create_directory(folder);
     WriteFile(target, "[S]\r\nK=old\r\n");
     fs::create_symlink("program/Folivex.ini", path);
+    const auto before = fs::status(target).permissions();
+    // Hold the old file open: an in-place write would change what this reader sees.
+    std::ifstream reader(target, std::ios::binary);
     ASSERT_TRUE(profile::WriteString(path, "S", "K", "new"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "[S]\r\nK=old\r\n");
     EXPECT_TRUE(fs::is_symlink(path));
     EXPECT_EQ(ReadFile(path), "[S]\r\nK=new\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), before);
+
+    EXPECT_FALSE(profile::WriteString(dir.File("missing/test.ini"), "S", "K", "V"));
+    fs::create_directory(dir.File("taken.ini"));  // a directory where the file should be cannot be replaced
+    EXPECT_FALSE(profile::WriteString(dir.File("taken.ini"), "S", "K", "V"));
+    EXPECT_EQ(Files(dir.path), 3);
 
     // Root writes into any folder, so the write runs as a user whom the folder refuses.
     using fs::perms;
