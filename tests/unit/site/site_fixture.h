@@ -22,14 +22,9 @@ using testsupport::Sjis;
 using testsupport::TempDirectory;
 
 struct CocktailRow {
-    std::string name{};  // UTF-8, stored as CP932
-    int initial = 0;
-    int strong = 0;
-    int taste = 0;
-    int style = 1;
-    int base = 1;
-    std::string howTo = "Shake.";
-    std::string memo{};
+    std::string name{};                                           // UTF-8, stored as CP932
+    int initial = 0, strong = 0, taste = 0, style = 1, base = 1;  // codes, then table rows
+    std::string howTo = "Shake.", memo{};
     std::optional<int> master{};
     std::vector<std::pair<std::string, std::string>> materials{{"Gin", "45ml"}};
 };
