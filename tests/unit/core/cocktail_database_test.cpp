@@ -101,27 +101,21 @@ TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnothe
     EXPECT_EQ(ReadFile(path), before);
 }
 
-TEST_F(CocktailStore, InsertingAddsRowsOnlyForNewNamesAndExtendsTheListsAfterTheCommit) {
-    app.masterNames = {"someone"};
-    CocktailRecord record = Cocktail("Gimlet", "Gin", "Short");
+TEST_F(CocktailStore, InsertingAddsRowsOnlyForNamesNewWhateverTheirCaseAndAReadKeepsNothingOfBefore) {
     const MaterialMap materials = {{"Gin", "45ml"}, {Sjis("ライム"), "15ml"}};
+    CocktailRecord record = Cocktail("Gimlet", "Gin", "Short"), sameBase = Cocktail("Rickey", "GIN", "Long", "ann");
     ASSERT_TRUE(InsertCocktail(app, record, materials));
-    EXPECT_EQ(Rows(), "11102");
-    EXPECT_TRUE(db().execAndGet("SELECT FLD_MASTER FROM TBL_COCKTAIL").isNull());
-    EXPECT_EQ(Lists(), (std::vector<Names>{{"Gin"}, {"Short"}, {"someone"}}));
+    ASSERT_TRUE(InsertCocktail(app, sameBase, {{"soda", "up"}, {"GIN", "1"}}));
+    EXPECT_EQ(Rows(), "21214");
+    EXPECT_EQ(sameBase.baseIndex, record.baseIndex);
+    EXPECT_EQ(Lists(), (std::vector<Names>{{"Gin"}, {"Short", "Long"}, {"ann"}}));
+    EXPECT_TRUE(db().execAndGet("SELECT FLD_MASTER FROM TBL_COCKTAIL WHERE FLD_NAME = 'Gimlet'").isNull());
 
-    // A reused record keeps nothing of what it held.
-    CocktailRecord read = Cocktail("stale", "stale", "stale", "stale");
+    CocktailRecord read = sameBase;
     read.materials = {{"stale", "1"}};
     ASSERT_TRUE(ReadCocktail(db(), "gimlet", read));
     record.materials = materials;
     EXPECT_EQ(Fields(read), Fields(record));
-
-    CocktailRecord sameBase = Cocktail("Rickey", "GIN", "Long", "ann");
-    ASSERT_TRUE(InsertCocktail(app, sameBase, {{"soda", "up"}, {"GIN", "1"}}));
-    EXPECT_EQ(Rows(), "21214") << "the base matches whatever the case of its letters";
-    EXPECT_EQ(sameBase.baseIndex, record.baseIndex);
-    EXPECT_EQ(Lists(), (std::vector<Names>{{"Gin"}, {"Short", "Long"}, {"someone", "ann"}}));
 
     Names ingredients{"kept"};
     ASSERT_TRUE(LoadMaterialNames(db(), ingredients));
@@ -194,12 +188,11 @@ TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFold
     ASSERT_TRUE(Store(Cocktail(a + "Gin Fizz", a, "long")));
 
     int index = -5;
+    EXPECT_FALSE(FindCocktailIndex(db(), dji + "Gin Fizz", index));
+    EXPECT_FALSE(FindCocktailIndex(db(), "\x83", index)) << "a lone lead byte matches nothing";
+    EXPECT_EQ(index, -5) << "a failed look-up leaves its output alone";
     EXPECT_TRUE(FindCocktailIndex(db(), "PLANTER'S PUNCH & CO", index));
     EXPECT_TRUE(FindCocktailIndex(db(), a + "gIN fIZZ", index));
-    index = -5;
-    EXPECT_FALSE(FindCocktailIndex(db(), dji + "Gin Fizz", index));
-    EXPECT_EQ(index, -5) << "a failed look-up leaves its output alone";
-    EXPECT_FALSE(FindCocktailIndex(db(), "\x83", index)) << "a lone lead byte matches nothing";
     CocktailRecord read;
     ASSERT_TRUE(ReadCocktail(db(), name, read));
     record.materials = {{ingredient, "2 dash'"}};

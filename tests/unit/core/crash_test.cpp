@@ -80,28 +80,25 @@ protected:
     TempDirectory dir;
 };
 
-TEST_F(KilledChange, AnEditLeavesTheOldCocktailUntilItsCommitIsDone) {
+TEST_F(KilledChange, AChangeLeavesTheOldStateUntilItsCommitIsDone) {
     const auto edit = [](CBarvellaApp& app) {
         CocktailRecord edited = Cocktail("Gimlet", "new method");
         ReplaceCocktail(app, "Gimlet", edited, {{"Gin", "60ml"}});
     };
-    KillDuring(Trap::SixthRowChange, edit);
-    EXPECT_EQ(Gimlet(), "old method 2");
-    KillDuring(Trap::Commit, edit);
-    EXPECT_EQ(Gimlet(), "old method 2");
-    KillDuring(Trap::AfterChange, edit);
-    EXPECT_EQ(Gimlet(), "new method 1");
-}
-
-TEST_F(KilledChange, AnInsertOrADeleteKilledAtItsCommitChangesNothing) {
+    const auto remove = [](CBarvellaApp& app) { DeleteCocktail(app, "Gimlet"); };
     KillDuring(Trap::Commit, [](CBarvellaApp& app) {
         CocktailRecord other = Cocktail("Martini", "stir");
         InsertCocktail(app, other, {{"Gin", "45ml"}});
     });
     EXPECT_EQ(Gimlet(), "old method 2");
-    const auto remove = [](CBarvellaApp& app) { DeleteCocktail(app, "Gimlet"); };
+    KillDuring(Trap::SixthRowChange, edit);
+    EXPECT_EQ(Gimlet(), "old method 2");
+    KillDuring(Trap::Commit, edit);
+    EXPECT_EQ(Gimlet(), "old method 2");
     KillDuring(Trap::Commit, remove);
     EXPECT_EQ(Gimlet(), "old method 2");
+    KillDuring(Trap::AfterChange, edit);
+    EXPECT_EQ(Gimlet(), "new method 1");
     KillDuring(Trap::AfterChange, remove);
     EXPECT_EQ(Gimlet(), "none");
 }
