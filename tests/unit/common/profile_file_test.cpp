@@ -14,8 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using testsupport::ReadFile;
-using testsupport::WriteFile;
+using namespace testsupport;
 
 class ProfileFileTest : public ::testing::Test {
 protected:
@@ -24,7 +23,7 @@ protected:
     }
     long Files(const std::string& folder) { return std::distance(fs::directory_iterator(folder), {}); }
 
-    testsupport::TempDirectory dir;
+    TempDirectory dir;
     const std::string path = dir.File("test.ini");
 };
 

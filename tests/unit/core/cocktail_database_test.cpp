@@ -15,8 +15,7 @@
 
 namespace {
 
-using testsupport::ReadFile;
-using testsupport::Sjis;
+using namespace testsupport;
 using Names = std::vector<std::string>;
 
 CocktailRecord Cocktail(const std::string& name, const std::string& base, const std::string& style,
@@ -51,7 +50,7 @@ protected:
         return InsertCocktail(app, record, materials);
     }
 
-    testsupport::TempDirectory dir;
+    TempDirectory dir;
     CBarvellaApp app;
 };
 
@@ -236,7 +235,7 @@ TEST_F(CocktailStore, SearchConditionsAloneAndCombinedListEveryMatchOnceWithName
              {{.baseName = "Gin", .materialName = "vermouth", .strong = 1, .taste = 1}, {"Gin & It"}},
              {{.baseName = "Gin", .materialName = "Lemon's juice", .strong = 3}, {}},
              {{.baseName = "x' OR 1=1 --"}, {}}}) {
-        testsupport::FakePluginList list;
+        FakePluginList list;
         list.columns.resize(5);
         list.SetSortAscending(true);
         ASSERT_TRUE(FillCocktailList(db(), list, ComposeSearchQuery(conditions), [](const std::string&) {}));

@@ -17,8 +17,7 @@
 
 namespace {
 
-using testsupport::ReadFile;
-using testsupport::TempDirectory;
+using namespace testsupport;
 
 // Where the child process dies: at the sixth row it changes (an edit has then removed the
 // old rows and added the first new one), when SQLite starts to commit, or after the change.

@@ -13,11 +13,7 @@
 
 namespace {
 
-using testsupport::FakePluginList;
-using testsupport::ReadFile;
-using testsupport::Sjis;
-using testsupport::TempDirectory;
-using testsupport::WriteFile;
+using namespace testsupport;
 using Texts = std::vector<std::string>;
 
 CocktailRecord Cocktail(const std::string& name, int strong, int taste, const std::string& base = "Gin") {
