@@ -165,18 +165,16 @@ TEST_F(CocktailStore, AnEditReplacesTheCocktailAndAFailedEditKeepsItAndTheLists)
     };
     const auto before = state();
     EXPECT_EQ(std::get<4>(before), (MaterialMap{{"rum", "45ml"}, {"sugar", "1tsp"}}));
-    const auto refused = [&](const char* what, CocktailRecord record, const MaterialMap& materials) {
-        EXPECT_FALSE(ReplaceCocktail(app, "Frozen Daiquiri", record, materials)) << what;
-        EXPECT_TRUE(state() == before) << what;
-    };
-    // Refused by the tables once the old rows are gone, or before anything is changed.
-    CocktailRecord noMethod = Cocktail("Daiquiri", "White Rum", "Long", "Bob");
+    // Refused by the tables once the old rows are gone and new names are added, or before
+    // anything changes; the style is numbered past the 16 bits that FLD_STYLE holds.
+    CocktailRecord noMethod = Cocktail("Daiquiri", "Rum", "Short", "Bob"), newStyle = Cocktail("D", "Rum", "Highball"),
+                   longAuthor = Cocktail("Daiquiri", "Rum", "Short", std::string(256, 'A'));
     noMethod.howTo.clear();
-    refused("empty method", noMethod, {{"rum", "1"}});
-    refused("256-byte author", Cocktail("Daiquiri", "Rum", "Short", std::string(256, 'A')), {{"rum", "1"}});
-    // A new style numbered past the 16 bits that FLD_STYLE holds.
     db().exec("UPDATE sqlite_sequence SET seq = 32767 WHERE name = 'TBL_STYLE'");
-    refused("style index over 32767", Cocktail("Daiquiri", "White Rum", "Highball"), {{"rum", "1"}});
+    for (CocktailRecord* record : {&noMethod, &newStyle, &longAuthor}) {
+        EXPECT_FALSE(ReplaceCocktail(app, "Frozen Daiquiri", *record, {{"rum", "1"}})) << record->name;
+        EXPECT_TRUE(state() == before) << record->name;
+    }
 }
 
 TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFoldATrailByte) {
