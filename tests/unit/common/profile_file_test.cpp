@@ -48,7 +48,7 @@ TEST_F(ProfileFileTest, ReadsMatchAnyCaseLoseBlanksAndOneQuotePairAndStopAtTheBu
 }
 
 TEST_F(ProfileFileTest, WritesMakeCrLfFilesAndKeepAnExistingFilesLinesAndLineEnds) {
-    const std::string sjis = "\x83\x4a\x83\x4e\x83\x65\x83\x8b";  // bytes, never converted
+    const std::string sjis = "\x83\x4a\x83\x4e\x83\x65\x83\x5c";  // bytes, never converted, 0x5C no escape
     ASSERT_TRUE(profile::WriteString(path, "DESIGN", "BACKGROUND", sjis));
     ASSERT_TRUE(profile::WriteString(path, "DESIGN", "BGCOLOR", ""));
     ASSERT_TRUE(profile::WriteString(path, "TITLE", "TITLECOLOR", "red"));

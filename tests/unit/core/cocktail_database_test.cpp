@@ -229,7 +229,6 @@ TEST_F(CocktailStore, SearchConditionsAloneAndCombinedListEveryMatchOnceWithName
              {{.materialName = "LEMON'S JUICE"}, {"Bee's Knees", "Rum Punch"}},
              {{.strong = 1}, {"Gin & It"}},
              {{.taste = 3}, {"Bee's Knees", "Rum Punch"}},
-             {{.baseName = "Gin", .taste = 3}, {"Bee's Knees"}},
              {{.baseName = "Gin", .materialName = "vermouth", .strong = 1, .taste = 1}, {"Gin & It"}},
              {{.baseName = "Gin", .materialName = "Lemon's juice", .strong = 3}, {}},
              {{.baseName = "x' OR 1=1 --"}, {}}}) {
