@@ -8,7 +8,6 @@
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
 #include "core/cocktail_search.h"
-#include "core/code_tables.h"
 #include "core/schema.h"
 #include "cp932.h"
 #include "test_support.h"
@@ -69,7 +68,6 @@ TEST_F(CocktailStore, TheTablesThemselvesRefuseOverLongOrEmptyTextAndCodesPastSi
     EXPECT_TRUE(accepts(std::string(255, 'x'), "-32768, 0, 32767, 1, 'shake'"));
     EXPECT_FALSE(accepts(tooLong, "0, 0, 1, 1, 'shake'"));
     EXPECT_FALSE(accepts("", "0, 0, 1, 1, 'shake'"));
-    EXPECT_FALSE(accepts("d", "0, 0, 1, 1, NULL"));
     EXPECT_FALSE(accepts("e", "0, 0, 32768, 1, 'shake'"));
     EXPECT_FALSE(accepts("f", "-32769, 0, 1, 1, 'shake'"));
 }
@@ -88,7 +86,6 @@ TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnothe
         "CREATE TABLE tbl_cocktail (FLD_INDEX); CREATE TABLE TBL_STYLE (FLD_INDEX); CREATE TABLE TBL_MASTER (x);"
         "CREATE TABLE TBL_BASE (FLD_INDEX INTEGER PRIMARY KEY, FLD_NAME TEXT); INSERT INTO TBL_BASE VALUES (7, 'Gin')");
     EXPECT_EQ(OpenCocktailDatabase(path, database), -1) << "TBL_MATERIAL is missing";
-    EXPECT_EQ(OpenCocktailDatabaseReadOnly(path, database), -1);
     EXPECT_EQ(ReadFile(path), before);
 
     before = make("CREATE TABLE TBL_MATERIAL (FLD_COCKTAIL)");
@@ -238,15 +235,6 @@ TEST_F(CocktailStore, SearchConditionsAloneAndCombinedListEveryMatchOnceWithName
         ASSERT_TRUE(FillCocktailList(db(), list, ComposeSearchQuery(conditions), [](const std::string&) {}));
         EXPECT_EQ(list.Texts(0), expected) << ComposeSearchQuery(conditions).condition;
     }
-}
-
-TEST(CodeTables, CodesOutsideATableAreRefusedAndLeaveTheLabelAlone) {
-    std::string label = "before";
-    EXPECT_FALSE(InitialLabel(26, label) || InitialLabel(-1, label) || StrongLabel(5, label) ||
-                 StrongLabel(-1, label) || TasteLabel(5, label) || TasteLabel(-1, label));
-    EXPECT_EQ(label, "before");
-    ASSERT_TRUE(InitialLabel(25, label));
-    EXPECT_EQ(label, Sjis("Ｚ"));
 }
 
 }  // namespace

@@ -98,7 +98,6 @@ TEST_F(Import, AddsEveryCocktailOrNoneAndKeepsTheNameListsInStep) {
     ImportResult result =
         ImportCocktails(app, Cocktails("Gimlet,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"), false);
     ASSERT_EQ(result.outcome, ImportOutcome::Stored) << result.failure;
-    EXPECT_EQ(result.stored, 1);
 
     // The first cocktail is stored with a new author, base and style before the later ones are refused.
     const auto more = Cocktails(
