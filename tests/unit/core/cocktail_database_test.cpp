@@ -194,7 +194,6 @@ TEST_F(CocktailStore, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFold
 
     ASSERT_TRUE(Store(Cocktail("Other", dji, "Long")));
     ASSERT_TRUE(DeleteCocktail(app, name));
-    EXPECT_EQ(Rows(), "22102");
     EXPECT_EQ(Lists(), (std::vector<Names>{{a, dji}, {"long"}, {}}));
 }
 

@@ -23,6 +23,12 @@ using namespace testsupport;
 // old rows and added the first new one), when SQLite starts to commit, or after the change.
 enum class Trap { SixthRowChange, Commit, AfterChange };
 
+void DieAtTheSixthChange(void*, int, const char*, const char*, sqlite3_int64) {
+    static int changes = 0;
+    if (++changes == 6) ::raise(SIGKILL);
+}
+constexpr auto kDieAtTheCommit = [](void*) { return ::raise(SIGKILL); };
+
 CocktailRecord Cocktail(const std::string& name, const std::string& howTo) {
     CocktailRecord record;
     std::tie(record.name, record.styleName, record.baseName, record.howTo) = std::tuple(name, "Short", "Gin", howTo);
@@ -45,17 +51,8 @@ protected:
             CBarvellaApp app;
             if (OpenCocktailDatabase(dir.File("Barvella.mdb"), app.database) != 0) ::_exit(2);
             sqlite3* db = app.database->getHandle();
-            static int changes = 0;
-            if (trap == Trap::SixthRowChange)
-                sqlite3_update_hook(
-                    db,
-                    [](void*, int, const char*, const char*, sqlite3_int64) {
-                        if (++changes == 6) ::raise(SIGKILL);
-                    },
-                    nullptr);
-            if (trap == Trap::Commit)
-                sqlite3_commit_hook(
-                    db, [](void*) { return ::raise(SIGKILL); }, nullptr);
+            if (trap == Trap::SixthRowChange) sqlite3_update_hook(db, DieAtTheSixthChange, nullptr);
+            if (trap == Trap::Commit) sqlite3_commit_hook(db, kDieAtTheCommit, nullptr);
             change(app);
             ::raise(SIGKILL);
         }
