@@ -95,18 +95,17 @@ TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice) {
     SQLite::Database(session.dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE)
         .exec("DELETE FROM TBL_BASE WHERE FLD_NAME = 'Brandy'");
     ASSERT_EQ(session.StartUp(), PLUGIN_OK);
-    const FakePluginList& list = session.list;
-    EXPECT_EQ(list.Texts(0), (Texts{"Gimlet", "Martini", "Zombie"}));
-    EXPECT_EQ(list.Texts(1), (Texts{"Gin", "Gin", "Rum"}));
-    EXPECT_EQ(list.Texts(2), Texts(3, Sjis("ショート")));
-    EXPECT_EQ(list.Texts(3), (Texts{Sjis("中"), Sjis("強"), Sjis("極強")}));
-    EXPECT_EQ(list.Texts(4), (Texts{Sjis("中"), Sjis("極辛"), Sjis("極甘")}));
+    EXPECT_EQ(session.list.Texts(0), (Texts{"Gimlet", "Martini", "Zombie"}));
+    EXPECT_EQ(session.list.Texts(1), (Texts{"Gin", "Gin", "Rum"}));
+    EXPECT_EQ(session.list.Texts(2), Texts(3, Sjis("ショート")));
+    EXPECT_EQ(session.list.Texts(3), (Texts{Sjis("中"), Sjis("強"), Sjis("極強")}));
+    EXPECT_EQ(session.list.Texts(4), (Texts{Sjis("中"), Sjis("極辛"), Sjis("極甘")}));
     EXPECT_EQ(session.notices, Texts{Sjis("エラーのため、取得できないレコードが存在します。")});
 
     // A failing query keeps the rows already shown and adds none.
     const PluginNotifier ignore = [](const std::string&) {};
     EXPECT_FALSE(FillCocktailList(*session.app.database, session.list, {"A.NO_SUCH_FIELD = 1", {}}, ignore));
-    EXPECT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(session.list.GetItemCount(), 3);
 
     // A library kept loaded by a refused clean-up starts again without doubling its lists.
     FakePluginList again;

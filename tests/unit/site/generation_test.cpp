@@ -88,8 +88,7 @@ TEST_F(Generation, AFailureKeepsEarlierPagesAndThoseOfEarlierRunsAndNoOutputDire
 }
 
 TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCocktail) {
-    store.AddBase("Gin");
-    store.AddBase("Rum");
+    for (const char* name : {"Gin", "Rum"}) store.AddBase(name);
     store.AddStyle("Short");
     const int b = store.AddCocktail({.name = "B", .base = 2});
     const int a = store.AddCocktail({.name = "A", .taste = 3});
