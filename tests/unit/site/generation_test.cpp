@@ -1,7 +1,6 @@
-#include <fstream>
-
 #include <gtest/gtest.h>
 
+#include "cp932.h"
 #include "site/category_pages.h"
 #include "site/cocktail_pages.h"
 #include "site/generation.h"
@@ -9,105 +8,87 @@
 
 namespace {
 
-class Generation : public SiteTest {
+using Names = std::vector<std::string>;
+
+class Generation : public SiteTest, GenerationObserver {
 protected:
-    GenerationResult Run(const std::string& outDirectory) {
-        return GenerateSite(store.Database(), settings, outDirectory, "index.html", observer);
-    }
-    static std::vector<std::string> Names(const GenerationResult& result) {
-        std::vector<std::string> names;
+    Names Run(const std::string& outDirectory) {  // the files written, by name
+        result = GenerateSite(store.Database(), settings, outDirectory, "index.html", *this);
+        Names names;
         for (const std::string& path : result.createdFiles) names.push_back(path.substr(path.rfind('/') + 1));
         return names;
     }
+    void ShowStatus(const std::string& text) override { statuses.push_back(cp932::ToUtf8(text).value_or(text)); }
+    void StepIt() override { position += GENERATION_STEP; }
+    void Pause(std::chrono::milliseconds) override {}
 
-    RecordingObserver observer;
+    GenerationResult result;
+    Names statuses;
+    int position = 0;
 };
 
-std::vector<std::string> CommonPages() {
-    return {"index.html", "fvxmain.html", "fvxmenu.html", "fvxtop.html", "fvxtail.html"};
-}
+const Names kFrames = {"index.html", "fvxmain.html", "fvxmenu.html", "fvxtop.html", "fvxtail.html"};
 
 }  // namespace
 
-TEST_F(Generation, EmptyStoreGivesTheCompleteSiteInOrderWithAllStatuses) {
-    const GenerationResult result = Run(out.path);
-    ASSERT_TRUE(result.ok) << result.error;
-
-    std::vector<std::string> expected = CommonPages();
-    const auto add = [&](const char* menu, const std::string& stem, int pages) {
-        expected.push_back(menu);
-        for (int i = 0; i < pages; ++i) expected.push_back(stem + std::to_string(i) + ".html");
-    };
-    add("fvxalphabetmenu.html", "fvxalphabet", 26);
-    add("fvxbasemenu.html", "", 0);
-    add("fvxstrongmenu.html", "fvxstrong", 5);
-    add("fvxtastemenu.html", "fvxtaste", 5);
-    add("fvxstylemenu.html", "", 0);
-    add("fvxmastermenu.html", "fvxmaster", 1);
+TEST_F(Generation, AnEmptyStoreGivesTheWholeSiteInOrderWithEveryStatus) {
+    Names expected = kFrames;
+    for (const auto& [kind, pages] : std::vector<std::pair<std::string, int>>{
+             {"alphabet", 26}, {"base", 0}, {"strong", 5}, {"taste", 5}, {"style", 0}, {"master", 1}}) {
+        expected.push_back("fvx" + kind + "menu.html");
+        for (int i = 0; i < pages; ++i) expected.push_back("fvx" + kind + std::to_string(i) + ".html");
+    }
     expected.push_back("fvxall.html");  // also with its menu link off
-    EXPECT_EQ(Names(result), expected);
+    EXPECT_EQ(Run(out.path), expected);
+    EXPECT_TRUE(result.ok) << result.error;
 
-    EXPECT_EQ(File("fvxmaster0.html"),
-              std::string(kHead) + Sjis("作者不明一覧<BR><BR>該当項目はありません。\r\n") + kTail);
-    EXPECT_NE(File("fvxstylemenu.html").find("<UL>\r\n</UL>"), std::string::npos);
-
-    std::vector<std::string> statuses;
-    for (const char* text :
-         {"共通ファイルの生成中...", "アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
-          "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...", "スタイル別ファイルの生成中...",
-          "作者別ファイルの生成中...", "全カクテル一覧ファイルの生成中...", "カクテル詳細ファイルの生成中...",
-          "HTML生成を完了しました。"})
-        statuses.push_back(Sjis(text));
-    EXPECT_EQ(observer.statuses, statuses);
-    EXPECT_EQ(observer.positions, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));
-    EXPECT_EQ(observer.position, GENERATION_RANGE);
-    EXPECT_EQ(observer.pauses, (std::vector<long>{200, 500}));
+    EXPECT_NE(File("fvxmaster0.html").find(Sjis("該当項目はありません。")), std::string::npos);
+    EXPECT_EQ(statuses,
+              (Names{"共通ファイルの生成中...", "アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
+                     "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...",
+                     "スタイル別ファイルの生成中...", "作者別ファイルの生成中...", "全カクテル一覧ファイルの生成中...",
+                     "カクテル詳細ファイルの生成中...", "HTML生成を完了しました。"}));
+    EXPECT_EQ(position, GENERATION_RANGE);
 }
 
 TEST_F(Generation, CategoriesOffStillWriteFramesAllPageAndDetails) {
     settings.file = FileSettings{0, 0, 0, 0, 0, 0, 0};
     store.AddBase("Gin");
     store.AddStyle("Short");
-    const int index = store.AddCocktail({.name = "Martini"});
-    const GenerationResult result = Run(out.path);
-    ASSERT_TRUE(result.ok) << result.error;
-    std::vector<std::string> expected = CommonPages();
+    Names expected = kFrames;
     expected.push_back("fvxall.html");
-    expected.push_back("fvxcocktail" + std::to_string(index) + ".html");
-    EXPECT_EQ(Names(result), expected);
-    EXPECT_EQ(observer.statuses.size(), 10u);
-    EXPECT_EQ(observer.position, GENERATION_RANGE);
+    expected.push_back("fvxcocktail" + std::to_string(store.AddCocktail({.name = "Martini"})) + ".html");
+    EXPECT_EQ(Run(out.path), expected);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(statuses.size(), 10u);
+    EXPECT_EQ(position, GENERATION_RANGE);
 }
 
-TEST_F(Generation, FailureKeepsEarlierPagesAndPagesOfEarlierRuns) {
-    const std::string stale = (std::filesystem::path(out.path) / "fvxbase7.html").string();
-    { std::ofstream(stale) << "old run"; }
+TEST_F(Generation, AFailureKeepsEarlierPagesAndThoseOfEarlierRunsAndNoOutputDirectoryIsRefused) {
+    testsupport::WriteFile(out.File("fvxbase7.html"), "old run");
     // A longer file of an earlier run is cut to exactly the new bytes, also on a cut-off page.
-    { std::ofstream(std::filesystem::path(out.path) / "fvxalphabet0.html") << std::string(5000, '~'); }
+    testsupport::WriteFile(out.File("fvxalphabet0.html"), std::string(5000, '~'));
     store.AddBase("Gin");
     store.AddStyle("Short");
     store.AddCocktail({.name = "Lonely", .materials = {}});
-    const GenerationResult result = Run(out.path + "/");
+    EXPECT_EQ(Run(out.path).back(), "fvxalphabet0.html");
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.errorCocktail, "Lonely");
-    // Plain concatenation doubles the separator.
-    EXPECT_EQ(result.createdFiles.front(), out.path + "//index.html");
-    EXPECT_EQ(Names(result).back(), "fvxalphabet0.html");
-    EXPECT_EQ(ReadFile(stale), "old run");
+    EXPECT_EQ(File("fvxbase7.html"), "old run");
     const std::string cut = File("fvxalphabet0.html");
     EXPECT_EQ(cut.find('~'), std::string::npos);
     EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
-    EXPECT_EQ(observer.statuses.size(), 2u);
-    EXPECT_EQ(observer.position, 10);
+    EXPECT_EQ(statuses.size(), 2u);
+    EXPECT_EQ(position, GENERATION_STEP);
 
-    // An empty output directory is refused before anything is written, not taken as the root.
-    EXPECT_EQ(Run("").error, kNoOutputDirectory);
-    EXPECT_EQ(observer.statuses.size(), 2u);
+    // Refused before anything is written, not taken as the root.
+    EXPECT_TRUE(Run("").empty());
+    EXPECT_EQ(result.error, kNoOutputDirectory);
+    EXPECT_EQ(statuses.size(), 2u);
 }
 
 TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCocktail) {
-    store.AddBase("Gin");
-    store.AddBase("Rum");
+    for (const char* name : {"Gin", "Rum"}) store.AddBase(name);
     store.AddStyle("Short");
     const int b = store.AddCocktail({.name = "B", .base = 2});
     const int a = store.AddCocktail({.name = "A", .taste = 3});
@@ -115,8 +96,8 @@ TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndexAndStopAtAnUnreadableCo
     store.AddCocktail({.name = "No ingredients", .strong = 4, .base = 2, .materials = {}});
 
     EXPECT_FALSE(WriteCocktailPages(Context()));
-    const auto path = [&](int index) { return out.path + "/fvxcocktail" + std::to_string(index) + ".html"; };
-    EXPECT_EQ(site->createdFiles, (std::vector<std::string>{path(a), path(c), path(b)}));
+    const auto path = [&](int index) { return out.File("fvxcocktail" + std::to_string(index) + ".html"); };
+    EXPECT_EQ(site->createdFiles, (Names{path(a), path(c), path(b)}));
     EXPECT_EQ(site->errorCocktail, "No ingredients");
 }
 

@@ -6,7 +6,6 @@
 #include <SQLiteCpp/VariadicBind.h>
 
 #include "core/schema.h"
-#include "cp932.h"
 
 CocktailStore::CocktailStore(const std::filesystem::path& directory) {
     if (!CreateCocktailDatabase((directory / "Barvella.mdb").string(), m_database))

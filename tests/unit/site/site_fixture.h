@@ -1,5 +1,5 @@
-// A real cocktail store in a temporary directory, filled with plain bound INSERTs, and
-// helpers to read back the pages a run writes.
+// A real cocktail store in a temporary directory, filled with plain bound INSERTs, and a
+// fixture that reads back the pages written to another.
 #pragma once
 
 #include <filesystem>
@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
-#include "site/generation.h"
 #include "site/site_context.h"
 #include "site/site_model.h"
 #include "test_support.h"
@@ -23,14 +22,9 @@ using testsupport::Sjis;
 using testsupport::TempDirectory;
 
 struct CocktailRow {
-    std::string name{};  // UTF-8, stored as CP932
-    int initial = 0;
-    int strong = 0;
-    int taste = 0;
-    int style = 1;
-    int base = 1;
-    std::string howTo = "Shake.";
-    std::string memo{};
+    std::string name{};                                           // UTF-8, stored as CP932
+    int initial = 0, strong = 0, taste = 0, style = 1, base = 1;  // codes, then table rows
+    std::string howTo = "Shake.", memo{};
     std::optional<int> master{};
     std::vector<std::pair<std::string, std::string>> materials{{"Gin", "45ml"}};
 };
@@ -60,29 +54,9 @@ protected:
     }
     std::string File(const std::string& name) const { return ReadFile(out.File(name)); }
 
-    TempDirectory workspace;
-    TempDirectory out;
+    TempDirectory workspace, out;
     CocktailStore store;
     PluginSettings settings;
     SiteModel model;
     std::unique_ptr<SiteContext> site;
 };
-
-class RecordingObserver : public GenerationObserver {
-public:
-    void ShowStatus(const std::string& text) override {
-        statuses.push_back(text);
-        positions.push_back(position);
-    }
-    void StepIt() override { position += GENERATION_STEP; }
-    void Pause(std::chrono::milliseconds duration) override { pauses.push_back(duration.count()); }
-
-    std::vector<std::string> statuses;
-    std::vector<int> positions;  // bar position when each status showed
-    std::vector<long> pauses;
-    int position = 0;
-};
-
-// Page head and tail with every design setting empty.
-inline constexpr const char* kHead = "<HTML>\r\n<BODY><CENTER>\r\n";
-inline constexpr const char* kTail = "</CENTER></BODY>\r\n</HTML>";

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "site/frame_pages.h"
+#include "site/html_writer.h"
+#include "site_fixture.h"
+
+TEST(BodyTag, AttributesInFixedOrderAndTheBackgroundGluedToTheImageFolder) {
+    PluginSettings s;
+    s.url.urlImages = "http://example.com/img/";
+    s.font.vLinkColor = "purple";
+    EXPECT_EQ(BuildBodyTag(s), "<BODY VLINK=\"purple\">") << "an image folder alone adds no background";
+    s.url.urlImages = "img";
+    s.design.background = "bg.gif";
+    s.design.bgColor = "#FFFFFF";
+    s.font.textColor = "black";
+    s.font.linkColor = "blue";
+    s.font.aLinkColor = "red";
+    EXPECT_EQ(BuildBodyTag(s),
+              "<BODY BACKGROUND=\"imgbg.gif\" BGCOLOR=\"#FFFFFF\" TEXT=\"black\" LINK=\"blue\" ALINK=\"red\" "
+              "VLINK=\"purple\">");
+}
+
+TEST(AppendEscaped, ReplacesTheFiveAndNothingElseAfterWhatIsThere) {
+    std::string page = "<P>";
+    AppendEscaped(page, "a&b <c> \"d\" &lt;");
+    EXPECT_EQ(page, "<P>a&amp;b&nbsp;&lt;c&gt;&nbsp;&quot;d&quot;&nbsp;&amp;lt;");
+    // Full-width space, tab, CR LF and a trail byte 0x5C stay as they are.
+    const std::string untouched = Sjis("ジン\u3000表") + "\t\r\n";
+    page.clear();
+    AppendEscaped(page, untouched);
+    EXPECT_EQ(page, untouched);
+}
+
+// The title and a border of 1 without a colour are in the committed site.
+TEST_F(SiteTest, AFramesetTakesSpacingAndColourOnlyWithABorderOfOne) {
+    settings.design.frameBorder = 2;
+    settings.design.frameSpacing = 3;
+    settings.design.borderColor = "red";
+    ASSERT_TRUE(WriteMainFrameset(Context()));
+    EXPECT_NE(File("fvxmain.html").find("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\">"),
+              std::string::npos);
+    settings.design.frameBorder = 1;
+    settings.design.frameResize = 1;
+    ASSERT_TRUE(WriteMainFrameset(Context()));
+    const std::string page = File("fvxmain.html");
+    EXPECT_NE(page.find("FRAMEBORDER=\"1\" FRAMESPACING=\"3\" BORDERCOLOR=\"red\">"), std::string::npos);
+    EXPECT_EQ(page.find("NORESIZE"), std::string::npos);
+}
