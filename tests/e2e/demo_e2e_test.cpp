@@ -80,23 +80,13 @@ TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncodi
         "TBL_STYLE UNION ALL SELECT FLD_NAME FROM TBL_MASTER)";
     EXPECT_EQ(Value(second, names), Value(first, names));
 
-    ShellOutcome again = Barvella("import --dir " + Quoted(first) + " " + Quoted(sample));
+    // The tool names each refused line; the refusals themselves are the import tests' business.
+    const ShellOutcome again = Barvella("import --dir " + Quoted(first) + " " + Quoted(sample));
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_NE(again.err.find(sample + ":2: cocktail \"マティーニ\" is already stored\n"), std::string::npos)
         << again.err;
     EXPECT_TRUE(again.err.ends_with("\nbarvella: nothing was imported (" + std::to_string(Cocktails(first)) +
                                     " lines refused)\n"));
-    again = Barvella("import --skip-existing --dir " + Quoted(first) + " " + Quoted(sample));
-    EXPECT_EQ(again.out, "imported 0 cocktails, skipped " + std::to_string(Cocktails(first)) + " already stored\n");
-
-    testsupport::WriteFile(dir.File("new.csv"), exported.out.substr(0, exported.out.find('\n') + 1) +
-                                                    "New,N,Gin,Short,1,1,,Gin,45 ml,Stir,,\n");
-    SQLite::Database other(first + "/Barvella.mdb", SQLite::OPEN_READWRITE);
-    other.exec("BEGIN EXCLUSIVE");
-    const ShellOutcome locked = Barvella("import --dir " + Quoted(first) + " " + Quoted(dir.File("new.csv")));
-    other.exec("ROLLBACK");
-    EXPECT_EQ(locked.exitCode, 1);
-    EXPECT_NE(locked.err.find("locked by another program"), std::string::npos) << locked.err;
     EXPECT_EQ(Barvella("export --dir " + Quoted(first)).out, exported.out);
 }
 

@@ -83,13 +83,7 @@ void ExpectSnapshot(std::map<std::string, std::string> site) {
         for (const auto& [name, bytes] : site) std::ofstream(directory / name, std::ios::binary) << bytes;
     }
     const auto expected = Tree(directory);
-    for (const auto& [name, bytes] : expected) {
-        const auto found = site.find(name);
-        if (found == site.end())
-            ADD_FAILURE() << name << " is missing";
-        else
-            EXPECT_EQ(found->second, bytes) << name;
-    }
+    for (const auto& [name, bytes] : expected) EXPECT_EQ(site[name], bytes) << name;
     EXPECT_EQ(site.size(), expected.size());
 }
 
