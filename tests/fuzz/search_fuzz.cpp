@@ -19,42 +19,25 @@ namespace {
 
 const char* const kNames[] = {"Gin", "gin", "Rum's", "\x83\x41", "\x83\x61"};
 
-struct Stored {
-    std::string name, base;
-    std::vector<std::string> materials;
-    int strong, taste;
-};
-
 // Twelve cocktails over a few bases and ingredients whose names differ by case or trail byte.
-std::vector<Stored> Cocktails() {
-    std::vector<Stored> cocktails;
-    for (int i = 0; i < 12; ++i)
-        cocktails.push_back(
-            {"C" + std::to_string(i), kNames[i % 5], {kNames[(i + 1) % 5], kNames[(i + 3) % 5]}, i % 5, (i * 3) % 5});
+std::vector<CocktailRecord> Cocktails() {
+    std::vector<CocktailRecord> cocktails(12);
+    for (int i = 0; i < 12; ++i) {
+        CocktailRecord& c = cocktails[i];
+        c.name = "C" + std::to_string(i), c.baseName = kNames[i % 5], c.styleName = "Short", c.howTo = "stir";
+        c.strong = i % 5, c.taste = (i * 3) % 5;
+        c.materials = {{kNames[(i + 1) % 5], "1"}, {kNames[(i + 3) % 5], "1"}};
+    }
     return cocktails;
 }
 
 CBarvellaApp& Store() {
     static testsupport::TempDirectory directory;
     static CBarvellaApp app;
-    if (!app.database) {
-        if (!CreateCocktailDatabase(directory.File("Barvella.mdb"), app.database)) std::abort();
-        for (const Stored& c : Cocktails()) {
-            CocktailRecord record{.name = c.name,
-                                  .strong = c.strong,
-                                  .taste = c.taste,
-                                  .styleName = "Short",
-                                  .baseName = c.base,
-                                  .howTo = "stir",
-                                  .memo = "",
-                                  .picture = "",
-                                  .masterName = "",
-                                  .materials = {}};
-            MaterialMap materials;
-            for (const std::string& m : c.materials) materials.emplace(m, "1");
-            if (!InsertCocktail(app, record, materials)) std::abort();
-        }
-    }
+    if (app.database) return app;
+    if (!CreateCocktailDatabase(directory.File("Barvella.mdb"), app.database)) std::abort();
+    for (CocktailRecord c : Cocktails())
+        if (!InsertCocktail(app, c, MaterialMap(c.materials))) std::abort();
     return app;
 }
 
@@ -78,11 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!FillCocktailList(*Store().database, list, ComposeSearchQuery(conditions), [](const std::string&) {}))
         std::abort();
     std::vector<std::string> expected;
-    for (const Stored& c : Cocktails()) {
-        const bool base = conditions.baseName.empty() || Same(c.base, conditions.baseName);
+    for (const CocktailRecord& c : Cocktails()) {
+        const bool base = conditions.baseName.empty() || Same(c.baseName, conditions.baseName);
         const bool material = conditions.materialName.empty() ||
                               std::any_of(c.materials.begin(), c.materials.end(),
-                                          [&](const std::string& m) { return Same(m, conditions.materialName); });
+                                          [&](const auto& m) { return Same(m.first, conditions.materialName); });
         if (base && material && (conditions.strong < 0 || c.strong == conditions.strong) &&
             (conditions.taste < 0 || c.taste == conditions.taste))
             expected.push_back(c.name);
