@@ -10,8 +10,8 @@
 #include <wx/textctrl.h>
 
 #include "../sheet_test_support.h"
-#include "options/barvella_option.h"
 #include "expect_plugin_message.h"
+#include "options/barvella_option.h"
 #include "test_support.h"
 
 extern "C" int StartUp(IPluginList* list, const char* startupDirectory);
