@@ -29,6 +29,9 @@ using AtCocktail = UserAt<CCocktailDialog>;
 
 // The OK button: closing answers wxID_OK; a refusal leaves the dialog open.
 template <class Dialog>
+requires requires(Dialog& dialog) {
+    dialog.OnOK();
+}
 int PressOK(Dialog& dialog) {
     return dialog.OnOK() ? wxID_OK : wxID_NONE;
 }
