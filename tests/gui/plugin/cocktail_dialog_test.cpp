@@ -35,7 +35,6 @@ TEST_F(RecordsTest, OkTakesExactlyTheAddedRowsAfterEveryCheckAndRefusesWhatCanno
                       return PressOK(d);
                   }));
     EXPECT_EQ(dialog.m_mapMaterials, (MaterialMap{{"Lemon's juice", "10 ml"}, {"vermouth", "30"}}));
-    EXPECT_EQ(dialog.m_strStrongLabel + dialog.m_strTasteLabel, testsupport::Sjis("強辛"));
 }
 
 }  // namespace

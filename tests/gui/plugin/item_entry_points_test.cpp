@@ -15,7 +15,6 @@ void PressKey(CCocktailDialog& dialog, int key) {
 
 TEST_F(RecordsTest, AddRefusesAStoredNameAndOpensAgainWithTheInputKept) {
     wxTEST_DIALOG(EXPECT_EQ(AddItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
-                      EXPECT_EQ(d.GetTitle(), U("カクテルの追加"));
                       TypeCocktail(d, "Bee's Knees");
                       return PressOK(d);
                   }),
@@ -33,7 +32,6 @@ TEST_F(RecordsTest, AddRefusesAStoredNameAndOpensAgainWithTheInputKept) {
 TEST_F(RecordsTest, CopyOpensWithAllButTheName) {
     list.selected = 0;  // Bee's Knees
     wxTEST_DIALOG(EXPECT_EQ(CopyItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
-                      EXPECT_EQ(d.GetTitle(), U("カクテルをコピーして追加"));
                       EXPECT_EQ(d.m_editName->GetValue(), "");
                       d.m_editName->SetValue("Bee's Knees & Co");
                       return PressOK(d);
@@ -48,7 +46,6 @@ TEST_F(RecordsTest, CopyOpensWithAllButTheName) {
 TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChangesNothing) {
     list.selected = 0;  // Bee's Knees
     wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
-                      EXPECT_EQ(d.GetTitle(), U("カクテルの編集"));
                       EXPECT_EQ(d.m_comboStyle->GetValue(), "Short");
                       d.m_editMemo->SetValue("kept");
                       wxTEST_DIALOG(d.m_editName->SetValue("Other"), ExpectPluginMessage("変更はできません。", &d));
@@ -84,7 +81,6 @@ TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
     const int changes = app.database->getTotalChanges();
     wxTEST_DIALOG(
         EXPECT_EQ(ViewItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
-            EXPECT_EQ(d.GetTitle(), U("カクテルの詳細表示"));
             for (wxWindow* button : {d.m_buttonOK, d.m_buttonAddMaterial, d.m_buttonDeleteMaterial})
                 EXPECT_FALSE(button->IsEnabled());
             const auto refused = [&d](std::function<void()> change) {
