@@ -1,4 +1,4 @@
-// Option sheets driven by a test in place of the user.
+// Dialogs and option sheets driven by a test in place of the user.
 #pragma once
 
 #include <functional>
@@ -8,23 +8,26 @@
 
 #include "property_sheet.h"
 
-// The sheet's modal run, replaced by `user`, which answers what the sheet would end with.
-// The sheet is shown with its controls filled, as the modal run would show it.
-template <class Sheet>
-class ExpectSheet : public wxExpectModalBase<Sheet, ExpectSheet<Sheet>> {
+// The modal run, replaced by `user`, which answers what the closing button would. The window is
+// shown meanwhile with its controls filled: only a shown window owns the boxes it raises.
+template <class Dialog>
+class UserAt : public wxExpectModalBase<Dialog, UserAt<Dialog>> {
 public:
-    explicit ExpectSheet(std::function<int(Sheet&)> user) : m_user(std::move(user)) {}
+    explicit UserAt(std::function<int(Dialog&)> user) : m_user(std::move(user)) {}
 
 protected:
-    int OnInvoked(Sheet* sheet) const override {
-        sheet->TransferDataToWindow();
-        sheet->Show();
-        return m_user(*sheet);
+    int OnInvoked(Dialog* dialog) const override {
+        dialog->Show();
+        const int answer = m_user(*dialog);
+        dialog->Hide();
+        return answer;
     }
 
 private:
-    std::function<int(Sheet&)> m_user;
+    std::function<int(Dialog&)> m_user;
 };
+template <class Sheet>
+using ExpectSheet = UserAt<Sheet>;
 
 // What pressing OK would return.
 inline int PressOK(CheckedPropertySheet& sheet) {

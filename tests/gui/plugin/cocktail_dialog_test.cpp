@@ -5,7 +5,7 @@ namespace {
 TEST_F(RecordsTest, OkTakesExactlyTheAddedRowsAfterEveryCheckAndRefusesWhatCannotBeStored) {
     CCocktailDialog dialog;
     dialog.SetMaterialNames({"Lemon's juice"});
-    wxTEST_DIALOG(EXPECT_EQ(dialog.ShowModal(), wxID_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+    wxTEST_DIALOG(EXPECT_EQ(dialog.ShowModal(), wxID_OK), AtCocktail([](CCocktailDialog& d) {
                       const auto refused = [&d](const char* text, std::function<void()> action = {}) {
                           if (!action) action = [&d] { EXPECT_FALSE(d.OnOK()); };
                           wxTEST_DIALOG(action(), ExpectPluginMessage(text, &d));
@@ -35,7 +35,6 @@ TEST_F(RecordsTest, OkTakesExactlyTheAddedRowsAfterEveryCheckAndRefusesWhatCanno
                       return PressOK(d);
                   }));
     EXPECT_EQ(dialog.m_mapMaterials, (MaterialMap{{"Lemon's juice", "10 ml"}, {"vermouth", "30"}}));
-    EXPECT_EQ(dialog.m_strStrongLabel + dialog.m_strTasteLabel, testsupport::Sjis("強辛"));
 }
 
 }  // namespace

@@ -14,13 +14,12 @@ void PressKey(CCocktailDialog& dialog, int key) {
 }
 
 TEST_F(RecordsTest, AddRefusesAStoredNameAndOpensAgainWithTheInputKept) {
-    wxTEST_DIALOG(EXPECT_EQ(AddItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
-                      EXPECT_EQ(d.GetTitle(), U("カクテルの追加"));
+    wxTEST_DIALOG(EXPECT_EQ(AddItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
                       TypeCocktail(d, "Bee's Knees");
                       return PressOK(d);
                   }),
                   ExpectPluginMessage("指定されたカクテルはすでに登録済みです。", frame),
-                  wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                  AtCocktail([](CCocktailDialog& d) {
                       EXPECT_EQ(d.m_listMaterials->GetItemText(0, 1), "30 ml");
                       EXPECT_EQ(d.m_editHowTo->GetValue(), "Stir.");
                       d.m_editName->SetValue("Gin & It");
@@ -32,8 +31,7 @@ TEST_F(RecordsTest, AddRefusesAStoredNameAndOpensAgainWithTheInputKept) {
 
 TEST_F(RecordsTest, CopyOpensWithAllButTheName) {
     list.selected = 0;  // Bee's Knees
-    wxTEST_DIALOG(EXPECT_EQ(CopyItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
-                      EXPECT_EQ(d.GetTitle(), U("カクテルをコピーして追加"));
+    wxTEST_DIALOG(EXPECT_EQ(CopyItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
                       EXPECT_EQ(d.m_editName->GetValue(), "");
                       d.m_editName->SetValue("Bee's Knees & Co");
                       return PressOK(d);
@@ -47,8 +45,7 @@ TEST_F(RecordsTest, CopyOpensWithAllButTheName) {
 
 TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChangesNothing) {
     list.selected = 0;  // Bee's Knees
-    wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
-                      EXPECT_EQ(d.GetTitle(), U("カクテルの編集"));
+    wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
                       EXPECT_EQ(d.m_comboStyle->GetValue(), "Short");
                       d.m_editMemo->SetValue("kept");
                       wxTEST_DIALOG(d.m_editName->SetValue("Other"), ExpectPluginMessage("変更はできません。", &d));
@@ -66,12 +63,11 @@ TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChang
     EXPECT_EQ(edited.styleName + edited.memo, "Shortkept");
 
     app.database->exec("CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL BEGIN SELECT RAISE(ABORT, 'no'); END");
-    wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+    wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
                       d.m_comboBase->SetValue("Vodka");
                       return PressOK(d);
                   }),
-                  ExpectPluginMessage("カクテルの編集に失敗しました。", frame),
-                  wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+                  ExpectPluginMessage("カクテルの編集に失敗しました。", frame), AtCocktail([](CCocktailDialog& d) {
                       EXPECT_EQ(d.m_comboBase->GetValue(), "Vodka");
                       return wxID_CANCEL;
                   }));
@@ -84,8 +80,7 @@ TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
     list.selected = 1;  // Tom & Jerry
     const int changes = app.database->getTotalChanges();
     wxTEST_DIALOG(
-        EXPECT_EQ(ViewItem(&list), PLUGIN_OK), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
-            EXPECT_EQ(d.GetTitle(), U("カクテルの詳細表示"));
+        EXPECT_EQ(ViewItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
             for (wxWindow* button : {d.m_buttonOK, d.m_buttonAddMaterial, d.m_buttonDeleteMaterial})
                 EXPECT_FALSE(button->IsEnabled());
             const auto refused = [&d](std::function<void()> change) {
@@ -121,7 +116,7 @@ TEST_F(RecordsTest, DeleteAsksFirstAndTakesNamesNoOtherCocktailUses) {
     EXPECT_EQ(Stored("Tom & Jerry").name, "Tom & Jerry");
     wxTEST_DIALOG(EXPECT_EQ(DeleteItem(&list), PLUGIN_OK), ExpectPluginMessage(question, frame, wxICON_QUESTION));
     EXPECT_EQ(list.Texts(0), Names{"Bee's Knees"});
-    wxTEST_DIALOG(AddItem(&list), wxExpectModal<CCocktailDialog>([](CCocktailDialog& d) {
+    wxTEST_DIALOG(AddItem(&list), AtCocktail([](CCocktailDialog& d) {
                       EXPECT_EQ(d.m_comboBase->FindString("Rum & Brandy's"), wxNOT_FOUND);
                       return wxID_CANCEL;
                   }));

@@ -6,7 +6,7 @@ using Names = std::vector<std::string>;
 
 TEST_F(RecordsTest, SearchRefillsTheListWithTheChosenConditionsAndCancelLeavesItAlone) {
     const auto search = [this](std::function<int(CCocktailSearchDialog&)> user) {
-        wxTEST_DIALOG(EXPECT_EQ(SearchItem(&list), PLUGIN_OK), wxExpectModal<CCocktailSearchDialog>(user));
+        wxTEST_DIALOG(EXPECT_EQ(SearchItem(&list), PLUGIN_OK), UserAt<CCocktailSearchDialog>(user));
         return list.Texts(0);
     };
     list.rows.pop_back();
