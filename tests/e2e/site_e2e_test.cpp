@@ -58,12 +58,6 @@ private:
     wxWindow* m_main;
 };
 
-bool ProgressWindowOpen() {
-    for (wxWindow* window : wxTopLevelWindows)
-        if (window->GetLabel() == U("HTML生成") && !window->IsBeingDeleted()) return true;
-    return false;
-}
-
 std::map<std::string, std::string> Tree(const fs::path& directory) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::directory_iterator(directory))
@@ -150,6 +144,13 @@ protected:
     fs::path work = fs::path(root.path) / "work";
     std::unique_ptr<CocktailStore> store;
     wxFrame* frame = nullptr;
+
+    // After a run, whatever its end: the main window works again and the progress window is gone.
+    void ExpectWindowsFreed() const {
+        EXPECT_TRUE(frame->IsEnabled());
+        for (wxWindow* window : wxTopLevelWindows)
+            EXPECT_TRUE(window->GetLabel() != U("HTML生成") || window->IsBeingDeleted());
+    }
 };
 
 }  // namespace
@@ -161,12 +162,10 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     EXPECT_EQ(Plugin(fromPlugin, wxID_CANCEL), PLUGIN_CANCELLED);
     EXPECT_TRUE(fs::is_empty(fromPlugin));
     EXPECT_TRUE(watcher.positions.empty());
-    EXPECT_FALSE(ProgressWindowOpen());
-    EXPECT_TRUE(frame->IsEnabled());
+    ExpectWindowsFreed();
 
     ASSERT_EQ(Plugin(fromPlugin, wxID_OK), PLUGIN_OK);
-    EXPECT_TRUE(frame->IsEnabled());
-    EXPECT_FALSE(ProgressWindowOpen());
+    ExpectWindowsFreed();
     ASSERT_FALSE(watcher.positions.empty()) << "the progress window was never painted";
     EXPECT_EQ(watcher.status, U("HTML生成を完了しました。"));
     EXPECT_EQ(watcher.positions.back(), 90);
@@ -174,8 +173,7 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     EXPECT_TRUE(std::any_of(watcher.positions.begin(), watcher.positions.end(), [](int p) { return p > 0 && p < 90; }));
 
     EXPECT_EQ(Plugin(fs::path(root.path) / "missing" / "dir", wxID_OK), PLUGIN_FAILED);
-    EXPECT_TRUE(frame->IsEnabled());
-    EXPECT_FALSE(ProgressWindowOpen());
+    ExpectWindowsFreed();
 
     const auto before = Tree(work);
     const fs::path fromTool = fs::path(root.path) / "new" / "tool-site";
@@ -235,8 +233,7 @@ TEST_F(SiteEndToEnd, ADiskThatFillsUpMidRunFailsKeepsWhatWasWrittenAndFreesTheWi
     fs::create_directories(out);
     fs::create_symlink("/dev/full", out / "fvxtop.html");
     EXPECT_EQ(Plugin(out, wxID_OK), PLUGIN_FAILED);
-    EXPECT_TRUE(frame->IsEnabled());
-    EXPECT_FALSE(ProgressWindowOpen());
+    ExpectWindowsFreed();
     EXPECT_NE(ReadFile(out / "fvxmenu.html").find("</HTML>"), std::string::npos);
     EXPECT_FALSE(fs::exists(out / "fvxtail.html"));
 
