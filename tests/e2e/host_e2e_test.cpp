@@ -10,7 +10,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "recording_plugin_control.h"
 #include "test_support.h"
@@ -48,12 +47,6 @@ struct HostEndToEnd : testing::Test {
         if (::chdir((root + "/start").c_str()) == 0) ::execl((root + "/program/Folivex").c_str(), "Folivex", nullptr);
         ::_exit(127);
     }
-    std::string ReadFile(const std::string& name) const {
-        std::ostringstream bytes;
-        bytes << std::ifstream(root + "/" + name, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
-
     // The viewable window below `parent` whose UTF-8 title is `title`, or 0.
     Window FindViewable(const std::string& title, Window parent = 0) {
         Window unused = 0, *children = nullptr;
@@ -113,7 +106,7 @@ struct HostEndToEnd : testing::Test {
 TEST_F(HostEndToEnd, WithoutSettingsTheMessageComesFirstThenTheWindowAndExitSavesTheSettings) {
     Start();
     ExpectMessageThenWindowThenExit("ﾌﾟﾗｸﾞｲﾝを設定してください - Folivex");
-    EXPECT_EQ(ReadFile("program/Folivex.ini"),
+    EXPECT_EQ(testsupport::ReadFile(scratch.File("program/Folivex.ini")),
               "[DEFAULT]\r\nHTMLOutDirectory=\r\nHTMLIndexFileName=\r\nHTMLEditorPath=\r\n"
               "BrowseHTMLAfterCreate=0\r\nPluginName=\r\n");
 }
@@ -125,5 +118,5 @@ TEST_F(HostEndToEnd, PluginStartsInTheStartDirectoryBeforeTheWindowShowsAndClean
     ::setenv(recording_plugin::ResultVariable("StartUp").c_str(), "-1", 1);
     Start();
     ExpectMessageThenWindowThenExit("RecordingPlugin.so - Folivex");
-    EXPECT_EQ(ReadFile("calls.log"), "StartUp\t" + root + "/start\t0\t0\nCleanUp\n");
+    EXPECT_EQ(testsupport::ReadFile(scratch.File("calls.log")), "StartUp\t" + root + "/start\t0\t0\nCleanUp\n");
 }
