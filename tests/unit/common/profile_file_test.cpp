@@ -78,9 +78,8 @@ TEST_F(ProfileFileTest, WritesReplaceTheFileOrALinksTargetWholeElseInPlaceAndLea
     std::ifstream reader(target, std::ios::binary);
     ASSERT_TRUE(profile::WriteString(path, "S", "K", "new"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "[S]\r\nK=old\r\n");
-    EXPECT_TRUE(fs::is_symlink(path));
-    EXPECT_EQ(ReadFile(path), "[S]\r\nK=new\r\n");
-    EXPECT_EQ(fs::status(target).permissions(), before);
+    EXPECT_EQ(std::tuple(fs::is_symlink(path), ReadFile(path), fs::status(target).permissions()),
+              std::tuple(true, "[S]\r\nK=new\r\n", before));
 
     EXPECT_FALSE(profile::WriteString(dir.File("missing/test.ini"), "S", "K", "V"));
     fs::create_directory(dir.File("taken.ini"));  // a directory where the file should be cannot be replaced
@@ -101,9 +100,7 @@ TEST_F(ProfileFileTest, WritesReplaceTheFileOrALinksTargetWholeElseInPlaceAndLea
     int status = -1;
     ::waitpid(child, &status, 0);
     fs::permissions(folder, perms::owner_all);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadFile(path), "[S]\r\nK=in place\r\n");
-    EXPECT_EQ(Files(folder), 1);
+    EXPECT_EQ(std::tuple(status, ReadFile(path), Files(folder)), std::tuple(0, "[S]\r\nK=in place\r\n", 1L));
 }
 
 }  // namespace

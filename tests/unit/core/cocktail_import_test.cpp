@@ -66,11 +66,11 @@ TEST(CocktailFile, ReadsCocktailsAndRefusesEveryFaultyLineWithItsReason) {
                                               {19, "a quoted field is not closed"}}));
     ASSERT_EQ(file.cocktails.size(), 3u) << "the Gibson row on line 16 is sound";
     const CocktailRecord& m = file.cocktails[0].record;
-    EXPECT_EQ(
-        (std::tuple(m.name, m.baseName, m.styleName, m.howTo, m.memo, m.masterName, m.initial, m.strong, m.taste)),
-        (std::tuple(Sjis("マティーニ"), Sjis("ジン"), Sjis("ショート"), Sjis("ステアして、\r\nグラスに注ぐ"),
-                    Sjis("王様"), "", 12, 1, 0)));
-    EXPECT_EQ(m.materials, (MaterialMap{{Sjis("ドライ・ジン"), "45 ml"}, {Sjis("ドライ・ベルモット"), "15 ml"}}));
+    EXPECT_EQ((std::tuple(m.name, m.baseName, m.styleName, m.howTo, m.memo, m.masterName, m.initial, m.strong, m.taste,
+                          m.materials)),
+              (std::tuple(Sjis("マティーニ"), Sjis("ジン"), Sjis("ショート"), Sjis("ステアして、\r\nグラスに注ぐ"),
+                          Sjis("王様"), "", 12, 1, 0,
+                          MaterialMap{{Sjis("ドライ・ジン"), "45 ml"}, {Sjis("ドライ・ベルモット"), "15 ml"}})));
     EXPECT_EQ(Lines(ReadCocktailFile("name,initial\n", FileEncoding::Utf8).refusals),
               (Refusals{{1, "the first line must be the header " + kFields}}));
     EXPECT_EQ(Lines(ReadCocktailFile(kFields + "\n" + "\x81\x20,S,a,b,1,1,,c,d,e,,", FileEncoding::Cp932).refusals),
@@ -86,6 +86,7 @@ protected:
         return file.cocktails;
     }
     int Stored() { return app.database->execAndGet("SELECT count(*) FROM TBL_COCKTAIL").getInt(); }
+    std::vector<Names> Lists() { return {app.baseNames, app.styleNames, app.masterNames}; }
 
     TempDirectory dir;
     CBarvellaApp app;
@@ -105,19 +106,16 @@ TEST_F(Import, AddsEveryCocktailOrNoneAndKeepsTheNameListsInStep) {
         "CREATE TEMP TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL WHEN NEW.FLD_INITIAL = 3 "
         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
     result = ImportCocktails(app, more, false);
-    EXPECT_EQ(result.outcome, ImportOutcome::Refused);
     EXPECT_EQ(Lines(result.refusals), (Refusals{{3, "cocktail \"ダイキリ\" cannot be stored: refused"},
                                                 {4, "cocktail \"GIMLET\" is already stored"}}));
-    EXPECT_EQ(Stored(), 1);
-    EXPECT_EQ((std::vector<Names>{app.baseNames, app.styleNames, app.masterNames}),
-              (std::vector<Names>{{Sjis("ジン")}, {Sjis("ショート")}, {}}));
+    EXPECT_EQ(std::tuple(result.outcome, Stored(), Lists()),
+              std::tuple(ImportOutcome::Refused, 1, std::vector<Names>{{Sjis("ジン")}, {Sjis("ショート")}, {}}));
 
     app.database->exec("DROP TRIGGER refuse");
     result = ImportCocktails(app, more, true);
     ASSERT_EQ(result.outcome, ImportOutcome::Stored) << result.failure;
-    EXPECT_EQ((std::vector<int>{result.stored, result.skipped}), (std::vector<int>{2, 1}));
-    EXPECT_EQ(Stored(), 3);
-    EXPECT_EQ(app.masterNames, Names{Sjis("カミーロ")});
+    EXPECT_EQ(std::tuple(result.stored, result.skipped, Stored(), app.masterNames),
+              std::tuple(2, 1, 3, Names{Sjis("カミーロ")}));
 }
 
 TEST_F(Import, ALockedStoreIsToldApartAndLeftAsItWas) {
@@ -126,10 +124,8 @@ TEST_F(Import, ALockedStoreIsToldApartAndLeftAsItWas) {
     const ImportResult result =
         ImportCocktails(app, Cocktails("ギムレット,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"), false);
     other.exec("ROLLBACK");
-    EXPECT_EQ(result.outcome, ImportOutcome::Locked);
-    EXPECT_EQ(result.failure, "database is locked");
-    EXPECT_EQ(Stored(), 0);
-    EXPECT_TRUE(app.baseNames.empty());
+    EXPECT_EQ(std::tuple(result.outcome, result.failure, Stored(), Lists()),
+              std::tuple(ImportOutcome::Locked, "database is locked", 0, std::vector<Names>(3)));
 
     // A plug-in that merely has the store open locks nothing, so it marks its workspace.
     CBarvellaApp plugin;
