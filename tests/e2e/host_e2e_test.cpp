@@ -1,6 +1,7 @@
 // The real Folivex binary under the test display: what a user sees at start-up and at exit.
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -47,7 +48,20 @@ struct HostEndToEnd : testing::Test {
         if (::chdir((root + "/start").c_str()) == 0) ::execl((root + "/program/Folivex").c_str(), "Folivex", nullptr);
         ::_exit(127);
     }
-    // The viewable window below `parent` whose UTF-8 title is `title`, or 0.
+    // True for a top-level window of the host under test: other tests on the same display
+    // open windows with the same titles.
+    bool OwnedByHost(Window window) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* pid = nullptr;
+        const bool owned = XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), 0, 1, False,
+                                              XA_CARDINAL, &type, &format, &count, &after, &pid) == Success &&
+                           pid != nullptr && count == 1 && *reinterpret_cast<long*>(pid) == host;
+        if (pid) XFree(pid);
+        return owned;
+    }
+    // The host's viewable window below `parent` whose UTF-8 title is `title`, or 0.
     Window FindViewable(const std::string& title, Window parent = 0) {
         Window unused = 0, *children = nullptr;
         unsigned int count = 0;
@@ -59,7 +73,8 @@ struct HostEndToEnd : testing::Test {
             XTextProperty name{};
             if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
                 XGetTextProperty(display, children[i], &name, XInternAtom(display, "_NET_WM_NAME", False))) {
-                if (std::string(reinterpret_cast<char*>(name.value), name.nitems) == title) found = children[i];
+                if (std::string(reinterpret_cast<char*>(name.value), name.nitems) == title && OwnedByHost(children[i]))
+                    found = children[i];
                 XFree(name.value);
             }
             if (found == 0) found = FindViewable(title, children[i]);
