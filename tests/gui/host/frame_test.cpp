@@ -21,7 +21,7 @@ TEST_F(HostFrameTest, GenerateBrowsesOnlyAfterSuccessWithBrowsingOn) {
 TEST_F(HostFrameTest, ExitWritesTheSettingsOrAsksWhetherToQuit) {
     // A directory in the settings file's place makes the write fail; the end-to-end test sees
     // the settings written at exit.
-    std::filesystem::create_directory(InProgramDirectory("Folivex.ini"));
+    std::filesystem::create_directory(scratch.File("Folivex.ini"));
     const char* ask = "プロパティの保存に失敗しました。このまま終了しますか？";
     wxTEST_DIALOG(Command(HostCommand::Exit), ExpectHostMessage(ask, wxOK | wxCANCEL, wxID_CANCEL));
     EXPECT_FALSE(wxPendingDelete.Member(frame));

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
@@ -48,10 +47,10 @@ struct HostTest : testing::Test {
     void SetUp() override {
         programDirectory = scratch.path;
         for (const char* name : {"RecordingPlugin.so", "PartialPlugin.so", "NotAPlugin.so"})
-            std::filesystem::copy_file(std::string(FOLIVEX_TEST_PLUGIN_DIR "/") + name, InProgramDirectory(name));
-        ::setenv(recording_plugin::kLogVariable, InProgramDirectory("calls.log").c_str(), 1);
+            std::filesystem::copy_file(std::string(FOLIVEX_TEST_PLUGIN_DIR "/") + name, scratch.File(name));
+        ::setenv(recording_plugin::kLogVariable, scratch.File("calls.log").c_str(), 1);
         for (const char* entry : kPluginEntryNames) ::unsetenv(recording_plugin::ResultVariable(entry).c_str());
-        std::filesystem::create_directory(startDirectory = InProgramDirectory("作業 フォルダ"));
+        std::filesystem::create_directory(startDirectory = scratch.File("作業 フォルダ"));
         doc = std::make_unique<CFolivexDoc>(startDirectory);
         doc->programDirectory = programDirectory;
     }
@@ -79,19 +78,16 @@ struct HostTest : testing::Test {
     // Every call the test plug-ins logged since the last ClearLog, whole or by entry name.
     std::vector<std::string> Calls(bool namesOnly = false) const {
         std::vector<std::string> lines;
-        std::ifstream file(InProgramDirectory("calls.log"));
+        std::ifstream file(scratch.File("calls.log"));
         for (std::string line; std::getline(file, line);)
             lines.push_back(namesOnly ? line.substr(0, line.find('\t')) : line);
         return lines;
     }
-    void ClearLog() const { std::filesystem::remove(InProgramDirectory("calls.log")); }
-    std::string InProgramDirectory(const std::string& name) const { return programDirectory + "/" + name; }
+    void ClearLog() const { std::filesystem::remove(scratch.File("calls.log")); }
     std::string StatusText() const { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
     // The bytes of the program directory's settings file, or of the one at `path`.
     std::string SettingsFile(const std::string& path = "") const {
-        std::ostringstream bytes;
-        bytes << std::ifstream(path.empty() ? InProgramDirectory("Folivex.ini") : path, std::ios::binary).rdbuf();
-        return bytes.str();
+        return testsupport::ReadFile(path.empty() ? scratch.File("Folivex.ini") : path);
     }
 
     testsupport::TempDirectory scratch;

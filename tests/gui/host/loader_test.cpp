@@ -13,7 +13,7 @@ struct LoaderTest : HostFrameTest {
     bool Run(PluginCommand command) { return doc->RunPluginCommand(command, &view->GetPluginList()); }
     // True while the library `name` of the program directory is mapped into the process.
     bool IsMapped(const char* name) const {
-        void* handle = ::dlopen(InProgramDirectory(name).c_str(), RTLD_LAZY | RTLD_NOLOAD);
+        void* handle = ::dlopen(scratch.File(name).c_str(), RTLD_LAZY | RTLD_NOLOAD);
         return handle != nullptr && ::dlclose(handle) == 0;
     }
 };
@@ -28,7 +28,7 @@ TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresL
 
     // A name that is not CP932 must not become the empty name, which loads the host itself.
     for (const std::string& name : {std::string("NotAPlugin.so"), std::string("NoSuchPlugin.so"),
-                                    InProgramDirectory("missing/RecordingPlugin.so"), std::string("\x81")}) {
+                                    scratch.File("missing/RecordingPlugin.so"), std::string("\x81")}) {
         doc->PluginName = name;
         wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグインのロードに失敗しました。"));
         wxTEST_DIALOG(Run(ViewItem), ExpectHostMessage("プラグインが読みこまれていません。"));

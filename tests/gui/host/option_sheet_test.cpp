@@ -25,7 +25,7 @@ TEST_F(HostFrameTest, OkReloadsOnlyAPluginWhoseNameBytesChanged) {
     EXPECT_NE(SettingsFile().find("PluginName=\x87\x9A.so\r\n"), std::string::npos);
 
     // A change of letter case names another library on this file system.
-    std::filesystem::copy_file(InProgramDirectory("RecordingPlugin.so"), InProgramDirectory("recordingPlugin.so"));
+    std::filesystem::copy_file(scratch.File("RecordingPlugin.so"), scratch.File("recordingPlugin.so"));
     wxTEST_DIALOG(Command(HostCommand::Options), OkOnPluginPage("recordingPlugin.so"));
     // The new plug-in starts on a list with no columns and no rows.
     EXPECT_EQ(Calls(), (std::vector<std::string>{"CleanUp", "StartUp\t" + startDirectory + "\t0\t0"}));
@@ -44,13 +44,13 @@ TEST_F(HostFrameTest, EmptyPluginNameIsRefusedAndCancelWritesNothing) {
                       return wxID_CANCEL;
                   }));
     EXPECT_TRUE(doc->HTMLOutDirectory.empty());
-    EXPECT_FALSE(std::filesystem::exists(InProgramDirectory("Folivex.ini")));
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("Folivex.ini")));
 }
 
 TEST_F(HostFrameTest, ChosenRootLikeDirectoryTakesEffectEvenUnsaved) {
     shell.folder = "/srv/root/";
     // A directory in the settings file's place makes the write fail.
-    std::filesystem::create_directory(InProgramDirectory("Folivex.ini"));
+    std::filesystem::create_directory(scratch.File("Folivex.ini"));
     wxTEST_DIALOG(Command(HostCommand::Options), ExpectOptionSheet([](COptionPropertySheet& sheet) {
                       Press(sheet.GetHtmlPage(), 1001);
                       sheet.GetHtmlPage()->m_editIndexFileName->SetValue("index.html");

@@ -9,7 +9,7 @@ TEST_F(HostFrameTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnO
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kIncomplete).Optional());
     EXPECT_TRUE(std::filesystem::is_regular_file(startDirectory + "/Barvella.mdb"));
 
-    const std::string site = InProgramDirectory("サイト");
+    const std::string site = scratch.File("サイト");
     std::filesystem::create_directory(site);
     doc->HTMLOutDirectory = *cp932::FromUtf8(site);
     doc->HTMLIndexFileName = cp932::Literal("目次.html");

@@ -8,13 +8,13 @@ using SettingsLocationTest = HostTest;
 TEST_F(SettingsLocationTest, BesideTheProgramWhileItCanBeWrittenElseInTheUsersConfigurationFolder) {
     const char* savedHome = std::getenv("HOME");
     const std::string home = savedHome ? savedHome : "";
-    ::setenv("XDG_CONFIG_HOME", InProgramDirectory("config").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", scratch.File("config").c_str(), 1);
     const std::string installed = "[DEFAULT]\r\nHTMLIndexFileName=system.html\r\nPluginName=RecordingPlugin.so\r\n";
-    std::ofstream(InProgramDirectory("Folivex.ini"), std::ios::binary) << installed;
-    EXPECT_EQ(doc->SettingsPath(), InProgramDirectory("Folivex.ini"));
+    std::ofstream(scratch.File("Folivex.ini"), std::ios::binary) << installed;
+    EXPECT_EQ(doc->SettingsPath(), scratch.File("Folivex.ini"));
 
     doc->isWritableDirectory = [](const std::string&) { return false; };
-    const std::string own = InProgramDirectory("config/folivex/Folivex.ini");
+    const std::string own = scratch.File("config/folivex/Folivex.ini");
     EXPECT_EQ(doc->SettingsPath(), own);
     doc->LoadHostSettings();
     EXPECT_EQ(doc->HTMLIndexFileName, "system.html") << "the installed file gives the first values";
@@ -25,10 +25,10 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhileItCanBeWrittenElseInTheUsersCo
     doc->LoadHostSettings();
     EXPECT_EQ(doc->HTMLIndexFileName, "mine.html");
 
-    ::setenv("HOME", InProgramDirectory("home").c_str(), 1);
+    ::setenv("HOME", scratch.File("home").c_str(), 1);
     // A relative configuration folder is none.
     ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
-    EXPECT_EQ(doc->SettingsPath(), InProgramDirectory("home/.config/folivex/Folivex.ini"));
+    EXPECT_EQ(doc->SettingsPath(), scratch.File("home/.config/folivex/Folivex.ini"));
     ::unsetenv("XDG_CONFIG_HOME");
     savedHome ? ::setenv("HOME", home.c_str(), 1) : ::unsetenv("HOME");
 }

@@ -80,17 +80,10 @@ protected:
     void TearDown() override { CloseCocktailDatabase(app.database); }
 
     void Store(const char* name, const char* base, const char* style, const MaterialMap& materials) {
-        CocktailRecord record{.name = name,
-                              .initial = 1,
-                              .strong = 2,
-                              .taste = 3,
-                              .styleName = style,
-                              .baseName = base,
-                              .howTo = "Shake.",
-                              .memo = "1920s",
-                              .picture = "",
-                              .masterName = "Harry's",
-                              .materials = {}};
+        CocktailRecord record;
+        std::tie(record.name, record.initial, record.strong, record.taste, record.styleName, record.baseName) =
+            std::tuple(name, 1, 2, 3, style, base);
+        std::tie(record.howTo, record.memo, record.masterName) = std::tuple("Shake.", "1920s", "Harry's");
         ASSERT_TRUE(InsertCocktail(app, record, materials));
     }
     CocktailRecord Stored(const std::string& name) {
