@@ -1,7 +1,5 @@
 // Search conditions with any bytes as names: the composed query always runs, and lists exactly
 // the stored cocktails that a plain reading of the conditions picks, each once.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -19,14 +17,15 @@ namespace {
 
 const char* const kNames[] = {"Gin", "gin", "Rum's", "\x83\x41", "\x83\x61"};
 
-// Twelve cocktails over a few bases and ingredients whose names differ by case or trail byte.
+// Twelve cocktails over a few bases and ingredients whose names differ by case or trail byte;
+// two of them hold both "Gin" and "gin", which must list them once.
 std::vector<CocktailRecord> Cocktails() {
     std::vector<CocktailRecord> cocktails(12);
     for (int i = 0; i < 12; ++i) {
         CocktailRecord& c = cocktails[i];
         c.name = "C" + std::to_string(i), c.baseName = kNames[i % 5], c.styleName = "Short", c.howTo = "stir";
         c.strong = i % 5, c.taste = (i * 3) % 5;
-        c.materials = {{kNames[(i + 1) % 5], "1"}, {kNames[(i + 3) % 5], "1"}};
+        c.materials = {{kNames[(i + 1) % 5], "1"}, {kNames[(i + 2) % 5], "1"}};
     }
     return cocktails;
 }

@@ -30,9 +30,8 @@ class UnexpectedDialogHook : public wxModalDialogHook {
 protected:
     int Enter(wxDialog* dialog) override {
         wxString text = dialog->GetTitle();
-        if (auto* message = dynamic_cast<wxMessageDialog*>(dialog)) {
+        if (auto* message = dynamic_cast<wxMessageDialog*>(dialog))
             text = message->GetCaption() + ": " + message->GetMessage();
-        }
         ADD_FAILURE() << "unexpected modal dialog: " << text.utf8_string();
         return wxID_CANCEL;
     }
@@ -41,9 +40,7 @@ protected:
 // Windows a test left behind are destroyed before the next test starts.
 class LeftoverWindows : public testing::EmptyTestEventListener {
     void OnTestEnd(const testing::TestInfo&) override {
-        for (wxWindow* window : wxTopLevelWindows) {
-            window->Destroy();
-        }
+        for (wxWindow* window : wxTopLevelWindows) window->Destroy();
         wxTheApp->ProcessIdle();
     }
 };
@@ -52,9 +49,7 @@ class LeftoverWindows : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    if (GTEST_FLAG_GET(list_tests)) {
-        return RUN_ALL_TESTS();
-    }
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "wxWidgets could not start (is there a display?)\n");

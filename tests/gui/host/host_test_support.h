@@ -1,4 +1,4 @@
-// Shared by the host's GUI tests: the host's message box; a fixture with a document that starts
+// Shared by the host's GUI tests: a fixture with a document that starts
 // in a Japanese-named workspace, over copies of the test plug-ins in a scratch program directory;
 // one with the real main frame, the recording plug-in loaded and desktop seams that only record.
 #pragma once
@@ -9,9 +9,9 @@
 #include <fstream>
 
 #include <wx/app.h>
-#include <wx/msgdlg.h>
 #include <wx/testing.h>
 
+#include "expect_message_box.h"
 #include "folivex_view.h"
 #include "main_frame.h"
 #include "recording_plugin_control.h"
@@ -22,26 +22,6 @@
 inline constexpr const char* kIncomplete =
     "プラグインが正しくないか、いくつかの機能が実装されていません。\n"
     "処理中に予期せぬエラーが発生する可能性があります。";
-
-// A host message box: exactly `utf8Text` with `buttons`, captioned "Folivex", the error icon, no parent.
-struct ExpectHostMessage : wxExpectModalBase<wxMessageDialog, ExpectHostMessage> {
-    explicit ExpectHostMessage(const char* utf8Text, long buttons = wxOK, int answer = wxID_OK)
-        : text(utf8Text), buttons(buttons), answer(answer) {}
-
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        const long style = dialog->GetMessageDialogStyle();
-        EXPECT_EQ(dialog->GetMessage().utf8_string(), text);
-        EXPECT_EQ(style & (wxOK | wxCANCEL | wxYES_NO), buttons) << text;
-        EXPECT_TRUE(dialog->GetCaption() == "Folivex" && (style & wxICON_MASK) == wxICON_ERROR &&
-                    dialog->GetParent() == nullptr)
-            << text;
-        return answer;
-    }
-
-    std::string text;
-    long buttons;
-    int answer;
-};
 
 struct HostTest : testing::Test {
     void SetUp() override {

@@ -18,7 +18,7 @@ using PluginOptionTest = HostFrameTest;
 constexpr const char* kQuoteRefusal = "\" は使用できません。";
 
 // A warning raised in a page. GTK owns a dialog by a top-level window: the sheet on display.
-ExpectPluginMessage ExpectWarning(const char* text, wxWindow* page) {
+ExpectMessageBox ExpectWarning(const char* text, wxWindow* page) {
     return ExpectPluginMessage(text, wxGetTopLevelParent(page));
 }
 
@@ -96,11 +96,9 @@ TEST_F(PluginOptionTest, RefusesQuotesWhereTheyWouldEndAnAttributeAndTextTheSett
     sheet.m_pageTitle->m_editWindowTitle->SetValue("\"Bar\" Ann's");
     EXPECT_TRUE(sheet.m_pageTitle->TransferDataFromWindow());
     sheet.m_pageTitle->m_editTitleSize->SetValue("'4'");
-    wxTEST_DIALOG(EXPECT_FALSE(sheet.m_pageTitle->TransferDataFromWindow()),
-                  ExpectWarning(kQuoteRefusal, sheet.m_pageTitle));
     sheet.m_pageFont->m_editVLinkColor->SetValue("\"");
-    wxTEST_DIALOG(EXPECT_FALSE(sheet.m_pageFont->TransferDataFromWindow()),
-                  ExpectWarning(kQuoteRefusal, sheet.m_pageFont));
+    for (wxWindow* page : std::initializer_list<wxWindow*>{sheet.m_pageTitle, sheet.m_pageFont})
+        wxTEST_DIALOG(EXPECT_FALSE(page->TransferDataFromWindow()), ExpectWarning(kQuoteRefusal, page));
 
     CPluginOptionUser* user = sheet.m_pageUser;
     user->m_editUserName->SetValue(U("山田\U0001F378"));

@@ -14,7 +14,7 @@
 #include "../sheet_test_support.h"
 #include "core/schema.h"
 #include "core/startup.h"
-#include "expect_plugin_message.h"
+#include "expect_message_box.h"
 #include "records/cocktail_dialog.h"
 #include "records/cocktail_search_dialog.h"
 #include "records/plugin_about_dialog.h"

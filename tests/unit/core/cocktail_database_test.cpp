@@ -2,12 +2,8 @@
 
 #include <tuple>
 
-#include <SQLiteCpp/Statement.h>
-#include <sqlite3.h>
-
 #include "core/barvella_app.h"
 #include "core/cocktail_database.h"
-#include "core/cocktail_search.h"
 #include "core/schema.h"
 #include "cp932.h"
 #include "test_support.h"
@@ -54,24 +50,6 @@ protected:
     TempDirectory dir;
     CBarvellaApp app;
 };
-
-TEST_F(CocktailStore, TheTablesThemselvesRefuseOverLongOrEmptyTextAndCodesPastSixteenBits) {
-    // Values after the name and the initial: strength, taste, style, base, method.
-    const auto accepts = [&](const std::string& name, const std::string& values) {
-        SQLite::Statement insert(db(),
-                                 "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, "
-                                 "FLD_STYLE, FLD_BASE, FLD_HOWTO) VALUES (?, 0, " +
-                                     values + ")");
-        insert.bind(1, name);
-        return insert.tryExecuteStep() == SQLITE_DONE;
-    };
-    std::string tooLong;  // 256 bytes, but only 128 characters if counted as UTF-8
-    for (int i = 0; i < 128; ++i) tooLong += Sjis("カ");
-    EXPECT_EQ((std::vector<bool>{accepts(std::string(255, 'x'), "-32768, 0, 32767, 1, 'shake'"),
-                                 accepts(tooLong, "0, 0, 1, 1, 'shake'"), accepts("", "0, 0, 1, 1, 'shake'"),
-                                 accepts("e", "0, 0, 32768, 1, 'shake'"), accepts("f", "-32769, 0, 1, 1, 'shake'")}),
-              (std::vector<bool>{true, false, false, false, false}));
-}
 
 TEST_F(CocktailStore, OpeningNeverCreatesOrChangesAFileAndUsesAStoreMadeByAnotherToolAsItIs) {
     const std::string path = dir.File("other.mdb");
@@ -200,35 +178,6 @@ TEST_F(CocktailStore, AChangeWhileAnotherConnectionHoldsTheStoreWaitsThenFailsAn
     EXPECT_NE(LastDatabaseError().find("locked"), std::string::npos) << LastDatabaseError();
     other.exec("ROLLBACK");
     EXPECT_EQ(State(), (Snapshot("00000", {{}, {}, {}})));
-}
-
-TEST_F(CocktailStore, SearchConditionsAloneAndCombinedListEveryMatchOnceWithNamesBound) {
-    // Rum Punch has two rows that match one ingredient name: it still comes out once.
-    for (auto [name, base, strength, taste, materials] :
-         {std::tuple<std::string, std::string, int, int, MaterialMap>{
-              "Bee's Knees", "Gin", 2, 3, {{"Lemon's juice", "2"}}},
-          {"Gin & It", "Gin", 1, 1, {{"vermouth", "30ml"}}},
-          {"Rum Punch", "Rum & Co's", 3, 3, {{"Lemon's juice", "1"}, {"lemon's JUICE", "2"}}}}) {
-        CocktailRecord record = Cocktail(name, base, "Short");
-        std::tie(record.strong, record.taste) = std::tuple(strength, taste);
-        ASSERT_TRUE(Store(record, materials));
-    }
-    for (const auto& [conditions, expected] : std::vector<std::pair<SearchConditions, Names>>{
-             {{}, {"Bee's Knees", "Gin & It", "Rum Punch"}},
-             {{.baseName = "gin"}, {"Bee's Knees", "Gin & It"}},
-             {{.baseName = "Rum & Co's"}, {"Rum Punch"}},
-             {{.materialName = "LEMON'S JUICE"}, {"Bee's Knees", "Rum Punch"}},
-             {{.strong = 1}, {"Gin & It"}},
-             {{.taste = 3}, {"Bee's Knees", "Rum Punch"}},
-             {{.baseName = "Gin", .materialName = "vermouth", .strong = 1, .taste = 1}, {"Gin & It"}},
-             {{.baseName = "Gin", .materialName = "Lemon's juice", .strong = 3}, {}},
-             {{.baseName = "x' OR 1=1 --"}, {}}}) {
-        FakePluginList list;
-        list.columns.resize(5);
-        list.SetSortAscending(true);
-        ASSERT_TRUE(FillCocktailList(db(), list, ComposeSearchQuery(conditions), [](const std::string&) {}));
-        EXPECT_EQ(list.Texts(0), expected) << ComposeSearchQuery(conditions).condition;
-    }
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "core/barvella_app.h"
 #include "core/cocktail_transfer.h"
-#include "core/csv.h"
 #include "core/schema.h"
 #include "core/startup.h"
 #include "core/workspace_mark.h"
@@ -22,15 +21,6 @@ Refusals Lines(const std::vector<LineRefusal>& refusals) {
     Refusals lines;
     for (const auto& refusal : refusals) lines.emplace_back(refusal.line, refusal.reason);
     return lines;
-}
-
-// Line counting, a blank line and an unclosed quote are checked through the cocktail file.
-TEST(CocktailCsv, FieldsWithCommasQuotesAndLineBreaksComeBackAsWritten) {
-    const std::vector<std::string> fields{"a,b", "say \"hi\"", "two\r\nlines", " padded", "", "plain"};
-    std::string text;
-    csv::AppendRecord(text, fields);
-    EXPECT_EQ(csv::Parse(text).records.at(0).fields, fields);
-    EXPECT_EQ(csv::Parse("\"a\"b,c").error, "text follows the closing quote of a field");
 }
 
 TEST(CocktailFile, ReadsCocktailsAndRefusesEveryFaultyLineWithItsReason) {

@@ -82,21 +82,20 @@ TEST_F(KilledChange, AChangeLeavesTheOldStateUntilItsCommitIsDone) {
         ReplaceCocktail(app, "Gimlet", edited, {{"Gin", "60ml"}});
     };
     const auto remove = [](CBarvellaApp& app) { DeleteCocktail(app, "Gimlet"); };
-    KillDuring(Trap::Commit, [](CBarvellaApp& app) {
+    const auto add = [](CBarvellaApp& app) {
         CocktailRecord other = Cocktail("Martini", "stir");
         InsertCocktail(app, other, {{"Gin", "45ml"}});
-    });
-    EXPECT_EQ(Gimlet(), "old method 2");
-    KillDuring(Trap::SixthRowChange, edit);
-    EXPECT_EQ(Gimlet(), "old method 2");
-    KillDuring(Trap::Commit, edit);
-    EXPECT_EQ(Gimlet(), "old method 2");
-    KillDuring(Trap::Commit, remove);
-    EXPECT_EQ(Gimlet(), "old method 2");
-    KillDuring(Trap::AfterChange, edit);
-    EXPECT_EQ(Gimlet(), "new method 1");
-    KillDuring(Trap::AfterChange, remove);
-    EXPECT_EQ(Gimlet(), "none");
+    };
+    using Change = std::function<void(CBarvellaApp&)>;
+    for (const auto& [trap, change, after] : {std::tuple<Trap, Change, std::string>{Trap::Commit, add, "old method 2"},
+                                              {Trap::SixthRowChange, edit, "old method 2"},
+                                              {Trap::Commit, edit, "old method 2"},
+                                              {Trap::Commit, remove, "old method 2"},
+                                              {Trap::AfterChange, edit, "new method 1"},
+                                              {Trap::AfterChange, remove, "none"}}) {
+        KillDuring(trap, change);
+        EXPECT_EQ(Gimlet(), after);
+    }
 }
 
 TEST(KilledSettingsSave, EachFileIsTheOldOrTheNewWhereverTheSaveIsKilled) {

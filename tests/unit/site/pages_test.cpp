@@ -20,17 +20,6 @@ TEST(BodyTag, AttributesInFixedOrderAndTheBackgroundGluedToTheImageFolder) {
               "VLINK=\"purple\">");
 }
 
-TEST(AppendEscaped, ReplacesTheFiveAndNothingElseAfterWhatIsThere) {
-    std::string page = "<P>";
-    AppendEscaped(page, "a&b <c> \"d\" &lt;");
-    EXPECT_EQ(page, "<P>a&amp;b&nbsp;&lt;c&gt;&nbsp;&quot;d&quot;&nbsp;&amp;lt;");
-    // Full-width space, tab, CR LF and a trail byte 0x5C stay as they are.
-    const std::string untouched = Sjis("ジン\u3000表") + "\t\r\n";
-    page.clear();
-    AppendEscaped(page, untouched);
-    EXPECT_EQ(page, untouched);
-}
-
 // The title and a border of 1 without a colour are in the committed site.
 TEST_F(SiteTest, AFramesetTakesSpacingAndColourOnlyWithABorderOfOne) {
     settings.design.frameBorder = 2;
