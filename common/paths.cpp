@@ -15,7 +15,9 @@ std::string Join(std::string_view directory, std::string_view name) {
     return path;
 }
 
-std::optional<std::string> FromSettings(std::string_view cp932Path) { return cp932::ToUtf8(cp932Path); }
+std::optional<std::string> FromSettings(std::string_view cp932Path) {
+    return cp932::ToUtf8(cp932Path);
+}
 
 std::string ProgramDirectory() {
     char buffer[PATH_MAX];

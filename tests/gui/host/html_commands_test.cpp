@@ -41,7 +41,6 @@ TEST(DesktopSeams, RefuseWhatCannotBeOpenedOrStarted) {
     const std::filesystem::path script = std::filesystem::temp_directory_path() / "hostframe-not-a-program";
     std::ofstream(script) << "echo started\n";
     EXPECT_FALSE(desktop.openWithAssociatedProgram("/nonexistent/site/index.html"));
-    EXPECT_FALSE(desktop.startProgram({"/nonexistent/editor", "page.html"}));
     EXPECT_FALSE(desktop.startProgram({"no-such-editor-anywhere", "page.html"}));
     EXPECT_FALSE(desktop.startProgram({wxString(script.string()), "page.html"}));
     EXPECT_TRUE(desktop.startProgram({"true", "page.html"}));

@@ -62,8 +62,9 @@ TEST(StartUp, TheFirstStartCreatesTheStoreAndShowsNothingAndCleanUpSavesTheDefau
 
 TEST(Settings, IntegersReadAsAtoiControlCharactersRefusedAndCommentsInNulEndedChunks) {
     TempDirectory dir;
-    const std::string ini = "[DESIGN]\r\nFRAMEBORDER=abc\r\nFRAMESPACING=3abc\r\nFRAMERESIZE= -12\r\n"
-                            "[file]\r\nallpage=0\r\nMASTERPAGE=99999999999\r\nBASEPAGE=-99999999999\r\n";
+    const std::string ini =
+        "[DESIGN]\r\nFRAMEBORDER=abc\r\nFRAMESPACING=3abc\r\nFRAMERESIZE= -12\r\n"
+        "[file]\r\nallpage=0\r\nMASTERPAGE=99999999999\r\nBASEPAGE=-99999999999\r\n";
     WriteFile(dir.File("Barvella.ini"), ini);
     PluginSettings settings;
     ASSERT_TRUE(LoadSettings(dir.path, settings));

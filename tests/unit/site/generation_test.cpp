@@ -2,7 +2,6 @@
 
 #include "cp932.h"
 #include "site/category_pages.h"
-#include "site/cocktail_pages.h"
 #include "site/generation.h"
 #include "site_fixture.h"
 
@@ -80,17 +79,6 @@ TEST_F(Generation, AFailureKeepsEarlierPagesAndThoseOfEarlierRuns) {
     EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
     EXPECT_EQ(statuses.size(), 2u);
     EXPECT_EQ(position, GENERATION_STEP);
-}
-
-TEST_F(SiteTest, DetailPagesFollowTheStoredCodesThenIndex) {
-    for (const char* name : {"Gin", "Rum"}) store.AddBase(name);
-    store.AddStyle("Short");
-    const int b = store.AddCocktail({.name = "B", .base = 2});
-    const int a = store.AddCocktail({.name = "A", .taste = 3});
-    const int c = store.AddCocktail({.name = "C", .taste = 3});
-    ASSERT_TRUE(WriteCocktailPages(Context()));
-    const auto path = [&](int index) { return out.File("fvxcocktail" + std::to_string(index) + ".html"); };
-    EXPECT_EQ(site->createdFiles, (Names{path(a), path(c), path(b)}));
 }
 
 // Table rows whose names match list their cocktails on one page in page order: base first, so

@@ -1,24 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "site/frame_pages.h"
-#include "site/html_writer.h"
 #include "site_fixture.h"
-
-TEST(BodyTag, AttributesInFixedOrderAndTheBackgroundGluedToTheImageFolder) {
-    PluginSettings s;
-    s.url.urlImages = "http://example.com/img/";
-    s.font.vLinkColor = "purple";
-    EXPECT_EQ(BuildBodyTag(s), "<BODY VLINK=\"purple\">") << "an image folder alone adds no background";
-    s.url.urlImages = "img";
-    s.design.background = "bg.gif";
-    s.design.bgColor = "#FFFFFF";
-    s.font.textColor = "black";
-    s.font.linkColor = "blue";
-    s.font.aLinkColor = "red";
-    EXPECT_EQ(BuildBodyTag(s),
-              "<BODY BACKGROUND=\"imgbg.gif\" BGCOLOR=\"#FFFFFF\" TEXT=\"black\" LINK=\"blue\" ALINK=\"red\" "
-              "VLINK=\"purple\">");
-}
 
 // The title and a border of 1 without a colour are in the committed site.
 TEST_F(SiteTest, AFramesetTakesSpacingAndColourOnlyWithABorderOfOne) {
