@@ -296,6 +296,16 @@ bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& m
     }
 }
 
+void ReadEveryMaterial(SQLite::Database& database, const std::unordered_map<int, CocktailRecord*>& cocktails) {
+    // Of two rows of one name the later counts, as in ReadMaterials.
+    SQLite::Statement rows(database, "SELECT FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY FROM TBL_MATERIAL ORDER BY rowid");
+    while (rows.executeStep()) {
+        const auto owner = cocktails.find(rows.getColumn(0).getInt());
+        if (owner != cocktails.end())
+            owner->second->materials.insert_or_assign(rows.getColumn(1).getString(), rows.getColumn(2).getString());
+    }
+}
+
 bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& names) {
     try {
         // The engine drops equal bytes and the few names that still match are merged here:

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <SQLiteCpp/Database.h>
@@ -62,6 +63,9 @@ bool ReadCocktail(SQLite::Database& database, const std::string& name, CocktailR
 
 // Adds the cocktail's ingredients to `materials` (not emptied first); false when it has none.
 bool ReadMaterials(SQLite::Database& database, int cocktailIndex, MaterialMap& materials);
+// The bulk form, for loads of every cocktail: one pass over all ingredient rows, each added to
+// the cocktail of its number in `cocktails` (others are skipped). Throws SQLite::Exception.
+void ReadEveryMaterial(SQLite::Database& database, const std::unordered_map<int, CocktailRecord*>& cocktails);
 
 // Appends every distinct ingredient name (names that match count once), in name order.
 bool LoadMaterialNames(SQLite::Database& database, std::vector<std::string>& names);

@@ -105,15 +105,7 @@ bool ReadAllCocktails(SQLite::Database& database, std::vector<CocktailRecord>& c
         }
         std::unordered_map<int, CocktailRecord*> byIndex;
         for (CocktailRecord& record : read) byIndex.emplace(record.index, &record);
-        // Of two rows of one name the later counts, as in ReadMaterials.
-        SQLite::Statement materials(database,
-                                    "SELECT FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY FROM TBL_MATERIAL ORDER BY rowid");
-        while (materials.executeStep()) {
-            const auto owner = byIndex.find(materials.getColumn(0).getInt());
-            if (owner != byIndex.end())
-                owner->second->materials.insert_or_assign(materials.getColumn(1).getString(),
-                                                          materials.getColumn(2).getString());
-        }
+        ReadEveryMaterial(database, byIndex);
         for (const CocktailRecord& record : read) {
             if (record.materials.empty())
                 return DatabaseFailed("cocktail " + QuotedText(record.name) + " has no ingredient");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <unordered_map>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -45,17 +46,9 @@ void SiteModel::Load(SQLite::Database& database) {
     m_cocktails.reserve(stored.size());
     for (SiteCocktail* c : order) m_cocktails.push_back(std::move(*c));
 
-    std::unordered_map<int, SiteCocktail*> byIndex;
+    std::unordered_map<int, CocktailRecord*> byIndex;
     for (SiteCocktail& c : m_cocktails) byIndex.emplace(c.index, &c);
-    // Of two rows with the same name the later one counts, as in a single-record read.
-    SQLite::Statement materials(database,
-                                "SELECT FLD_COCKTAIL, FLD_NAME, FLD_QUANTITY FROM TBL_MATERIAL ORDER BY rowid");
-    while (materials.executeStep()) {
-        const auto owner = byIndex.find(materials.getColumn(0).getInt());
-        if (owner == byIndex.end()) continue;
-        owner->second->materials.insert_or_assign(materials.getColumn(1).getString(),
-                                                  materials.getColumn(2).getString());
-    }
+    ReadEveryMaterial(database, byIndex);
 
     // A read by name finds the first stored cocktail of a matching name.
     std::unordered_map<std::string, const SiteCocktail*> firstStored;
