@@ -1,8 +1,15 @@
 // Shared by the benchmarks: a list that takes rows as fast as a list can (the host's own
-// control is measured on its own) and the median of repeated runs.
+// control is measured on its own), timing, and the figures of repeated runs.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,4 +51,51 @@ inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// One line of figures: the median of `values`, then the least and the most. Seconds are shown
+// in milliseconds; a unit other than "ms" shows the values as they are.
+inline void Report(const std::string& what, const std::vector<double>& values, std::string_view unit = "ms",
+                   const std::string& detail = "") {
+    const double scale = unit == "ms" ? 1000 : 1;
+    const auto [least, most] = std::minmax_element(values.begin(), values.end());
+    std::printf("%-44s median %9.2f %s (min %.2f, max %.2f)  %s\n", what.c_str(), Median(values) * scale,
+                std::string(unit).c_str(), *least * scale, *most * scale, detail.c_str());
+}
+
+inline double SecondsOf(const std::function<void()>& work) {
+    const auto begin = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+inline std::string Quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
+
+// A command line's wall time and the processor time of the processes it ran. A failed command
+// ends the benchmark: its figures would mean nothing.
+struct CommandRun {
+    double wall = 0;
+    double user = 0;
+    double system = 0;
+};
+
+inline CommandRun RunCommand(const std::string& command) {
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_CHILDREN, &before);
+    CommandRun run;
+    run.wall = SecondsOf([&] {
+        if (std::system(command.c_str()) != 0) {
+            std::fprintf(stderr, "failed: %s\n", command.c_str());
+            std::exit(1);
+        }
+    });
+    ::getrusage(RUSAGE_CHILDREN, &after);
+    run.user = seconds(after.ru_utime) - seconds(before.ru_utime);
+    run.system = seconds(after.ru_stime) - seconds(before.ru_stime);
+    return run;
 }

@@ -10,13 +10,12 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include <wx/app.h>
 #include <wx/dynlib.h>
 #include <wx/frame.h>
 #include <wx/init.h>
 
+#include "bench_support.h"
 #include "core/list_fill.h"
 #include "core/schema.h"
 #include "folivex_view.h"
@@ -30,23 +29,10 @@ struct Figures {
     std::vector<double> seconds;
 };
 
-double Seconds(const std::function<void()>& work) {
-    const auto begin = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-}
-
 // The list lays its rows out when idle; then the frame paints what changed.
 void Repaint(wxFrame* frame) {
     wxTheApp->ProcessIdle();
     frame->Update();
-}
-
-void Report(Figures figures) {
-    std::vector<double>& s = figures.seconds;
-    std::sort(s.begin(), s.end());
-    std::printf("%-44s median %7.2f ms, min %7.2f ms, max %7.2f ms\n", figures.what, s[s.size() / 2] * 1000,
-                s.front() * 1000, s.back() * 1000);
 }
 
 }  // namespace
@@ -59,13 +45,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no display\n");
         return 1;
     }
-    const std::string workspace =
-        std::filesystem::temp_directory_path() / ("host_list_bench_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(workspace);
-    if (!BuildSyntheticWorkspace(workspace, SyntheticWorkspaceOptions{})) {
-        std::fprintf(stderr, "cannot build the workspace\n");
-        return 1;
-    }
+    const BenchWorkspace bench("host-list-bench", SyntheticWorkspaceOptions{});
+    if (!bench.Built()) return 1;
+    const std::string workspace = bench.directory.string();
     std::unique_ptr<SQLite::Database> database;
     if (OpenCocktailDatabase(paths::Join(workspace, kDatabaseFileName), database) != 0) {
         std::fprintf(stderr, "cannot open the workspace\n");
@@ -89,25 +71,25 @@ int main(int argc, char** argv) {
         auto* view = new CFolivexView(frame, nullptr);
         IPluginList& list = view->GetPluginList();
         int result = PLUGIN_FAILED;
-        startUp.seconds.push_back(Seconds([&] {
+        startUp.seconds.push_back(SecondsOf([&] {
             result = startUpEntry(&list, workspace.c_str());
             frame->Show();
             Repaint(frame);
         }));
         rows = list.GetItemCount();
-        refill.seconds.push_back(Seconds([&] {
+        refill.seconds.push_back(SecondsOf([&] {
             list.DeleteAllItems();
             FillCocktailList(*database, list, CocktailQuery{}, [](const std::string&) {});
             Repaint(frame);
         }));
         view->SetItemState(rows / 2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
         const std::string middle = list.GetItemText(rows / 2, 0);
-        insert.seconds.push_back(Seconds([&] {
+        insert.seconds.push_back(SecondsOf([&] {
             const int item = list.InsertItem(0, middle + "+");
             for (int column = 1; column < 5; ++column) list.SetItemText(item, column, list.GetItemText(0, column));
             Repaint(frame);
         }));
-        remove.seconds.push_back(Seconds([&] {
+        remove.seconds.push_back(SecondsOf([&] {
             list.DeleteItem(rows / 2);
             Repaint(frame);
         }));
@@ -119,9 +101,8 @@ int main(int argc, char** argv) {
         wxTheApp->ProcessIdle();
     }
     database.reset();
-    std::filesystem::remove_all(workspace);
     std::printf("host list, %d rows, %d runs\n", rows, runs);
-    for (const Figures& figures : {startUp, refill, insert, remove}) Report(figures);
+    for (const Figures& figures : {startUp, refill, insert, remove}) Report(figures.what, figures.seconds);
     wxEntryCleanup();
     return 0;
 }

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/init.h>
@@ -57,12 +55,6 @@ protected:
     void Exit(wxDialog*) override {}
 };
 
-void Report(const char* what, const std::vector<double>& seconds, const std::string& detail) {
-    std::printf("%-28s median %7.2f ms  (min %.2f, max %.2f)  %s\n", what, Median(seconds) * 1000,
-                *std::min_element(seconds.begin(), seconds.end()) * 1000,
-                *std::max_element(seconds.begin(), seconds.end()) * 1000, detail.c_str());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,16 +65,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no display\n");
         return 1;
     }
-    const auto directory = std::filesystem::temp_directory_path() / ("barvella-search-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
-    const SyntheticWorkspaceOptions options;
+    const BenchWorkspace workspace("search-bench", SyntheticWorkspaceOptions{});
+    if (!workspace.Built()) return 1;
     CBarvellaApp& app = BarvellaApp();
     CollectingList list;
     std::vector<std::string> materialNames;
-    if (!BuildSyntheticWorkspace(directory.string(), options) ||
-        StartUpPlugin(app, list, directory.string(), [](const std::string&) {}) != PLUGIN_OK ||
+    if (StartUpPlugin(app, list, workspace.directory.string(), [](const std::string&) {}) != PLUGIN_OK ||
         !LoadMaterialNames(*app.database, materialNames)) {
-        std::fprintf(stderr, "could not build or open the workspace in %s\n", directory.c_str());
+        std::fprintf(stderr, "could not open the workspace in %s\n", workspace.directory.c_str());
         return 1;
     }
     std::printf("workspace: %d cocktails, %zu bases, %zu styles, %zu authors, %zu ingredient names; %d runs each\n",
@@ -105,7 +95,7 @@ int main(int argc, char** argv) {
             FillCocktailList(*app.database, list, ComposeSearchQuery(conditions), [](const std::string&) {});
             seconds.push_back(SecondsSince(start));
         }
-        Report(what, seconds, std::to_string(list.GetItemCount()) + " rows");
+        Report(what, seconds, "ms", std::to_string(list.GetItemCount()) + " rows");
     }
 
     list.DeleteAllItems();
@@ -122,11 +112,10 @@ int main(int argc, char** argv) {
             entryPoint(&list);
             seconds.push_back(timer.seconds);
         }
-        Report(what, seconds, "entry point to the painted dialog");
+        Report(what, seconds, "ms", "entry point to the painted dialog");
     }
     timer.Unregister();
     CleanUpPlugin(app);
-    std::filesystem::remove_all(directory);
     wxEntryCleanup();
     return 0;
 }

@@ -4,11 +4,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "bench_support.h"
 #include "core/barvella_app.h"
@@ -17,16 +15,10 @@
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
-    const auto directory = std::filesystem::temp_directory_path() / ("barvella-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
-
-    SyntheticWorkspaceOptions options;
-    const auto buildStart = std::chrono::steady_clock::now();
-    if (!BuildSyntheticWorkspace(directory.string(), options)) {
-        std::fprintf(stderr, "could not build the workspace in %s\n", directory.c_str());
-        return 1;
-    }
-    const double buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - buildStart).count();
+    const SyntheticWorkspaceOptions options;
+    std::optional<BenchWorkspace> workspace;
+    const double buildSeconds = SecondsOf([&] { workspace.emplace("startup-bench", options); });
+    if (!workspace->Built()) return 1;
     std::printf("workspace: %d cocktails, %d bases, %d styles, %d authors, %d-%d ingredients (built in %.2f s)\n",
                 options.cocktails, options.bases, options.styles, options.authors, options.minIngredients,
                 options.maxIngredients, buildSeconds);
@@ -36,19 +28,16 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         CBarvellaApp app;
         CollectingList list;
-        const auto start = std::chrono::steady_clock::now();
-        const int result = StartUpPlugin(app, list, directory.string(), [](const std::string&) {});
-        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        int result = PLUGIN_FAILED;
+        seconds.push_back(SecondsOf(
+            [&] { result = StartUpPlugin(app, list, workspace->directory.string(), [](const std::string&) {}); }));
         if (result != PLUGIN_OK) {
             std::fprintf(stderr, "start-up failed\n");
             return 1;
         }
         rows = list.GetItemCount();
     }
-    std::filesystem::remove_all(directory);
-
-    std::printf("start-up with list fill, %d rows, %d runs: median %.1f ms, min %.1f ms, max %.1f ms\n", rows, runs,
-                Median(seconds) * 1000, *std::min_element(seconds.begin(), seconds.end()) * 1000,
-                *std::max_element(seconds.begin(), seconds.end()) * 1000);
+    Report("start-up with list fill, " + std::to_string(rows) + " rows:", seconds, "ms",
+           std::to_string(runs) + " runs");
     return 0;
 }

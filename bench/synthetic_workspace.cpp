@@ -1,5 +1,7 @@
 #include "synthetic_workspace.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
@@ -14,6 +16,11 @@
 #include "paths.h"
 
 namespace {
+
+std::filesystem::path FreshFolder(const std::string& name) {
+    std::string path = (std::filesystem::temp_directory_path() / (name + "-XXXXXX")).string();
+    return ::mkdtemp(path.data()) != nullptr ? std::filesystem::path(path) : std::filesystem::path();
+}
 
 std::string Numbered(const std::string& prefix, int number, int digits) {
     char buffer[16];
@@ -114,4 +121,17 @@ bool BuildSyntheticWorkspace(const std::string& directory, const SyntheticWorksp
     } catch (const std::exception&) {
         return false;
     }
+}
+
+BenchWorkspace::BenchWorkspace(const std::string& name, const SyntheticWorkspaceOptions& options)
+    : root(FreshFolder(name)), directory(root / "work") {
+    std::error_code error;
+    m_built = !root.empty() && std::filesystem::create_directory(directory, error) &&
+              BuildSyntheticWorkspace(directory.string(), options);
+    if (!m_built) std::fprintf(stderr, "cannot build a workspace in %s\n", directory.c_str());
+}
+
+BenchWorkspace::~BenchWorkspace() {
+    std::error_code ignored;
+    if (!root.empty()) std::filesystem::remove_all(root, ignored);
 }
