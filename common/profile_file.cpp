@@ -127,6 +127,13 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
+// Ends the last line of text before more is appended. A file cut off between the CR and the
+// LF of its last line end gets only the LF: a second line end would leave the CR in the value.
+void EndLastLine(std::string& text, std::string_view eol) {
+    if (text.empty() || text.back() == '\n') return;
+    text.append(text.back() == '\r' ? std::string_view("\n") : eol);
+}
+
 // A read through an n-byte buffer keeps at most n-1 bytes; the values are CP932, so a cut
 // never leaves half a double-byte character behind.
 std::string Cut(std::string_view value, std::size_t bufferSize) {
@@ -169,12 +176,12 @@ bool SetString(std::string& bytes, std::string_view section, std::string_view ke
     } else if (where.sectionFound) {
         const std::size_t insertAt = lines[where.lastSectionLine].end;
         updated.append(bytes, 0, insertAt);
-        if (insertAt == bytes.size() && !bytes.empty() && bytes.back() != '\n') updated.append(eol);
+        EndLastLine(updated, eol);
         updated.append(key).append("=").append(value).append(eol);
         updated.append(bytes, insertAt, std::string::npos);
     } else {
         updated = bytes;
-        if (!updated.empty() && updated.back() != '\n') updated.append(eol);
+        EndLastLine(updated, eol);
         updated.append("[").append(section).append("]").append(eol);
         updated.append(key).append("=").append(value).append(eol);
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the tree with Clang under AddressSanitizer and UndefinedBehaviorSanitizer into
-# build-sanitize/, runs the unit and GUI tests there, then runs every fuzz target for a bounded
-# time (FUZZ_SECONDS each, default 30). A longer hunt by hand: FUZZ_SECONDS=3600 scripts/fuzz.sh
+# build-sanitize/, runs the unit and GUI tests there, then every fuzz target for a fixed number of
+# runs from a fixed seed. A longer hunt by hand: FUZZ_SECONDS=3600 scripts/fuzz.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOLIVEX_SANITIZE=ON \
