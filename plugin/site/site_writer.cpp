@@ -13,22 +13,24 @@
 
 namespace {
 
-// Whether the regular file behind `fd` holds exactly `bytes`; `buffer` is scratch space.
+// Whether the regular file behind `fd`, read from its start, holds exactly `bytes`; `buffer`
+// is scratch space. The file offset is back at the start afterwards.
 bool Holds(int fd, const struct stat& status, const std::string& bytes, std::string& buffer) {
     if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) != bytes.size()) return false;
     buffer.resize(bytes.size());
-    std::size_t read = 0;
-    while (read < buffer.size()) {
-        const ssize_t got = ::pread(fd, buffer.data() + read, buffer.size() - read, static_cast<off_t>(read));
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t got = ::read(fd, buffer.data() + done, buffer.size() - done);
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        read += static_cast<std::size_t>(got);
+        if (got <= 0) break;
+        done += static_cast<std::size_t>(got);
     }
-    return buffer == bytes;
+    const bool same = done == buffer.size() && buffer == bytes;
+    return ::lseek(fd, 0, SEEK_SET) == 0 && same;
 }
 
-std::string Reason(const char* what, const std::string& path) {
-    return std::string(what) + " " + path + ": " + std::strerror(errno);
+std::string Reason(const char* what, const std::string& path, int error) {
+    return std::string(what) + " " + path + ": " + std::strerror(error);
 }
 
 }  // namespace
@@ -49,7 +51,7 @@ void SiteWriter::Fail(SiteFailure failure) {
 SiteWriter::OpenedFile SiteWriter::OpenFile(const std::string& path) {
     OpenedFile file{::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666), true};
     if (file.fd < 0 && errno == EEXIST) file = {::open(path.c_str(), O_RDWR | O_CLOEXEC), false};
-    if (file.fd < 0) Fail({Reason("cannot create", path), {}});
+    if (file.fd < 0) Fail({Reason("cannot create", path, errno), {}});
     return file;
 }
 
@@ -57,7 +59,7 @@ bool SiteWriter::WriteFile(OpenedFile file, const std::string& path, const std::
     const int fd = file.fd;
     struct stat status {};
     if (::fstat(fd, &status) != 0) {
-        Fail({Reason("cannot write", path), {}});
+        Fail({Reason("cannot write", path, errno), {}});
         ::close(fd);
         return false;
     }
@@ -68,22 +70,21 @@ bool SiteWriter::WriteFile(OpenedFile file, const std::string& path, const std::
     }
     m_written.push_back(path);
     std::string_view rest = bytes;
-    bool ok = true;
-    while (ok && !rest.empty()) {
+    int error = 0;
+    while (error == 0 && !rest.empty()) {
         const ssize_t written = ::write(fd, rest.data(), rest.size());
-        if (written < 0 && errno == EINTR) continue;
-        ok = written >= 0;
-        if (ok) rest.remove_prefix(static_cast<std::size_t>(written));
+        if (written >= 0) {
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        } else if (errno != EINTR) {
+            error = errno;
+        }
     }
     // Whatever was written stays, cut to its length, also when the write failed half-way.
     const auto length = static_cast<off_t>(bytes.size() - rest.size());
-    if (S_ISREG(status.st_mode) && status.st_size > length && ::ftruncate(fd, length) != 0) ok = false;
-    if (!ok) Fail({Reason("cannot write", path), {}});
-    if (::close(fd) != 0 && ok) {
-        Fail({Reason("cannot write", path), {}});
-        ok = false;
-    }
-    return ok;
+    if (S_ISREG(status.st_mode) && status.st_size > length && ::ftruncate(fd, length) != 0 && error == 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) Fail({Reason("cannot write", path, error), {}});
+    return error == 0;
 }
 
 bool SiteWriter::Open(const std::string& name) {
