@@ -49,6 +49,7 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
         result.error = std::string(kIndexNotAFileName) + ": " + indexFileName;
         return result;
     }
+    observer.ShowStatus(ClassicStartStatus());
     SiteModel model;
     try {
         model.Load(database);

@@ -38,10 +38,13 @@ const StatusTexts& Texts() {
 
 }  // namespace
 
+const std::string& ClassicStartStatus() {
+    return Texts().common;
+}
+
 bool PutClassicSite(const SiteSource& source, const std::string& indexFileName, int year, PageSink& sink,
                     GenerationObserver& observer) {
     const StatusTexts& texts = Texts();
-    observer.ShowStatus(texts.common);
     const PluginSettings& s = source.settings;
     const bool common = sink.Put(RenderIndexPage(s, indexFileName)) && sink.Put(RenderMainFrameset(s)) &&
                         sink.Put(RenderMenuPage(s)) && sink.Put(RenderTopPage(s)) && sink.Put(RenderTailPage(s, year));
