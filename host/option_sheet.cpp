@@ -13,6 +13,7 @@
 #include "host_messages.h"
 #include "setting_text.h"
 #include "shell_seams.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -29,10 +30,6 @@ enum ControlId : int {
     IdPluginName = 1006,
     IdBrowsePlugin = 1007,
 };
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 wxTextCtrl* SettingEdit(const DialogLayout& layout, int id, int x, int y, int width, int height) {
     wxTextCtrl* edit = layout.Edit(id, x, y, width, height);
