@@ -14,6 +14,7 @@
 #include "paths.h"
 #include "setting_text.h"
 #include "shell_seams.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -30,10 +31,6 @@ enum ControlId : int {
     IdPluginName = 1006,
     IdBrowsePlugin = 1007,
 };
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 wxTextCtrl* SettingEdit(const DialogLayout& layout, int id, int x, int y, int width, int height) {
     wxTextCtrl* edit = layout.Edit(id, x, y, width, height);
