@@ -50,7 +50,8 @@ void Generate(const GenerateOptions& options) {
         return;
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;
-    std::printf("wrote %zu pages to %s, %zu unchanged, in %.2f s\n", result.writtenFiles.size(),
+    const std::size_t written = result.writtenFiles.size();
+    std::printf("wrote %zu %s to %s, %zu unchanged, in %.2f s\n", written, written == 1 ? "page" : "pages",
                 options.outDirectory.c_str(), result.unchangedPages, seconds.count());
 }
 

@@ -203,6 +203,10 @@ TEST_F(SiteEndToEnd, ToolRegeneratesOnlyWhatChangedAndListsIt) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, (out / "fvxtop.html").string() + "\n");
     EXPECT_TRUE(Generate(out, " --list-written").out.empty());
+    std::ofstream(out / "fvxtop.html") << "edited again";
+    run = Generate(out);
+    EXPECT_TRUE(std::regex_match(run.out, std::regex("wrote 1 page to .*site, 59 unchanged, in [0-9.]+ s\n")))
+        << run.out;
 }
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
