@@ -2,6 +2,8 @@
 
 #include <wx/listbook.h>
 
+#include "utf8_text.h"
+
 DialogLayout PropertyPageLayout(wxWindow* page) {
     DialogLayout layout(page);
     page->SetMinSize(layout.Size(210, 154));
@@ -15,11 +17,11 @@ CheckedPropertySheet::CheckedPropertySheet(wxWindow* parent, const wxString& cap
     Create(parent, wxID_ANY, caption);
     SetFont(DialogFont());
     CreateButtons(wxOK | wxCANCEL | wxAPPLY);
-    if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(wxString::FromUTF8("キャンセル"));
+    if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(U("キャンセル"));
     // Shown as every property sheet shows it; the pages take effect only on OK, so it never
     // has anything to apply.
     if (wxWindow* apply = FindWindow(wxID_APPLY)) {
-        apply->SetLabel(wxString::FromUTF8("適用(&A)"));
+        apply->SetLabel(U("適用(&A)"));
         apply->Disable();
     }
 
@@ -28,7 +30,7 @@ CheckedPropertySheet::CheckedPropertySheet(wxWindow* parent, const wxString& cap
 }
 
 void CheckedPropertySheet::AddPage(wxWindow* page, const char* utf8Caption) {
-    GetBookCtrl()->AddPage(page, wxString::FromUTF8(utf8Caption), GetBookCtrl()->GetPageCount() == 0);
+    GetBookCtrl()->AddPage(page, U(utf8Caption), GetBookCtrl()->GetPageCount() == 0);
 }
 
 bool CheckedPropertySheet::TransferDataToWindow() {

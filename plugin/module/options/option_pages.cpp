@@ -9,14 +9,11 @@
 #include <wx/textctrl.h>
 
 #include "shell_seams.h"
+#include "utf8_text.h"
 
 namespace {
 
 constexpr std::size_t kColourBytes = 50;
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 // The frame border's thickness in pixels, as typed: digits only.
 std::optional<int> Thickness(const wxString& text) {
