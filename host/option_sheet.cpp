@@ -11,6 +11,7 @@
 #include "folivex_doc.h"
 #include "folivex_view.h"
 #include "host_messages.h"
+#include "paths.h"
 #include "setting_text.h"
 #include "shell_seams.h"
 #include "utf8_text.h"
@@ -95,7 +96,7 @@ bool COptionHtmlPropertyPage::TransferDataFromWindow() {
     std::string indexFileName = m_strIndexFileName;
     std::string editorPath = m_strEditorPath;
     if (!TakeField(m_editOutDirectory, kOutDirectoryField, outDirectory) ||
-        !TakeField(m_editIndexFileName, kIndexFileNameField, indexFileName) ||
+        !TakeField(m_editIndexFileName, kIndexFileNameField, indexFileName) || !TakeIndexFileName() ||
         !TakeField(m_editEditorPath, kEditorPathField, editorPath))
         return false;
     m_strOutDirectory = outDirectory;
@@ -103,6 +104,16 @@ bool COptionHtmlPropertyPage::TransferDataFromWindow() {
     m_strEditorPath = editorPath;
     m_bBrowseAfterCreate = m_checkBrowseAfterCreate->GetValue() ? 1 : 0;
     return true;
+}
+
+// The entry page is written inside the output directory, never beside or above it.
+bool COptionHtmlPropertyPage::TakeIndexFileName() {
+    if (paths::IsFileName(m_editIndexFileName->GetValue().utf8_str().data())) return true;
+    ShowHostError(
+        U("「インデックスファイル名称」には HTML出力ディレクトリの中のファイル名を入力してください。"
+          "「/」「\\」と「..」は使用できません。"));
+    m_editIndexFileName->SetFocus();
+    return false;
 }
 
 void COptionHtmlPropertyPage::OnBrowseOutDirectory(wxCommandEvent&) {
