@@ -39,8 +39,9 @@ void Generate(const GenerateOptions& options) {
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
 
     std::error_code error;
-    std::filesystem::create_directories(options.outDirectory, error);
-    if (error || !std::filesystem::is_directory(options.outDirectory))
+    const std::filesystem::path outDirectory = paths::Native(options.outDirectory);
+    std::filesystem::create_directories(outDirectory, error);
+    if (error || !std::filesystem::is_directory(outDirectory))
         throw CommandFailure("cannot create the output directory " + options.outDirectory +
                              (error ? ": " + error.message() : ""));
 

@@ -11,7 +11,7 @@
 #include "core/barvella_app.h"
 #include "core/cocktail_transfer.h"
 #include "core/schema.h"
-#include "core/workspace_mark.h"
+#include "platform/workspace_lock.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void Import(const TransferOptions& options) {
     const CocktailFile file = ReadCocktailFile(bytes, options.encoding);
     if (!file.refusals.empty()) ReportRefusals(options.file, file.refusals);
 
-    if (IsWorkspaceMarked(options.directory)) {
+    if (platform::IsWorkspaceLocked(options.directory)) {
         throw CommandFailure("the workspace " + options.directory +
                              " is open in Folivex; nothing was imported, close Folivex and import again");
     }

@@ -64,10 +64,10 @@ std::string FramesetTag(const PluginSettings& settings, const char* layout, cons
 }
 
 int CurrentYear() {
+    // One thread only, so std::localtime's shared result is safe here.
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_year + 1900;
+    const std::tm* local = std::localtime(&now);
+    return (local != nullptr ? local->tm_year : 0) + 1900;
 }
 
 }  // namespace

@@ -1,11 +1,5 @@
 #include "site/site_context.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
 void SiteContext::Fail(std::string_view what, std::string_view cocktail) {
     if (!error.empty()) return;
     error = what;
@@ -13,23 +7,21 @@ void SiteContext::Fail(std::string_view what, std::string_view cocktail) {
 }
 
 PageFile::~PageFile() {
-    if (m_fd < 0) return;
     // A file left half-way keeps exactly what this run wrote into it.
-    if (m_replacing) static_cast<void>(::ftruncate(m_fd, m_written));
-    ::close(m_fd);
+    if (m_file.IsOpen() && m_replacing) static_cast<void>(m_file.CutAt(m_written));
 }
 
 bool PageFile::Create(SiteContext& site, const std::string& path) {
+    using Mode = platform::OutputFile::Mode;
     m_path = path;
     // A new file holds exactly what is written to it. A file of an earlier run is written over
     // and cut to the new length when it is closed, not emptied when opened: ext4 flushes a file
     // that was truncated to zero and rewritten at its close, which made writing over an earlier
     // site many times slower than writing a new one; the bytes are the same.
-    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    m_replacing = m_fd < 0 && errno == EEXIST;
-    if (m_replacing) m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (m_fd < 0) {
-        site.Fail("cannot create " + path + ": " + std::strerror(errno));
+    m_replacing = !m_file.Open(path, Mode::CreateNew) && m_file.Error() == platform::FileError::Exists;
+    if (m_replacing) m_file.Open(path, Mode::CreateOrExisting);
+    if (!m_file.IsOpen()) {
+        site.Fail("cannot create " + path + ": " + m_file.ErrorText());
         return false;
     }
     site.createdFiles.push_back(path);
@@ -37,25 +29,18 @@ bool PageFile::Create(SiteContext& site, const std::string& path) {
 }
 
 bool PageFile::Write(SiteContext& site, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(m_fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            site.Fail("cannot write " + m_path + ": " + std::strerror(errno));
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-        m_written += written;
+    if (!m_file.Write(bytes)) {
+        site.Fail("cannot write " + m_path + ": " + m_file.ErrorText());
+        return false;
     }
+    m_written += bytes.size();
     return true;
 }
 
 bool PageFile::Close(SiteContext& site) {
-    const int fd = m_fd;
-    m_fd = -1;
-    const bool cut = !m_replacing || ::ftruncate(fd, m_written) == 0;
-    if (::close(fd) != 0 || !cut) {
-        site.Fail("cannot write " + m_path + ": " + std::strerror(errno));
+    const bool cut = !m_replacing || m_file.CutAt(m_written);
+    if (!m_file.Close() || !cut) {
+        site.Fail("cannot write " + m_path + ": " + m_file.ErrorText());
         return false;
     }
     return true;

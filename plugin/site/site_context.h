@@ -2,14 +2,14 @@
 // the output directory, and a record of the files created and of what failed.
 #pragma once
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/settings.h"
+#include "platform/file.h"
 #include "site/site_model.h"
 
 struct SiteContext {
@@ -44,8 +44,8 @@ public:
     bool Close(SiteContext& site);
 
 private:
-    int m_fd = -1;
-    off_t m_written = 0;
+    platform::OutputFile m_file;
+    std::uint64_t m_written = 0;
     bool m_replacing = false;  // the file was there before this run
     std::string m_path;
 };
