@@ -153,7 +153,48 @@ build_libraries() {
   rm -rf "$build_dir"
 }
 
+# The project itself in build-windows/, with Wine as the emulator that runs its tests.
+build_project() {
+  # shellcheck disable=SC2086
+  cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DFOLIVEX_WIN_DEPS="$wx_prefix;$libraries_prefix" -DwxWidgets_CONFIG_EXECUTABLE="$wx_prefix/bin/wx-config" \
+    -DCMAKE_BUILD_TYPE=Release -DFOLIVEX_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
+    -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache ${FOLIVEX_CMAKE_ARGS:-} >/dev/null
+  nice cmake --build build-windows -j2
+}
+
+# The portable zip: the programs, the wx DLL, the manuals, Folivex.ini naming the plug-in, the
+# sample collection as a ready workspace and a launcher that starts Folivex in it.
+make_zip() {
+  local version stage
+  version=$(sed -n 's/^project(Folivex VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  stage=$(mktemp -d)
+  local folder=$stage/Folivex-$version
+  mkdir -p "$folder/Sample"
+  cp build-windows/bin/Folivex.exe build-windows/bin/Barvella.dll build-windows/bin/barvella.exe \
+    build-windows/bin/wx*.dll "docs/Folivex Manual.txt" docs/Barvella.txt "$folder/"
+  # Settings files hold CP932 text with CR LF line ends, as the programs write them.
+  printf '[DEFAULT]\r\nHTMLIndexFileName=index.html\r\nPluginName=Barvella.dll\r\n' \
+    >"$folder/Folivex.ini"
+  sed 's/$/\r/' samples/demo-settings.ini | iconv -f UTF-8 -t CP932 >"$folder/Sample/Barvella.ini"
+  sed 's/$/\r/' samples/demo-top-comment.html | iconv -f UTF-8 -t CP932 >"$folder/Sample/BarvellaTC.fvxcmt"
+  cp samples/cocktails.csv "$folder/Sample/"
+  WINEDEBUG=-all WINEPREFIX=$stage/wine timeout -k 10 300 wine "$folder/barvella.exe" import \
+    --dir "$folder/Sample" "$folder/Sample/cocktails.csv" >/dev/null
+  rm -rf "$stage/wine"
+  printf '@echo off\r\nrem Starts Folivex on the sample collection: the workspace is the start folder.\r\ncd /d "%%~dp0Sample"\r\nstart "" "%%~dp0Folivex.exe"\r\n' \
+    >"$folder/Sample.cmd"
+  mkdir -p dist
+  rm -f "dist/Folivex-$version-win64.zip"
+  (cd "$stage" && zip -qr "$root/dist/Folivex-$version-win64.zip" "Folivex-$version")
+  rm -rf "$stage"
+  echo "build-windows: dist/Folivex-$version-win64.zip"
+}
+
 install_packages
 fetch_wx_source
 build_wx
 build_libraries
+build_project
+make_zip
