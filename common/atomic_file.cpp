@@ -28,8 +28,8 @@ std::string Destination(const std::string& path) {
 
 // Over the old bytes, cut to the new length and flushed: an existing file only.
 bool WriteInPlace(const std::string& path, std::string_view bytes) {
-    platform::OutputFile file;
-    return file.Open(path, platform::OutputFile::Mode::Existing) && file.Write(bytes) && file.CutAt(bytes.size()) &&
+    platform::File file;
+    return file.Open(path, platform::File::Mode::Existing) && file.Write(bytes) && file.CutAt(bytes.size()) &&
            file.Flush() && file.Close();
 }
 
@@ -40,7 +40,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (platform::IsReadOnlyFile(path)) return false;
 
     const std::string destination = Destination(path);
-    platform::OutputFile file;
+    platform::File file;
     std::string temporary;
     if (!file.OpenTemporaryBeside(destination, temporary)) {
         // A folder that takes no new file (a program folder only an administrator may change)

@@ -26,11 +26,11 @@ mode_t ModeFor(const std::string& path) {
 
 }  // namespace
 
-OutputFile::~OutputFile() {
+File::~File() {
     if (IsOpen()) ::close(Descriptor(m_handle));
 }
 
-bool OutputFile::Failed() {
+bool File::Failed() {
     m_error = errno == EEXIST                                       ? FileError::Exists
               : (errno == EACCES || errno == EPERM || errno == EROFS) ? FileError::Denied
                                                                       : FileError::Other;
@@ -38,13 +38,14 @@ bool OutputFile::Failed() {
     return false;
 }
 
-bool OutputFile::Open(const std::string& path, Mode mode) {
+bool File::Open(const std::string& path, Mode mode, bool forReading) {
     const int flags = mode == Mode::CreateNew ? O_CREAT | O_EXCL : mode == Mode::Existing ? 0 : O_CREAT;
-    m_handle = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | flags, 0666);
+    m_handle = ::open(path.c_str(), (forReading ? O_RDWR : O_WRONLY) | O_CLOEXEC | flags, 0666);
+    m_written = 0;
     return IsOpen() || Failed();
 }
 
-bool OutputFile::OpenTemporaryBeside(const std::string& path, std::string& temporaryPath) {
+bool File::OpenTemporaryBeside(const std::string& path, std::string& temporaryPath) {
     std::string name = path + ".XXXXXX";
     m_handle = ::mkstemp(name.data());
     if (!IsOpen()) return Failed();
@@ -52,11 +53,32 @@ bool OutputFile::OpenTemporaryBeside(const std::string& path, std::string& tempo
     return ::fchmod(Descriptor(m_handle), ModeFor(path)) == 0 || Failed();
 }
 
-bool OutputFile::IsOpen() const {
+bool File::IsOpen() const {
     return m_handle >= 0;
 }
 
-bool OutputFile::Write(std::string_view bytes) {
+std::optional<File::Status> File::GetStatus() {
+    struct stat status {};
+    if (::fstat(Descriptor(m_handle), &status) != 0) {
+        Failed();
+        return std::nullopt;
+    }
+    return Status{S_ISREG(status.st_mode), static_cast<std::uint64_t>(status.st_size)};
+}
+
+bool File::ReadFromStart(std::string& buffer) {
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t got = ::pread(Descriptor(m_handle), buffer.data() + done, buffer.size() - done,
+                                    static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    return done == buffer.size();
+}
+
+bool File::Write(std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(Descriptor(m_handle), bytes.data(), bytes.size());
         if (written < 0) {
@@ -64,19 +86,20 @@ bool OutputFile::Write(std::string_view bytes) {
             return Failed();
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
+        m_written += static_cast<std::uint64_t>(written);
     }
     return true;
 }
 
-bool OutputFile::CutAt(std::uint64_t size) {
+bool File::CutAt(std::uint64_t size) {
     return ::ftruncate(Descriptor(m_handle), static_cast<off_t>(size)) == 0 || Failed();
 }
 
-bool OutputFile::Flush() {
+bool File::Flush() {
     return ::fsync(Descriptor(m_handle)) == 0 || Failed();
 }
 
-bool OutputFile::Close() {
+bool File::Close() {
     const int descriptor = Descriptor(m_handle);
     m_handle = -1;
     return ::close(descriptor) == 0 || Failed();

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -20,11 +21,11 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 }  // namespace
 
-OutputFile::~OutputFile() {
+File::~File() {
     if (IsOpen()) ::CloseHandle(Handle(m_handle));
 }
 
-bool OutputFile::Failed() {
+bool File::Failed() {
     const DWORD code = ::GetLastError();
     m_error = (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) ? FileError::Exists
               : (code == ERROR_ACCESS_DENIED || code == ERROR_WRITE_PROTECT) ? FileError::Denied
@@ -33,15 +34,17 @@ bool OutputFile::Failed() {
     return false;
 }
 
-bool OutputFile::Open(const std::string& path, Mode mode) {
+bool File::Open(const std::string& path, Mode mode, bool forReading) {
     const DWORD disposition =
         mode == Mode::CreateNew ? CREATE_NEW : mode == Mode::Existing ? OPEN_EXISTING : OPEN_ALWAYS;
-    m_handle = reinterpret_cast<std::intptr_t>(::CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, kShareAll, nullptr,
-                                                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD access = forReading ? GENERIC_READ | GENERIC_WRITE : GENERIC_WRITE;
+    m_handle = reinterpret_cast<std::intptr_t>(
+        ::CreateFileW(ToWide(path).c_str(), access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    m_written = 0;
     return IsOpen() || Failed();
 }
 
-bool OutputFile::OpenTemporaryBeside(const std::string& path, std::string& temporaryPath) {
+bool File::OpenTemporaryBeside(const std::string& path, std::string& temporaryPath) {
     // Process id and a counter make the name; CREATE_NEW makes sure it is nobody else's.
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -56,21 +59,48 @@ bool OutputFile::OpenTemporaryBeside(const std::string& path, std::string& tempo
     return false;
 }
 
-bool OutputFile::IsOpen() const {
+bool File::IsOpen() const {
     return Handle(m_handle) != INVALID_HANDLE_VALUE;
 }
 
-bool OutputFile::Write(std::string_view bytes) {
+std::optional<File::Status> File::GetStatus() {
+    LARGE_INTEGER size{};
+    const bool regular = ::GetFileType(Handle(m_handle)) == FILE_TYPE_DISK;
+    if (regular && !::GetFileSizeEx(Handle(m_handle), &size)) {
+        Failed();
+        return std::nullopt;
+    }
+    return Status{regular, static_cast<std::uint64_t>(size.QuadPart)};
+}
+
+bool File::ReadFromStart(std::string& buffer) {
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(done);
+        at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(done) >> 32);
+        DWORD got = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - done, 1u << 30));
+        if (!::ReadFile(Handle(m_handle), buffer.data() + done, chunk, &got, &at) || got == 0) break;
+        done += got;
+    }
+    // A read at an offset moves the file pointer: writing starts at the beginning again.
+    LARGE_INTEGER start{};
+    return ::SetFilePointerEx(Handle(m_handle), start, nullptr, FILE_BEGIN) && done == buffer.size();
+}
+
+bool File::Write(std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
         DWORD written = 0;
         if (!::WriteFile(Handle(m_handle), bytes.data(), chunk, &written, nullptr)) return Failed();
         bytes.remove_prefix(written);
+        m_written += written;
     }
     return true;
 }
 
-bool OutputFile::CutAt(std::uint64_t size) {
+bool File::CutAt(std::uint64_t size) {
     LARGE_INTEGER position{};
     position.QuadPart = static_cast<LONGLONG>(size);
     return (::SetFilePointerEx(Handle(m_handle), position, nullptr, FILE_BEGIN) &&
@@ -78,11 +108,11 @@ bool OutputFile::CutAt(std::uint64_t size) {
            Failed();
 }
 
-bool OutputFile::Flush() {
+bool File::Flush() {
     return ::FlushFileBuffers(Handle(m_handle)) || Failed();
 }
 
-bool OutputFile::Close() {
+bool File::Close() {
     HANDLE handle = Handle(m_handle);
     m_handle = -1;
     return ::CloseHandle(handle) || Failed();

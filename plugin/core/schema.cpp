@@ -169,8 +169,8 @@ void RegisterNameCollation(SQLite::Database& database) {
 
 bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
     // Creating only a new file makes the existence test and the creation one step.
-    platform::OutputFile file;
-    if (!file.Open(path, platform::OutputFile::Mode::CreateNew) || !file.Close())
+    platform::File file;
+    if (!file.Open(path, platform::File::Mode::CreateNew) || !file.Close())
         return DatabaseFailed(path + ": " + file.ErrorText());
     try {
         database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE | kOneThread);
