@@ -37,12 +37,12 @@ CommandFailure LockedFailure(const std::string& reason) {
 std::unique_ptr<SQLite::Database> OpenStore(const std::string& directory, StoreUse use) {
     const std::string path = paths::Join(directory, kDatabaseFileName);
     std::error_code error;
-    const bool exists = std::filesystem::is_regular_file(path, error);
+    const bool exists = std::filesystem::is_regular_file(paths::Native(path), error);
     std::unique_ptr<SQLite::Database> database;
     if (exists) ThrowIfLocked(path);
     if (!exists && use == StoreUse::Read) throw CommandFailure("no cocktail database: " + path + " does not exist");
     if (!exists) {
-        std::filesystem::create_directories(directory, error);
+        std::filesystem::create_directories(paths::Native(directory), error);
         if (!CreateCocktailDatabase(path, database))
             throw CommandFailure("cannot create the cocktail database: " + LastDatabaseError());
     } else if ((use == StoreUse::Read ? OpenCocktailDatabaseReadOnly(path, database)

@@ -1,5 +1,6 @@
 // barvella: the command-line companion. Each command lives in its own file and registers
 // itself here.
+#include <algorithm>
 #include <cstdio>
 
 #include <SQLiteCpp/Exception.h>
@@ -7,6 +8,7 @@
 
 #include "command.h"
 #include "generate_command.h"
+#include "platform/command_line.h"
 #include "transfer_commands.h"
 
 int main(int argc, char** argv) {
@@ -26,7 +28,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        app.parse(argc, argv);
+        // CLI11 takes the arguments last first.
+        std::vector<std::string> arguments = platform::CommandLineArguments(argc, argv);
+        std::reverse(arguments.begin(), arguments.end());
+        app.parse(arguments);
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : 1;
     } catch (const CommandFailure& e) {

@@ -14,8 +14,8 @@
 #include "core/barvella_app.h"
 #include "core/cocktail_transfer.h"
 #include "core/schema.h"
-#include "core/workspace_mark.h"
 #include "cp932.h"
+#include "platform/workspace_lock.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void Import(const TransferOptions& options) {
     const CocktailFile file = ReadCocktailFile(bytes, options.encoding);
     if (!file.refusals.empty()) ReportRefusals(options.file, file.refusals, "line");
 
-    if (IsWorkspaceMarked(options.directory)) {
+    if (platform::IsWorkspaceLocked(options.directory)) {
         throw CommandFailure("the workspace " + options.directory +
                              " is open in Folivex; nothing was imported, close Folivex and import again");
     }

@@ -8,7 +8,7 @@
 #include <SQLiteCpp/Database.h>
 
 #include "cp932.h"
-#include "test_support.h"
+#include "shell_support.h"
 
 namespace fs = std::filesystem;
 
