@@ -20,6 +20,7 @@ struct GenerateOptions {
     std::string directory = ".";
     std::string outDirectory;
     std::string indexFileName = "index.html";
+    std::string style;  // empty: the workspace's choice
 };
 
 // No window and no one to read it, so no pauses either.
@@ -37,6 +38,7 @@ void Generate(const GenerateOptions& options) {
     PluginSettings settings;
     if (!LoadSettings(options.directory, settings))
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
+    if (!options.style.empty()) settings.siteStyle = *SiteStyleNamed(options.style);
 
     std::error_code error;
     std::filesystem::create_directories(options.outDirectory, error);
@@ -65,5 +67,9 @@ void AddGenerateCommand(CLI::App& app) {
         ->capture_default_str();
     command->add_option("--out", options->outDirectory, "Output directory, created when missing")->required();
     command->add_option("--index", options->indexFileName, "File name of the entry page")->capture_default_str();
+    command
+        ->add_option("--style", options->style,
+                     "classic (frames, Shift_JIS) or modern (HTML5, UTF-8); without it the workspace's choice")
+        ->check(CLI::IsMember({SiteStyleName(SiteStyle::Classic), SiteStyleName(SiteStyle::Modern)}));
     command->callback([options] { Generate(*options); });
 }

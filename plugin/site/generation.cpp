@@ -8,6 +8,7 @@
 #include "site/category_pages.h"
 #include "site/cocktail_pages.h"
 #include "site/frame_pages.h"
+#include "site/modern/modern_generation.h"
 #include "site/site_context.h"
 #include "site/site_model.h"
 
@@ -26,21 +27,16 @@ const Step kSteps[] = {
     {"全カクテル一覧ファイルの生成中...", WriteAllPage},        {"カクテル詳細ファイルの生成中...", WriteCocktailPages},
 };
 
-struct StatusTexts {
-    std::string common = cp932::Literal("共通ファイルの生成中...");
-    std::string done = cp932::Literal("HTML生成を完了しました。");
-    std::vector<std::string> steps;
-    StatusTexts() {
-        for (const Step& step : kSteps) steps.push_back(cp932::Literal(step.status));
-    }
-};
+}  // namespace
 
-const StatusTexts& Texts() {
-    static const StatusTexts texts;
+const GenerationTexts& GenerationStatusTexts() {
+    static const GenerationTexts texts = [] {
+        GenerationTexts made{cp932::Literal("共通ファイルの生成中..."), {}, cp932::Literal("HTML生成を完了しました。")};
+        for (const Step& step : kSteps) made.steps.push_back(cp932::Literal(step.status));
+        return made;
+    }();
     return texts;
 }
-
-}  // namespace
 
 std::string DescribeFailure(const GenerationResult& result) {
     if (result.errorCocktail.empty()) return result.error;
@@ -55,6 +51,8 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
         result.error = kNoOutputDirectory;
         return result;
     }
+    if (settings.siteStyle == SiteStyle::Modern)
+        return GenerateModernSite(database, settings, outDirectory, indexFileName, observer);
     SiteModel model;
     SiteContext site(settings, model, outDirectory);
     const auto finish = [&](bool ok) {
@@ -65,7 +63,7 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
         return result;
     };
 
-    const StatusTexts& texts = Texts();
+    const GenerationTexts& texts = GenerationStatusTexts();
     observer.ShowStatus(texts.common);
     try {
         model.Load(database);

@@ -36,6 +36,15 @@ struct GenerationResult {
     std::string errorCocktail;
 };
 
+// What the progress window shows, in CP932: the common files, each of the eight steps in
+// order, the end. Both styles run the same steps.
+struct GenerationTexts {
+    std::string common;
+    std::vector<std::string> steps;
+    std::string done;
+};
+const GenerationTexts& GenerationStatusTexts();
+
 // An empty output directory would put every page into the root of the file system; a run is
 // refused before anything is written.
 inline constexpr const char* kNoOutputDirectory =
@@ -45,6 +54,7 @@ inline constexpr const char* kNoOutputDirectory =
 // concerns one.
 std::string DescribeFailure(const GenerationResult& result);
 
+// The site of the settings' style; the modern one is GenerateModernSite (site/modern).
 GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
                               const std::string& outDirectory, const std::string& indexFileName,
                               GenerationObserver& observer);
