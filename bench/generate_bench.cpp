@@ -2,7 +2,7 @@
 // wrote, in pairs (generate into a fresh folder, then copy into another), so that the ratio of
 // each pair is taken on the same state of a noisy disk; and generating again over the last
 // site, as a user regenerates. Reports the paired ratio with its spread and the generator's
-// own processor time.
+// own processor time. Usage: generate_bench [PAIRS] [classic|modern]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const std::string style = argc > 2 ? argv[2] : "classic";
     SyntheticWorkspaceOptions options;
     options.withoutAuthorPercent = 10;
     const BenchWorkspace workspace("generate-bench", options);
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     const std::string tool = Quoted(fs::path(FOLIVEX_BENCH_PROGRAM_DIR) / "barvella");
     const auto generate = [&](const fs::path& site) {
         return RunCommand(tool + " generate --dir " + Quoted(workspace.directory) + " --out " + Quoted(site) +
-                          " >/dev/null");
+                          " --style " + style + " >/dev/null");
     };
     std::vector<double> generateWall, copyWall, ratio, regenerateWall, generateUser, generateSystem;
     std::size_t pages = 0;
@@ -47,8 +48,8 @@ int main(int argc, char** argv) {
         fs::remove_all(copied);
     }
 
-    std::printf("cocktails %d, bases %d, styles %d, authors %d (+%d%% without), pages %zu, pairs %d\n",
-                options.cocktails, options.bases, options.styles, options.authors, options.withoutAuthorPercent, pages,
+    std::printf("%s site: cocktails %d, bases %d, styles %d, authors %d (+%d%% without), pages %zu, pairs %d\n",
+                style.c_str(), options.cocktails, options.bases, options.styles, options.authors, options.withoutAuthorPercent, pages,
                 runs);
     Report("barvella generate, wall:", generateWall);
     Report("cp -r of the site, wall:", copyWall);

@@ -158,7 +158,7 @@ SitePage TopPage(const SiteInput& site) {
             "<div><label for=\"top-search\">カクテル名</label><input id=\"top-search\" name=\"q\" type=\"search\"></div>\n"
             "<div><label for=\"top-ingredient\">材料</label>"
             "<input id=\"top-ingredient\" name=\"ingredient\" type=\"search\"></div>\n"
-            "<div><button type=\"submit\">検索</button></div>\n</form>\n";
+            "<div class=\"submit\"><button type=\"submit\">検索</button></div>\n</form>\n";
     page += "<ul class=\"values\">\n";
     for (const CategoryKind& kind : kCategories) {
         if (s.file.*kind.setting == 0) continue;

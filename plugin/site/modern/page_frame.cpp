@@ -64,7 +64,8 @@ void OpenPage(std::string& page, const SiteInput& site, const PageFrame& frame) 
         AppendText(page, base + (frame.name == site.topPage ? std::string() : EncodeAddress(frame.name)));
         page += "\">\n";
     }
-    page += "<link rel=\"stylesheet\" href=\"style.css\">\n";
+    // An empty icon: without one every browser asks the server for /favicon.ico.
+    page += "<link rel=\"icon\" href=\"data:,\">\n<link rel=\"stylesheet\" href=\"style.css\">\n";
     page += frame.headExtra;
     page += "</head>\n<body>\n<a class=\"skip\" href=\"#content\">本文へ移動</a>\n";
     page += "<header class=\"site-header\"><div class=\"inner\">\n";

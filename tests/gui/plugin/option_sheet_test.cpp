@@ -4,6 +4,7 @@
 #include <wx/bookctrl.h>
 #include <wx/checkbox.h>
 #include <wx/filedlg.h>
+#include <wx/radiobut.h>
 
 #include "options/barvella_option.h"
 #include "records_test_support.h"
@@ -41,6 +42,8 @@ TEST_F(PluginOptionTest, OnlyOkChangesSettingsUnopenedPagesKeepTheirValuesAndThe
                       sheet.m_pageUser->m_editUserName->SetValue("x");
                       sheet.GetBookCtrl()->SetSelection(6);
                       sheet.m_pageComment->m_editComment->SetValue("new");
+                      sheet.GetBookCtrl()->SetSelection(7);
+                      sheet.m_pageSite->m_radioModern->SetValue(true);
                       return wxID_CANCEL;
                   }));
     // The boxes go by meaning, and the comment's lines are stored ending in CR LF.
@@ -59,9 +62,14 @@ TEST_F(PluginOptionTest, OnlyOkChangesSettingsUnopenedPagesKeepTheirValuesAndThe
                       box("スタイル別ページ")->SetValue(true);
                       sheet.GetBookCtrl()->SetSelection(6);
                       sheet.m_pageComment->m_editComment->SetValue(U("<B>乾杯</B>\nふたつめ\n"));
+                      // The site's style, last, after the comment; a classic workspace has no key yet.
+                      EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(7), U("サイト形式"));
+                      sheet.GetBookCtrl()->SetSelection(7);
+                      EXPECT_TRUE(sheet.m_pageSite->m_radioClassic->GetValue());
+                      sheet.m_pageSite->m_radioModern->SetValue(true);
                       return PressOK(sheet);
                   }));
-    // Opened on the first page only: the six others keep what they hold.
+    // Opened on the first page only: the seven others keep what they hold.
     wxTEST_DIALOG(Option(), ExpectOptionSheet([this](CBarvellaOption& sheet) {
                       EXPECT_EQ(sheet.GetParent(), frame);
                       sheet.m_pageDesign->m_editBgColor->SetValue("#FF0000");
@@ -76,7 +84,7 @@ TEST_F(PluginOptionTest, OnlyOkChangesSettingsUnopenedPagesKeepTheirValuesAndThe
                             {"STRONGPAGE=1", "STRONGPAGE=0"},
                             {"MASTERPAGE=1", "MASTERPAGE=0"}})
         changed.replace(changed.find(from), std::strlen(from), to);
-    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")), changed);
+    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")), changed + "[SITE]\r\nSTYLE=modern\r\n");
     EXPECT_EQ(ReadFile(dir.File("BarvellaTC.fvxcmt")), Sjis("<B>乾杯</B>\r\nふたつめ\r\n"));
 }
 
