@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -21,6 +20,7 @@ struct GenerateOptions {
     std::string outDirectory;
     std::string indexFileName = "index.html";
     std::string style;  // empty: the workspace's choice
+    bool listWritten = false;
 };
 
 // No window and no one to read it, so no pauses either.
@@ -33,6 +33,8 @@ public:
 
 void Generate(const GenerateOptions& options) {
     if (options.outDirectory.empty()) throw CommandFailure(kNoOutputDirectory);
+    if (!paths::IsFileName(options.indexFileName))
+        throw CommandFailure(std::string(kIndexNotAFileName) + ": " + options.indexFileName);
     const auto started = std::chrono::steady_clock::now();
     const std::unique_ptr<SQLite::Database> database = OpenStore(options.directory, StoreUse::Read);
     PluginSettings settings;
@@ -40,20 +42,18 @@ void Generate(const GenerateOptions& options) {
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
     if (!options.style.empty()) settings.siteStyle = *SiteStyleNamed(options.style);
 
-    std::error_code error;
-    std::filesystem::create_directories(options.outDirectory, error);
-    if (error || !std::filesystem::is_directory(options.outDirectory))
-        throw CommandFailure("cannot create the output directory " + options.outDirectory +
-                             (error ? ": " + error.message() : ""));
-
     SilentObserver observer;
     const GenerationResult result =
         GenerateSite(*database, settings, options.outDirectory, options.indexFileName, observer);
     if (!result.ok) throw CommandFailure("generation failed: " + DescribeFailure(result));
 
+    if (options.listWritten) {
+        for (const std::string& path : result.writtenFiles) std::printf("%s\n", path.c_str());
+        return;
+    }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;
-    std::printf("wrote %zu files to %s in %.2f s\n", result.createdFiles.size(), options.outDirectory.c_str(),
-                seconds.count());
+    std::printf("wrote %zu pages to %s, %zu unchanged, in %.2f s\n", result.writtenFiles.size(),
+                options.outDirectory.c_str(), result.unchangedPages, seconds.count());
 }
 
 }  // namespace
@@ -66,10 +66,13 @@ void AddGenerateCommand(CLI::App& app) {
                      "Workspace holding Barvella.ini, BarvellaTC.fvxcmt and Barvella.mdb (only read)")
         ->capture_default_str();
     command->add_option("--out", options->outDirectory, "Output directory, created when missing")->required();
-    command->add_option("--index", options->indexFileName, "File name of the entry page")->capture_default_str();
+    command->add_option("--index", options->indexFileName, "File name of the entry page inside the output directory")
+        ->capture_default_str();
     command
         ->add_option("--style", options->style,
                      "classic (frames, Shift_JIS) or modern (HTML5, UTF-8); without it the workspace's choice")
         ->check(CLI::IsMember({SiteStyleName(SiteStyle::Classic), SiteStyleName(SiteStyle::Modern)}));
+    command->add_flag("--list-written", options->listWritten,
+                      "Print only the paths of the pages written (new or changed), one a line, for a deploy script");
     command->callback([options] { Generate(*options); });
 }

@@ -1,38 +1,47 @@
 #include "site/generation.h"
 
-#include <iterator>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
 
 #include <SQLiteCpp/Exception.h>
 
 #include "cp932.h"
-#include "site/category_pages.h"
-#include "site/cocktail_pages.h"
-#include "site/frame_pages.h"
-#include "site/modern/modern_generation.h"
-#include "site/site_context.h"
+#include "paths.h"
+#include "site/classic/classic_site.h"
+#include "site/modern/modern_site.h"
 #include "site/site_model.h"
+#include "site/site_writer.h"
 
 namespace {
 
-struct Step {
-    const char* status;
-    bool (*writer)(SiteContext&);
-};
+int CurrentYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}
 
-// Strength and taste come before style here, unlike the menu links; both orders are fixed.
-const Step kSteps[] = {
-    {"アルファベット別ファイルの生成中...", WriteAlphabetMenu}, {"ベース別ファイルの生成中...", WriteBaseMenu},
-    {"アルコール強度別ファイルの生成中...", WriteStrongMenu},   {"味わい別ファイルの生成中...", WriteTasteMenu},
-    {"スタイル別ファイルの生成中...", WriteStyleMenu},          {"作者別ファイルの生成中...", WriteMasterMenu},
-    {"全カクテル一覧ファイルの生成中...", WriteAllPage},        {"カクテル詳細ファイルの生成中...", WriteCocktailPages},
-};
+// A reason when the directory is neither there nor can be made.
+std::string MakeDirectory(const std::string& directory) {
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (!error && std::filesystem::is_directory(directory, error)) return {};
+    return "cannot create the output directory " + directory + ": " +
+           (error ? error.message() : std::string("a file of that name is in the way"));
+}
 
 }  // namespace
 
 const GenerationTexts& GenerationStatusTexts() {
+    // Strength and taste come before style here, unlike the menu links; both orders are fixed.
     static const GenerationTexts texts = [] {
         GenerationTexts made{cp932::Literal("共通ファイルの生成中..."), {}, cp932::Literal("HTML生成を完了しました。")};
-        for (const Step& step : kSteps) made.steps.push_back(cp932::Literal(step.status));
+        for (const char* step : {"アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
+                                 "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...",
+                                 "スタイル別ファイルの生成中...", "作者別ファイルの生成中...",
+                                 "全カクテル一覧ファイルの生成中...", "カクテル詳細ファイルの生成中..."})
+            made.steps.push_back(cp932::Literal(step));
         return made;
     }();
     return texts;
@@ -51,38 +60,30 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
         result.error = kNoOutputDirectory;
         return result;
     }
-    if (settings.siteStyle == SiteStyle::Modern)
-        return GenerateModernSite(database, settings, outDirectory, indexFileName, observer);
-    SiteModel model;
-    SiteContext site(settings, model, outDirectory);
-    const auto finish = [&](bool ok) {
-        result.ok = ok;
-        result.createdFiles = std::move(site.createdFiles);
-        result.error = std::move(site.error);
-        result.errorCocktail = std::move(site.errorCocktail);
+    if (!paths::IsFileName(indexFileName)) {
+        result.error = std::string(kIndexNotAFileName) + ": " + indexFileName;
         return result;
-    };
-
-    const GenerationTexts& texts = GenerationStatusTexts();
-    observer.ShowStatus(texts.common);
+    }
+    SiteModel model;
     try {
         model.Load(database);
     } catch (const SQLite::Exception& e) {
-        site.Fail(std::string("cannot read the database: ") + e.what());
-        return finish(false);
+        result.error = std::string("cannot read the database: ") + e.what();
+        return result;
     }
-    const bool common = WriteIndexPage(site, indexFileName) && WriteMainFrameset(site) && WriteMenuPage(site) &&
-                        WriteTopPage(site) && WriteTailPage(site);
-    if (!common) return finish(false);
-    observer.Pause(std::chrono::milliseconds(200));
-    observer.StepIt();
+    result.error = MakeDirectory(outDirectory);
+    if (!result.error.empty()) return result;
 
-    for (std::size_t i = 0; i < std::size(kSteps); ++i) {
-        observer.ShowStatus(texts.steps[i]);
-        if (!kSteps[i].writer(site)) return finish(false);
-        observer.StepIt();
+    SiteWriter writer(outDirectory);
+    const SiteSource source{settings, model};
+    result.ok = settings.siteStyle == SiteStyle::Modern
+                    ? modern::PutModernSite(source, indexFileName, CurrentYear(), writer, observer)
+                    : PutClassicSite(source, indexFileName, CurrentYear(), writer, observer);
+    result.writtenFiles = writer.Written();
+    result.unchangedPages = writer.Unchanged();
+    if (const auto& failure = writer.Failure()) {
+        result.error = failure->what;
+        result.errorCocktail = failure->cocktail;
     }
-    observer.ShowStatus(texts.done);
-    observer.Pause(std::chrono::milliseconds(500));
-    return finish(true);
+    return result;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/cocktail_database.h"
+#include "core/settings.h"
 
 struct NamedRow {
     int index = 0;
@@ -27,6 +28,9 @@ struct SiteCocktail : CocktailRecord {
 };
 
 using SiteRows = std::vector<const SiteCocktail*>;
+
+// Why a listed cocktail without a readable record stops a run.
+inline constexpr const char* kUnreadable = "cannot be read: its ingredients, base, style or author are missing";
 
 // The numbers a list page selects its cocktails by.
 enum class SiteGrouping { Initial, Strong, Taste, Base, Style, Master };
@@ -55,4 +59,10 @@ private:
     std::vector<NamedRow> m_masters;
     std::array<std::unordered_map<int, SiteRows>, 6> m_groups;
     SiteRows m_withoutMaster;
+};
+
+// What a site is rendered from.
+struct SiteSource {
+    const PluginSettings& settings;
+    const SiteModel& model;
 };

@@ -2,7 +2,7 @@
 
 #include "core/code_tables.h"
 #include "site/modern/html_text.h"
-#include "site/modern/modern_site.h"
+#include "site/modern/modern_pages.h"
 #include "site/modern/page_frame.h"
 #include "site/modern/recipe_data.h"
 #include "site/modern/search_assets.h"
@@ -154,11 +154,9 @@ SitePage TopPage(const SiteInput& site) {
     for (const auto& [label, count] : counts)
         page.append("<li><strong>").append(std::to_string(count)).append("</strong> ").append(label).append("</li>\n");
     page += "</ul>\n<h2>さがす</h2>\n";
-    page += "<form class=\"search\" action=\"search.html\" role=\"search\">\n"
-            "<div><label for=\"top-search\">カクテル名</label><input id=\"top-search\" name=\"q\" type=\"search\"></div>\n"
-            "<div><label for=\"top-ingredient\">材料</label>"
-            "<input id=\"top-ingredient\" name=\"ingredient\" type=\"search\"></div>\n"
-            "<div class=\"submit\"><button type=\"submit\">検索</button></div>\n</form>\n";
+    // A link, not a form: form controls cost a phone more time at first paint than the
+    // rest of this page together.
+    page += "<p><a href=\"search.html\">名前、ベース、材料、強度、味わいで検索</a></p>\n";
     page += "<ul class=\"values\">\n";
     for (const CategoryKind& kind : kCategories) {
         if (s.file.*kind.setting == 0) continue;
@@ -275,12 +273,12 @@ SitePage RenderCocktailPage(const SiteInput& site, const SiteCocktail& c) {
     return {std::move(frame.name), std::move(page)};
 }
 
-bool RenderCommonPages(const SiteInput& site, const PageSink& sink) {
-    return sink(TopPage(site)) && sink(RenderStylesheet(site.settings)) && sink(SearchPage(site)) &&
-           sink(RenderSearchScript()) && sink(RenderSearchIndex(site));
+bool PutCommonPages(const SiteInput& site, PageSink& sink) {
+    return sink.Put(TopPage(site)) && sink.Put(RenderStylesheet(site.settings)) && sink.Put(SearchPage(site)) &&
+           sink.Put(RenderSearchScript()) && sink.Put(RenderSearchIndex(site));
 }
 
-bool RenderCategoryPages(const SiteInput& site, Category category, const PageSink& sink) {
+bool PutCategoryPages(const SiteInput& site, Category category, PageSink& sink) {
     if (!Enabled(site, category)) return true;
     const CategoryKind& kind = Kind(category);
     const std::vector<CategoryValue> values = Values(site.model, category);
@@ -302,7 +300,7 @@ bool RenderCategoryPages(const SiteInput& site, Category category, const PageSin
     }
     page += "</ul>\n";
     ClosePage(page, site);
-    if (!sink({overview.name, std::move(page)})) return false;
+    if (!sink.Put({overview.name, std::move(page)})) return false;
 
     for (const CategoryValue& value : values) {
         PageFrame frame;
@@ -312,12 +310,12 @@ bool RenderCategoryPages(const SiteInput& site, Category category, const PageSin
         frame.section = kind.section;
         frame.crumbs = {{overview.title, kind.overview}, {value.label, ""}};
         const std::string heading = frame.title;
-        if (!sink(ListPage(site, std::move(frame), heading, *value.rows))) return false;
+        if (!sink.Put(ListPage(site, std::move(frame), heading, *value.rows))) return false;
     }
     return true;
 }
 
-bool RenderAllPage(const SiteInput& site, const PageSink& sink) {
+bool PutAllPage(const SiteInput& site, PageSink& sink) {
     if (site.settings.file.allPage == 0) return true;
     SiteRows rows;
     rows.reserve(site.model.Cocktails().size());
@@ -329,20 +327,20 @@ bool RenderAllPage(const SiteInput& site, const PageSink& sink) {
     frame.section = Section::All;
     frame.crumbs = {{frame.title, ""}};
     const std::string heading = frame.title;
-    return sink(ListPage(site, std::move(frame), heading, rows));
+    return sink.Put(ListPage(site, std::move(frame), heading, rows));
 }
 
-bool RenderCocktailPages(const SiteInput& site, const PageSink& sink) {
+bool PutCocktailPages(const SiteInput& site, PageSink& sink) {
     for (const SiteCocktail& listed : site.model.Cocktails()) {
         const SiteCocktail& read = Readable(listed);
         // A name stored twice has one page: the one a read by name finds.
         if (&read != &listed) continue;
-        if (!sink(RenderCocktailPage(site, read))) return false;
+        if (!sink.Put(RenderCocktailPage(site, read))) return false;
     }
     return true;
 }
 
-bool RenderCrawlerFiles(const SiteInput& site, const std::vector<std::string>& pages, const PageSink& sink) {
+bool PutCrawlerFiles(const SiteInput& site, const std::vector<std::string>& pages, PageSink& sink) {
     const std::string base = PublishedBase(site.settings);
     if (base.empty()) return true;
     std::string sitemap =
@@ -353,8 +351,8 @@ bool RenderCrawlerFiles(const SiteInput& site, const std::vector<std::string>& p
         sitemap += "</loc></url>\n";
     }
     sitemap += "</urlset>\n";
-    return sink({"sitemap.xml", std::move(sitemap)}) &&
-           sink({"robots.txt", "User-agent: *\nAllow: /\nSitemap: " + base + "sitemap.xml\n"});
+    return sink.Put({"sitemap.xml", std::move(sitemap)}) &&
+           sink.Put({"robots.txt", "User-agent: *\nAllow: /\nSitemap: " + base + "sitemap.xml\n"});
 }
 
 }  // namespace modern

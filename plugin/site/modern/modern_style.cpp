@@ -128,7 +128,6 @@ h2 { margin: 1.75rem 0 0.5rem; font-size: 1.2rem; border-left: 0.3rem solid var(
 .counts strong { font-size: 1.4rem; }
 .search { display: grid; grid-template-columns: repeat(auto-fill, minmax(13rem, 1fr)); gap: 0.75rem 1rem; margin: 0 0 1rem; }
 .search label { display: block; font-weight: bold; }
-.search .submit { align-self: end; }
 .search input, .search select, .search button { width: 100%; min-height: 2.75rem; font: inherit; padding: 0.25rem 0.5rem; color: inherit; background: var(--paper); border: 1px solid var(--text); border-radius: 0.3rem; }
 .site-footer { border-top: 1px solid var(--line); font-size: 0.9rem; }
 .site-footer p { margin: 0.25rem 0; }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "site/modern/modern_site.h"
+#include "site/modern/modern_pages.h"
 
 namespace modern {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "site/modern/modern_site.h"
+#include "site/modern/modern_pages.h"
 
 namespace modern {
 

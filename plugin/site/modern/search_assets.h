@@ -2,7 +2,7 @@
 // page also works opened from the disk.
 #pragma once
 
-#include "site/modern/modern_site.h"
+#include "site/modern/modern_pages.h"
 
 namespace modern {
 

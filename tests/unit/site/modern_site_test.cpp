@@ -20,25 +20,19 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The modern pages of a fixture store, by name, in the order they were made.
-struct RenderedSite {
-    std::map<std::string, std::string> pages;
-    std::vector<std::string> order;
-    bool Render(const modern::SiteInput& site) {
-        const modern::PageSink sink = [this](SitePage&& page) {
-            order.push_back(page.name);
-            return pages.emplace(page.name, std::move(page.bytes)).second;
-        };
-        using modern::Category;
-        bool ok = modern::RenderCommonPages(site, sink);
-        for (Category c : {Category::Initial, Category::Base, Category::Strong, Category::Taste, Category::Style,
-                           Category::Master})
-            ok = ok && modern::RenderCategoryPages(site, c, sink);
-        ok = ok && modern::RenderAllPage(site, sink) && modern::RenderCocktailPages(site, sink);
-        std::vector<std::string> html;
-        for (const std::string& name : order)
-            if (name.ends_with(".html")) html.push_back(name);
-        return ok && modern::RenderCrawlerFiles(site, html, sink);
+// The modern pages of a fixture store, and the steps of the progress bar.
+struct RenderedSite final : PageCollector, GenerationObserver {
+    int steps = 0;
+    void ShowStatus(const std::string&) override {}
+    void StepIt() override { ++steps; }
+    void Pause(std::chrono::milliseconds) override {}
+
+    bool Render(const SiteSource& source) { return modern::PutModernSite(source, "index.html", 2026, *this, *this); }
+    // The names put, in order.
+    std::vector<std::string> Order() const {
+        std::vector<std::string> names;
+        for (const std::string& event : events) names.push_back(event.substr(event.find(' ') + 1));
+        return names;
     }
 };
 
@@ -181,12 +175,13 @@ TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
     store.AddCocktail({.name = "Gimlet", .initial = 6, .strong = 1, .taste = 3, .style = shortStyle, .base = gin});
     settings.file.tastePage = 0;
     settings.file.allPage = 1;
-    Context();
     RenderedSite rendered;
-    ASSERT_TRUE(rendered.Render({settings, model, "index.html", 2026}));
+    ASSERT_TRUE(rendered.Render(Source()));
+    EXPECT_EQ(rendered.steps, 9) << "the progress bar ends where the classic run's does";
 
+    const std::vector<std::string> order = rendered.Order();
     const auto count = [&](const std::string& prefix) {
-        return std::count_if(rendered.order.begin(), rendered.order.end(),
+        return std::count_if(order.begin(), order.end(),
                              [&](const std::string& name) { return name.starts_with(prefix); });
     };
     EXPECT_EQ(count("initial-"), 26);
@@ -195,7 +190,8 @@ TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
     EXPECT_EQ(count("base-"), 2) << "a base without cocktails still has its page";
     EXPECT_EQ(count("author-"), 2) << "the author and the cocktails without one";
     EXPECT_EQ(count("cocktail-"), 2);
-    EXPECT_EQ(rendered.order.front(), "index.html");
+    EXPECT_EQ(order.front(), "index.html");
+    EXPECT_EQ(order.size(), rendered.pages.size()) << "each page once";
     EXPECT_FALSE(rendered.pages.contains("sitemap.xml")) << "no published address";
     for (const auto& [name, bytes] : rendered.pages) {
         if (!name.ends_with(".html")) continue;
@@ -216,7 +212,7 @@ TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
 
     settings.url.urlTopPage = "https://bar.example/recipes/";
     RenderedSite published;
-    ASSERT_TRUE(published.Render({settings, model, "index.html", 2026}));
+    ASSERT_TRUE(published.Render(Source()));
     const std::string& sitemap = published.pages["sitemap.xml"];
     EXPECT_TRUE(Has(sitemap, "<url><loc>https://bar.example/recipes/</loc></url>"));
     EXPECT_TRUE(Has(sitemap, "<loc>https://bar.example/recipes/cocktail-" + std::to_string(martini) + ".html</loc>"));
@@ -230,12 +226,11 @@ TEST_F(SiteTest, AModernRunStopsAtACocktailThatCannotBeRead) {
     const int base = store.AddBase("Gin");
     const int style = store.AddStyle("Short");
     store.AddCocktail({.name = "Broken", .style = style, .base = base, .materials = {}});
-    Context();
     RenderedSite rendered;
-    try {
-        rendered.Render({settings, model, "index.html", 2026});
-        FAIL() << "rendered an unreadable cocktail";
-    } catch (const modern::UnreadableCocktail& unreadable) {
-        EXPECT_EQ(unreadable.name, "Broken");
-    }
+    EXPECT_FALSE(rendered.Render(Source()));
+    ASSERT_TRUE(rendered.failure);
+    EXPECT_EQ(rendered.failure->what, kUnreadable);
+    EXPECT_EQ(rendered.failure->cocktail, "Broken");
+    EXPECT_EQ(rendered.events.back(), "fail");
+    EXPECT_EQ(rendered.steps, 0) << "the search index lists every cocktail, so the common step stops";
 }
