@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
     }
 
     std::printf("%s site: cocktails %d, bases %d, styles %d, authors %d (+%d%% without), pages %zu, pairs %d\n",
-                style.c_str(), options.cocktails, options.bases, options.styles, options.authors, options.withoutAuthorPercent, pages,
-                runs);
+                style.c_str(), options.cocktails, options.bases, options.styles, options.authors,
+                options.withoutAuthorPercent, pages, runs);
     Report("barvella generate, wall:", generateWall);
     Report("cp -r of the site, wall:", copyWall);
     Report("generate / copy, pair by pair:", ratio, "x");

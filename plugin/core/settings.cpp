@@ -141,8 +141,8 @@ bool LoadSettings(const std::string& directory, PluginSettings& settings) {
             *key.number(settings) = ReadInteger(value);
         }
     }
-    settings.siteStyle =
-        SiteStyleNamed(profile::ReadStringFrom(bytes, kStyleSection, kStyleKey, "", kValueBuffer)).value_or(SiteStyle::Classic);
+    settings.siteStyle = SiteStyleNamed(profile::ReadStringFrom(bytes, kStyleSection, kStyleKey, "", kValueBuffer))
+                             .value_or(SiteStyle::Classic);
     return ReadComment(paths::Join(directory, kCommentFileName), settings.topComment);
 }
 

@@ -37,10 +37,10 @@ const GenerationTexts& GenerationStatusTexts() {
     // Strength and taste come before style here, unlike the menu links; both orders are fixed.
     static const GenerationTexts texts = [] {
         GenerationTexts made{cp932::Literal("共通ファイルの生成中..."), {}, cp932::Literal("HTML生成を完了しました。")};
-        for (const char* step : {"アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
-                                 "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...",
-                                 "スタイル別ファイルの生成中...", "作者別ファイルの生成中...",
-                                 "全カクテル一覧ファイルの生成中...", "カクテル詳細ファイルの生成中..."})
+        for (const char* step :
+             {"アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
+              "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...", "スタイル別ファイルの生成中...",
+              "作者別ファイルの生成中...", "全カクテル一覧ファイルの生成中...", "カクテル詳細ファイルの生成中..."})
             made.steps.push_back(cp932::Literal(step));
         return made;
     }();

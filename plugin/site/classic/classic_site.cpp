@@ -10,7 +10,8 @@ namespace {
 
 // In the order of GenerationStatusTexts' steps.
 bool (*const kSteps[])(const SiteSource&, PageSink&) = {
-    PutAlphabetMenu, PutBaseMenu, PutStrongMenu, PutTasteMenu, PutStyleMenu, PutMasterMenu, PutAllPage, PutCocktailPages,
+    PutAlphabetMenu, PutBaseMenu,   PutStrongMenu, PutTasteMenu,
+    PutStyleMenu,    PutMasterMenu, PutAllPage,    PutCocktailPages,
 };
 
 }  // namespace

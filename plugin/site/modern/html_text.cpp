@@ -59,8 +59,8 @@ std::string DecodeReferences(std::string_view text) {
     static const struct {
         std::string_view name;
         std::uint32_t code;
-    } kNamed[] = {{"amp;", '&'},     {"lt;", '<'},  {"gt;", '>'},     {"quot;", '"'},     {"apos;", '\''},
-                  {"nbsp;", 0xA0},  {"tab;", '\t'}, {"newline;", '\n'}, {"colon;", ':'}};
+    } kNamed[] = {{"amp;", '&'},   {"lt;", '<'},   {"gt;", '>'},       {"quot;", '"'}, {"apos;", '\''},
+                  {"nbsp;", 0xA0}, {"tab;", '\t'}, {"newline;", '\n'}, {"colon;", ':'}};
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '&') {
@@ -75,7 +75,8 @@ std::string DecodeReferences(std::string_view text) {
             bool any = false;
             for (; end < rest.size(); ++end) {
                 const auto c = static_cast<unsigned char>(rest[end]);
-                const int digit = std::isdigit(c) ? c - '0' : (hex && std::isxdigit(c) ? std::tolower(c) - 'a' + 10 : -1);
+                const int digit =
+                    std::isdigit(c) ? c - '0' : (hex && std::isxdigit(c) ? std::tolower(c) - 'a' + 10 : -1);
                 if (digit < 0) break;
                 if (code < 0x110000) code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);
                 any = true;
@@ -133,8 +134,8 @@ bool IsSafeAttribute(const Attribute& attribute) {
     for (const char c : attribute.name) {
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != ':' && c != '.') return false;
     }
-    return !attribute.name.empty() && !StartsWithNoCase(attribute.name, "on") &&
-           !IsNamed(attribute.name, {"srcdoc"}) && !HoldsScriptAddress(attribute.value);
+    return !attribute.name.empty() && !StartsWithNoCase(attribute.name, "on") && !IsNamed(attribute.name, {"srcdoc"}) &&
+           !HoldsScriptAddress(attribute.value);
 }
 
 // Reads the attributes after a tag name up to and including '>'. Returns the position after
@@ -206,12 +207,23 @@ std::string Utf8(std::string_view cp932) {
 void AppendText(std::string& page, std::string_view utf8) {
     for (const char c : utf8) {
         switch (c) {
-            case '&': page += "&amp;"; break;
-            case '<': page += "&lt;"; break;
-            case '>': page += "&gt;"; break;
-            case '"': page += "&quot;"; break;
-            case '\'': page += "&#39;"; break;
-            default: page += c;
+            case '&':
+                page += "&amp;";
+                break;
+            case '<':
+                page += "&lt;";
+                break;
+            case '>':
+                page += "&gt;";
+                break;
+            case '"':
+                page += "&quot;";
+                break;
+            case '\'':
+                page += "&#39;";
+                break;
+            default:
+                page += c;
         }
     }
 }

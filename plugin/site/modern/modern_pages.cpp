@@ -69,11 +69,21 @@ std::vector<CategoryValue> Values(const SiteModel& model, Category category) {
             values.push_back({Utf8(row.name), ValuePage(category, row.index), &model.Grouped(grouping, row.index)});
     };
     switch (category) {
-        case Category::Initial: codes(InitialLabel, kInitialCount, SiteGrouping::Initial); break;
-        case Category::Strong: codes(StrongLabel, kStrongCount, SiteGrouping::Strong); break;
-        case Category::Taste: codes(TasteLabel, kTasteCount, SiteGrouping::Taste); break;
-        case Category::Base: names(model.Bases(), SiteGrouping::Base); break;
-        case Category::Style: names(model.Styles(), SiteGrouping::Style); break;
+        case Category::Initial:
+            codes(InitialLabel, kInitialCount, SiteGrouping::Initial);
+            break;
+        case Category::Strong:
+            codes(StrongLabel, kStrongCount, SiteGrouping::Strong);
+            break;
+        case Category::Taste:
+            codes(TasteLabel, kTasteCount, SiteGrouping::Taste);
+            break;
+        case Category::Base:
+            names(model.Bases(), SiteGrouping::Base);
+            break;
+        case Category::Style:
+            names(model.Styles(), SiteGrouping::Style);
+            break;
         case Category::Master:
             names(model.Masters(), SiteGrouping::Master);
             values.push_back({"作者不明", kNoAuthorPage, &model.WithoutMaster()});
@@ -179,20 +189,21 @@ SitePage SearchPage(const SiteInput& site) {
     std::string page;
     OpenPage(page, site, frame);
     AppendHeading(page, "カクテル検索");
-    page += "<form id=\"search\" class=\"search\" role=\"search\">\n"
-            "<div><label for=\"search-name\">カクテル名</label>"
-            "<input id=\"search-name\" type=\"search\" autocomplete=\"off\"></div>\n"
-            "<div><label for=\"search-base\">ベース</label>"
-            "<select id=\"search-base\"><option value=\"\">すべて</option></select></div>\n"
-            "<div><label for=\"search-ingredient\">材料</label>"
-            "<input id=\"search-ingredient\" type=\"search\" autocomplete=\"off\"></div>\n"
-            "<div><label for=\"search-strength\">強度</label>"
-            "<select id=\"search-strength\"><option value=\"\">すべて</option></select></div>\n"
-            "<div><label for=\"search-taste\">味わい</label>"
-            "<select id=\"search-taste\"><option value=\"\">すべて</option></select></div>\n"
-            "</form>\n"
-            "<p id=\"status\" role=\"status\"></p>\n"
-            "<noscript><p>検索には JavaScript が必要です。";
+    page +=
+        "<form id=\"search\" class=\"search\" role=\"search\">\n"
+        "<div><label for=\"search-name\">カクテル名</label>"
+        "<input id=\"search-name\" type=\"search\" autocomplete=\"off\"></div>\n"
+        "<div><label for=\"search-base\">ベース</label>"
+        "<select id=\"search-base\"><option value=\"\">すべて</option></select></div>\n"
+        "<div><label for=\"search-ingredient\">材料</label>"
+        "<input id=\"search-ingredient\" type=\"search\" autocomplete=\"off\"></div>\n"
+        "<div><label for=\"search-strength\">強度</label>"
+        "<select id=\"search-strength\"><option value=\"\">すべて</option></select></div>\n"
+        "<div><label for=\"search-taste\">味わい</label>"
+        "<select id=\"search-taste\"><option value=\"\">すべて</option></select></div>\n"
+        "</form>\n"
+        "<p id=\"status\" role=\"status\"></p>\n"
+        "<noscript><p>検索には JavaScript が必要です。";
     if (site.settings.file.allPage != 0) page += "<a href=\"all.html\">すべてのカクテル</a>の一覧もご覧ください。";
     page += "</p></noscript>\n<ul id=\"results\" class=\"cocktails\"></ul>\n";
     ClosePage(page, site);
@@ -249,9 +260,11 @@ SitePage RenderCocktailPage(const SiteInput& site, const SiteCocktail& c) {
     AppendFact(page, site, Category::Style, "スタイル", Utf8(c.styleName), ValuePage(Category::Style, c.styleIndex));
     AppendFact(page, site, Category::Strong, "強度", CodeLabel(StrongLabel, c.strong),
                ValuePage(Category::Strong, c.strong));
-    AppendFact(page, site, Category::Taste, "味わい", CodeLabel(TasteLabel, c.taste), ValuePage(Category::Taste, c.taste));
+    AppendFact(page, site, Category::Taste, "味わい", CodeLabel(TasteLabel, c.taste),
+               ValuePage(Category::Taste, c.taste));
     if (!c.masterName.empty())
-        AppendFact(page, site, Category::Master, "作者", Utf8(c.masterName), ValuePage(Category::Master, c.masterIndex));
+        AppendFact(page, site, Category::Master, "作者", Utf8(c.masterName),
+                   ValuePage(Category::Master, c.masterIndex));
     page += "</dl>\n<h2>材料</h2>\n<table class=\"ingredients\">\n";
     for (const auto& [ingredient, quantity] : c.materials) {
         page += "<tr><th scope=\"row\">";

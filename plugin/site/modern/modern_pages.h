@@ -13,8 +13,7 @@ namespace modern {
 // A listed cocktail that a single-record read refuses; PutModernSite stops the run with it.
 class UnreadableCocktail : public std::runtime_error {
 public:
-    explicit UnreadableCocktail(std::string cocktail)
-        : std::runtime_error(kUnreadable), name(std::move(cocktail)) {}
+    explicit UnreadableCocktail(std::string cocktail) : std::runtime_error(kUnreadable), name(std::move(cocktail)) {}
     std::string name;  // CP932
 };
 

@@ -40,9 +40,14 @@ bool PutModernSite(const SiteSource& source, const std::string& topPage, int yea
     // In the order of GenerationStatusTexts' steps, so the progress window reads as for the
     // classic site.
     const Step steps[] = {
-        CategoryStep(Category::Initial), CategoryStep(Category::Base),  CategoryStep(Category::Strong),
-        CategoryStep(Category::Taste),   CategoryStep(Category::Style), CategoryStep(Category::Master),
-        PutAllPage,                      PutCocktailPages,
+        CategoryStep(Category::Initial),
+        CategoryStep(Category::Base),
+        CategoryStep(Category::Strong),
+        CategoryStep(Category::Taste),
+        CategoryStep(Category::Style),
+        CategoryStep(Category::Master),
+        PutAllPage,
+        PutCocktailPages,
     };
     const GenerationTexts& texts = GenerationStatusTexts();
     const SiteInput site{source.settings, source.model, topPage, year};

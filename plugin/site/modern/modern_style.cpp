@@ -44,8 +44,7 @@ std::string CssFontSize(std::string_view value) {
         return kSizes[size - 1];
     }
     std::size_t number = 0;
-    while (number < value.size() &&
-           (std::isdigit(static_cast<unsigned char>(value[number])) || value[number] == '.'))
+    while (number < value.size() && (std::isdigit(static_cast<unsigned char>(value[number])) || value[number] == '.'))
         ++number;
     const std::string_view unit = value.substr(number);
     if (number == 0 || !(unit == "px" || unit == "pt" || unit == "em" || unit == "rem" || unit == "%")) return {};
@@ -63,8 +62,10 @@ std::string CssFontFamily(std::string_view cp932Faces) {
         std::size_t end = faces.find(',', start);
         if (end == std::string::npos) end = faces.size();
         std::string_view face = std::string_view(faces).substr(start, end - start);
-        while (!face.empty() && (face.front() == ' ' || face.front() == '"' || face.front() == '\'')) face.remove_prefix(1);
-        while (!face.empty() && (face.back() == ' ' || face.back() == '"' || face.back() == '\'')) face.remove_suffix(1);
+        while (!face.empty() && (face.front() == ' ' || face.front() == '"' || face.front() == '\''))
+            face.remove_prefix(1);
+        while (!face.empty() && (face.back() == ' ' || face.back() == '"' || face.back() == '\''))
+            face.remove_suffix(1);
         start = end + 1;
         if (face.empty()) continue;
         if (!family.empty()) family += ", ";

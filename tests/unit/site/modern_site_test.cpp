@@ -85,7 +85,9 @@ TEST(ModernText, EscapesConvertsAndEncodesAddresses) {
 
     PluginSettings settings;
     for (const auto& [top, base] : std::vector<std::pair<std::string, std::string>>{
-             {"", ""}, {"index.html", ""}, {"https://bar.example", "https://bar.example/"},
+             {"", ""},
+             {"index.html", ""},
+             {"https://bar.example", "https://bar.example/"},
              {"https://bar.example/cocktails", "https://bar.example/cocktails/"},
              {"https://bar.example/cocktails/index.html", "https://bar.example/cocktails/"}}) {
         settings.url.urlTopPage = top;
@@ -135,13 +137,13 @@ TEST(ModernCocktailPage, ShowsTheRecordEscapedWithItsRecipeData) {
     SitePage page = modern::RenderCocktailPage(site, c);
     EXPECT_EQ(page.name, "cocktail-7.html");
     const std::string& html = page.bytes;
-    for (const char* part : {"<!doctype html>\n<html lang=\"ja\">", "<meta charset=\"utf-8\">",
-                             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">",
-                             "<h1>ジン&amp;&lt;b&gt;トニック&lt;/b&gt;&lt;/script&gt;</h1>",
-                             "<a href=\"base-3.html\">ジン</a>", "<a href=\"taste-2.html\">中</a>",
-                             "<div class=\"stored\"><b>Build</b> in a glass.\nStir.</div>",
-                             "<div class=\"stored\"><a>Cool</a></div>", "<img class=\"picture\" src=\"gt.jpg\"",
-                             "<li><a href=\"bases.html\">ベース</a></li>", "&copy; 2026 バー"})
+    for (const char* part :
+         {"<!doctype html>\n<html lang=\"ja\">", "<meta charset=\"utf-8\">",
+          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">",
+          "<h1>ジン&amp;&lt;b&gt;トニック&lt;/b&gt;&lt;/script&gt;</h1>", "<a href=\"base-3.html\">ジン</a>",
+          "<a href=\"taste-2.html\">中</a>", "<div class=\"stored\"><b>Build</b> in a glass.\nStir.</div>",
+          "<div class=\"stored\"><a>Cool</a></div>", "<img class=\"picture\" src=\"gt.jpg\"",
+          "<li><a href=\"bases.html\">ベース</a></li>", "&copy; 2026 バー"})
         EXPECT_TRUE(Has(html, part)) << part;
     EXPECT_EQ(Lower(html).find("<script>steal"), std::string::npos);
 
@@ -169,8 +171,12 @@ TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
     store.AddBase("Rum");
     const int shortStyle = store.AddStyle("ショート");
     const int master = store.AddMaster("Ann");
-    const int martini = store.AddCocktail({.name = "Martini", .initial = 12, .strong = 0, .style = shortStyle,
-                                           .base = gin, .master = master,
+    const int martini = store.AddCocktail({.name = "Martini",
+                                           .initial = 12,
+                                           .strong = 0,
+                                           .style = shortStyle,
+                                           .base = gin,
+                                           .master = master,
                                            .materials = {{"Gin", "45ml"}, {"Dry Vermouth", "15ml"}}});
     store.AddCocktail({.name = "Gimlet", .initial = 6, .strong = 1, .taste = 3, .style = shortStyle, .base = gin});
     settings.file.tastePage = 0;
@@ -217,9 +223,10 @@ TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
     EXPECT_TRUE(Has(sitemap, "<url><loc>https://bar.example/recipes/</loc></url>"));
     EXPECT_TRUE(Has(sitemap, "<loc>https://bar.example/recipes/cocktail-" + std::to_string(martini) + ".html</loc>"));
     EXPECT_FALSE(Has(sitemap, ".js<"));
-    EXPECT_EQ(published.pages["robots.txt"], "User-agent: *\nAllow: /\nSitemap: https://bar.example/recipes/sitemap.xml\n");
-    EXPECT_TRUE(Has(published.pages["all.html"],
-                    "<link rel=\"canonical\" href=\"https://bar.example/recipes/all.html\">"));
+    EXPECT_EQ(published.pages["robots.txt"],
+              "User-agent: *\nAllow: /\nSitemap: https://bar.example/recipes/sitemap.xml\n");
+    EXPECT_TRUE(
+        Has(published.pages["all.html"], "<link rel=\"canonical\" href=\"https://bar.example/recipes/all.html\">"));
 }
 
 TEST_F(SiteTest, AModernRunStopsAtACocktailThatCannotBeRead) {
