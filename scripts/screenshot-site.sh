@@ -16,13 +16,15 @@ bash scripts/prepare-demo.sh "$build" "$work/workspace" "$work/Folivex.ini" >/de
 shoot() {
   chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
-    --user-data-dir="$work/profile" --window-size="$1" --screenshot="$PWD/docs/$2" \
+    --user-data-dir="$work/profile" --window-size="$1" --screenshot="$PWD/docs/$2" ${4:-} \
     "file://$work/site/$3" 2>/dev/null
   echo "docs/$2"
 }
 shoot 1200,800 screenshot-site.png index.html
 shoot 900,400 screenshot-site-cocktail.png fvxcocktail1.html
+# A phone shows no scroll bar beside the page.
 shoot 1280,800 screenshot-modern-top.png modern/index.html
 shoot 1280,800 screenshot-modern-cocktail.png modern/cocktail-1.html
-shoot 360,740 screenshot-modern-phone-cocktail.png modern/cocktail-1.html
-shoot 360,740 screenshot-modern-phone-search.png "modern/search.html?ingredient=%E3%83%A9%E3%82%A4%E3%83%A0"
+shoot 360,800 screenshot-modern-phone-cocktail.png modern/cocktail-1.html --hide-scrollbars
+shoot 360,1100 screenshot-modern-phone-search.png "modern/search.html?ingredient=%E3%83%A9%E3%82%A4%E3%83%A0" \
+  --hide-scrollbars

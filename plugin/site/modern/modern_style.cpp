@@ -115,7 +115,7 @@ h2 { margin: 1.75rem 0 0.5rem; font-size: 1.2rem; border-left: 0.3rem solid var(
 .facts { display: grid; grid-template-columns: max-content 1fr; gap: 0.25rem 1rem; margin: 0; }
 .facts dt { font-weight: bold; }
 .facts dd { margin: 0; }
-.ingredients { width: 100%; border-collapse: collapse; }
+.ingredients { width: 100%; max-width: 36rem; border-collapse: collapse; }
 .ingredients th, .ingredients td { padding: 0.5rem; border-bottom: 1px solid var(--line); text-align: left; vertical-align: top; }
 .ingredients td { text-align: right; white-space: nowrap; }
 .picture { max-width: 100%; height: auto; }
