@@ -37,12 +37,12 @@ CommandFailure LockedFailure(const std::string& reason) {
 std::unique_ptr<SQLite::Database> OpenStore(const std::string& directory, StoreUse use) {
     const std::string path = paths::Join(directory, kDatabaseFileName);
     std::error_code error;
-    const bool exists = std::filesystem::is_regular_file(path, error);
+    const bool exists = std::filesystem::is_regular_file(paths::Native(path), error);
     std::unique_ptr<SQLite::Database> database;
     if (exists) ThrowIfLocked(path);
     if (!exists && use == StoreUse::Read) throw CommandFailure("no cocktail database: " + path + " does not exist");
     if (!exists) {
-        std::filesystem::create_directories(directory, error);
+        std::filesystem::create_directories(paths::Native(directory), error);
         if (!CreateCocktailDatabase(path, database))
             throw CommandFailure("cannot create the cocktail database: " + LastDatabaseError());
     } else if ((use == StoreUse::Read ? OpenCocktailDatabaseReadOnly(path, database)
@@ -56,7 +56,17 @@ std::unique_ptr<SQLite::Database> OpenStore(const std::string& directory, StoreU
 
 void AddEncodingOption(CLI::App& command, FileEncoding& encoding) {
     const std::map<std::string, FileEncoding> names{{"utf-8", FileEncoding::Utf8}, {"cp932", FileEncoding::Cp932}};
+    // The name becomes the value the option stores; an unknown one is refused in words rather
+    // than in the parser's own.
+    const CLI::Validator byName(
+        [names](std::string& name) -> std::string {
+            const auto known = names.find(CLI::detail::to_lower(name));
+            if (known == names.end()) return "unknown encoding \"" + name + "\": use utf-8 or cp932";
+            name = std::to_string(static_cast<int>(known->second));
+            return {};
+        },
+        "");
     command.add_option("--encoding", encoding, "Encoding of the file: utf-8 (default) or cp932 (Shift-JIS)")
-        ->transform(CLI::CheckedTransformer(names, CLI::ignore_case).description(""))
+        ->transform(byName)
         ->type_name("utf-8|cp932");
 }

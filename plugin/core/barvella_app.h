@@ -9,7 +9,7 @@
 #include <SQLiteCpp/Database.h>
 
 #include "settings.h"
-#include "workspace_mark.h"
+#include "platform/workspace_lock.h"
 
 class CBarvellaApp {
 public:
@@ -28,7 +28,7 @@ public:
     std::unique_ptr<SQLite::Database> database;
     std::string hostDirectory;  // as the host passed it, nothing added or removed
     // Held while `database` is open, so the command-line import can tell.
-    std::unique_ptr<WorkspaceMark> workspaceMark;
+    std::unique_ptr<platform::WorkspaceLock> workspaceLock;
     // Clean-up writes the settings back only when start-up could read them: defaults must
     // never replace what the user's files hold.
     bool settingsLoaded = false;

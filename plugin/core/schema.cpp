@@ -1,11 +1,6 @@
 #include "schema.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -14,6 +9,7 @@
 #include <sqlite3.h>
 
 #include "cp932.h"
+#include "platform/file.h"
 #include "transaction.h"
 
 namespace {
@@ -172,10 +168,10 @@ void RegisterNameCollation(SQLite::Database& database) {
 }
 
 bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
-    // O_EXCL makes the existence test and the creation one step.
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0) return DatabaseFailed(path + ": " + std::strerror(errno));
-    ::close(descriptor);
+    // Creating only a new file makes the existence test and the creation one step.
+    platform::File file;
+    if (!file.Open(path, platform::File::Mode::CreateNew) || !file.Close())
+        return DatabaseFailed(path + ": " + file.ErrorText());
     try {
         database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE | kOneThread);
         RegisterNameCollation(*database);

@@ -46,7 +46,7 @@ int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& direc
     app.settingsLoaded = LoadSettings(app.hostDirectory, app.settings);
     if (!app.settingsLoaded) return Failed(app, "cannot read the top-page comment in " + directory);
     if (!OpenOrCreate(app)) return Failed(app, LastDatabaseError());
-    app.workspaceMark = std::make_unique<WorkspaceMark>(app.hostDirectory);
+    app.workspaceLock = std::make_unique<platform::WorkspaceLock>(app.hostDirectory);
     // A library kept loaded by a refused clean-up is started again: the lists mirror the
     // tables, so they are loaded afresh rather than appended twice.
     app.baseNames.clear();
@@ -72,6 +72,6 @@ int CleanUpPlugin(CBarvellaApp& app) {
         return Failed(app, "cannot save the settings and the top-page comment in " + app.hostDirectory);
     }
     CloseCocktailDatabase(app.database);
-    app.workspaceMark.reset();
+    app.workspaceLock.reset();
     return PLUGIN_OK;
 }

@@ -19,7 +19,6 @@ bool (*const kSteps[])(const SiteSource&, PageSink&) = {
 bool PutClassicSite(const SiteSource& source, const std::string& indexFileName, int year, PageSink& sink,
                     GenerationObserver& observer) {
     const GenerationTexts& texts = GenerationStatusTexts();
-    observer.ShowStatus(texts.common);
     const PluginSettings& s = source.settings;
     const bool common = sink.Put(RenderIndexPage(s, indexFileName)) && sink.Put(RenderMainFrameset(s)) &&
                         sink.Put(RenderMenuPage(s)) && sink.Put(RenderTopPage(s)) && sink.Put(RenderTailPage(s, year));

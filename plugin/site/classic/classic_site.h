@@ -9,6 +9,8 @@
 #include "site/site_model.h"
 #include "site/site_writer.h"
 
-// `year` is the local year of the run, for the footer's rights line. False when the run failed.
+// Shows every status text after the first (GenerationStatusTexts().common, which the caller
+// shows from the start, while the store is still read). `year` is the local year of the run, for the footer's rights
+// line. False when the run failed.
 bool PutClassicSite(const SiteSource& source, const std::string& indexFileName, int year, PageSink& sink,
                     GenerationObserver& observer);

@@ -53,7 +53,6 @@ bool PutModernSite(const SiteSource& source, const std::string& topPage, int yea
     const SiteInput site{source.settings, source.model, topPage, year};
     PageNames named(sink);
     try {
-        observer.ShowStatus(texts.common);
         if (!PutCommonPages(site, named)) return false;
         observer.Pause(std::chrono::milliseconds(200));
         observer.StepIt();

@@ -19,7 +19,8 @@ struct SiteInput {
     int year = 0;         // of the rights line
 };
 
-// The whole site, with the classic run's status texts and steps: the top page, the stylesheet
+// The whole site, with the classic run's status texts (but the first, which the caller shows
+// while the store is read) and steps: the top page, the stylesheet
 // and the search page with its script and index; each category's overview and value pages;
 // the list of every cocktail; the cocktail pages; and, with an absolute top-page address,
 // sitemap.xml and robots.txt. A listed cocktail that cannot be read stops the run there, as

@@ -60,12 +60,15 @@ TEST_F(HostFrameTest, ChosenRootLikeDirectoryTakesEffectEvenUnsaved) {
     EXPECT_EQ(doc->HTMLOutDirectory + doc->HTMLIndexFileName, "/srv/root/index.html");
 }
 
-TEST_F(HostFrameTest, FieldsTakeChosenFilesAndRefuseWhatTheSettingsCannotHold) {
+TEST_F(HostFrameTest, TheChosenPluginGivesItsBareName) {
     COptionPropertySheet sheet(frame);
     shell.file = shell::ChosenFile{"/usr/lib/folivex/Barvella.so", "Barvella.so"};
     Press(sheet.GetPluginPage(), 1007);
     EXPECT_EQ(sheet.GetPluginPage()->m_editPluginName->GetValue(), "Barvella.so");
+}
 
+TEST_F(HostFrameTest, FieldsRefuseWhatTheSettingsCannotHold) {
+    COptionPropertySheet sheet(frame);
     COptionHtmlPropertyPage* page = sheet.GetHtmlPage();
     // A folder name may hold what no setting can.
     shell.folder = "/srv/new\nline";
@@ -79,4 +82,11 @@ TEST_F(HostFrameTest, FieldsTakeChosenFilesAndRefuseWhatTheSettingsCannotHold) {
     page->m_editIndexFileName->SetValue(wxString(129, wxUniChar(0x3042)));
     wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
                   ExpectHostMessage("「インデックスファイル名称」は 256 バイト以内で入力してください。"));
+    // The entry page stays inside the output directory.
+    for (const char* index : {"../index.html", "sub/index.html", "..", "sub\\index.html"}) {
+        page->m_editIndexFileName->SetValue(index);
+        wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
+                      ExpectHostMessage("「インデックスファイル名称」には HTML出力ディレクトリの中のファイル名を"
+                                        "入力してください。「/」「\\」と「..」は使用できません。"));
+    }
 }

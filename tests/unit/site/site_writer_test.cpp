@@ -69,11 +69,3 @@ TEST_F(SiteWriterTest, AnOpenedPageIsCreatedAheadOfItsBytes) {
     EXPECT_EQ(ReadFile(out.File("menu.html")), "menu");
     EXPECT_EQ(writer.Written(), (std::vector<std::string>{out.File("list.html"), out.File("menu.html")}));
 }
-
-TEST_F(SiteWriterTest, APageThatCannotBeCreatedFailsTheRunWithThePathAndReason) {
-    fs::create_directory(out.File("blocked.html"));
-    EXPECT_FALSE(writer.Open("blocked.html"));
-    ASSERT_TRUE(writer.Failed());
-    EXPECT_EQ(writer.Failure()->what, "cannot create " + out.File("blocked.html") + ": Is a directory");
-    EXPECT_FALSE(writer.Put({"next.html", "x"}));
-}
