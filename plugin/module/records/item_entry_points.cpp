@@ -60,9 +60,11 @@ void ShowCocktail(CCocktailDialog& dialog, const CocktailRecord& cocktail) {
     dialog.m_mapMaterials = cocktail.materials;
 }
 
-// The dialog's cocktail; the store resolves the names and the picture stays empty.
-CocktailRecord EnteredCocktail(const CCocktailDialog& dialog) {
+// The dialog's cocktail with `picture`, which the dialog does not show; the store resolves
+// the names.
+CocktailRecord EnteredCocktail(const CCocktailDialog& dialog, const std::string& picture) {
     CocktailRecord cocktail;
+    cocktail.picture = picture;
     cocktail.name = dialog.m_strName;
     cocktail.initial = dialog.m_nInitial;
     cocktail.strong = dialog.m_nStrong;
@@ -83,8 +85,8 @@ void ShowInRow(IPluginList& list, int row, const CCocktailDialog& dialog) {
 }
 
 // Runs the dialog until a new cocktail is stored or the user cancels; a refused or failed
-// write shows the dialog again with everything entered.
-int AddUntilStored(IPluginList& list, CCocktailDialog& dialog) {
+// write shows the dialog again with everything entered. A copy keeps its source's picture.
+int AddUntilStored(IPluginList& list, CCocktailDialog& dialog, const std::string& picture = {}) {
     CBarvellaApp& app = BarvellaApp();
     while (dialog.ShowModal() == wxID_OK) {
         int index = 0;
@@ -95,7 +97,7 @@ int AddUntilStored(IPluginList& list, CCocktailDialog& dialog) {
         const int row = list.InsertItem(0, dialog.m_strName);
         if (row < 0) return PLUGIN_FAILED;
         ShowInRow(list, row, dialog);
-        CocktailRecord cocktail = EnteredCocktail(dialog);
+        CocktailRecord cocktail = EnteredCocktail(dialog, picture);
         if (InsertCocktail(app, cocktail, dialog.m_mapMaterials)) return PLUGIN_OK;
         list.DeleteItem(row);
         WarnStoreFailed("カクテルの追加に失敗しました。");
@@ -118,7 +120,7 @@ FOLIVEX_PLUGIN_EXPORT int CopyItem(IPluginList* list) {
     CCocktailDialog dialog;
     if (!PrepareDialog(dialog, "カクテルをコピーして追加", ModeAdd)) return PLUGIN_FAILED;
     ShowCocktail(dialog, source);
-    return AddUntilStored(*list, dialog);
+    return AddUntilStored(*list, dialog, source.picture);
 }
 
 // The name cannot change, so the edit replaces the cocktail of that name in one transaction:
@@ -132,7 +134,7 @@ FOLIVEX_PLUGIN_EXPORT int EditItem(IPluginList* list) {
     dialog.m_strName = stored.name;
     while (dialog.ShowModal() == wxID_OK) {
         const int row = list->GetFirstSelectedItem();
-        CocktailRecord edited = EnteredCocktail(dialog);
+        CocktailRecord edited = EnteredCocktail(dialog, stored.picture);
         if (row >= 0 && ReplaceCocktail(BarvellaApp(), dialog.m_strName, edited, dialog.m_mapMaterials)) {
             ShowInRow(*list, row, dialog);
             return PLUGIN_OK;
