@@ -101,7 +101,8 @@ CFolivexDoc::~CFolivexDoc() {
 }
 
 std::string CFolivexDoc::SettingsPath() const {
-    const std::string directory = isWritableDirectory(programDirectory) ? programDirectory : UserSettingsDirectory();
+    const std::string directory =
+        isWritableDirectory(programDirectory) ? programDirectory : platform::UserSettingsFolder();
     return paths::Join(directory, "Folivex.ini");
 }
 
@@ -109,7 +110,7 @@ void CFolivexDoc::LoadHostSettings() {
     std::string path = SettingsPath();
     // Until the user saves settings of their own, the file beside the program gives them.
     std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) path = paths::Join(programDirectory, "Folivex.ini");
+    if (!std::filesystem::exists(paths::Native(path), ignored)) path = paths::Join(programDirectory, "Folivex.ini");
     std::string bytes;
     profile::ReadFile(path, bytes);
     const auto read = [&](const char* key, const char* absent) {
@@ -128,7 +129,7 @@ bool CFolivexDoc::SaveHostSettings() {
     const std::string path = SettingsPath();
     // The user's configuration folder may not exist yet; a failure shows in the write.
     std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    std::filesystem::create_directories(paths::Native(path).parent_path(), ignored);
     // The five keys go into the file's bytes and the file is replaced once: a crash leaves
     // the old settings or the new ones, never a mix.
     std::string bytes;

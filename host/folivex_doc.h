@@ -11,7 +11,7 @@
 
 #include "folivex/plugin.h"
 #include "plugin_loader.h"
-#include "settings_location.h"
+#include "platform/settings_folder.h"
 
 // View-update hint with which the loader asks the view to call StartUp.
 inline constexpr int HINT_PLUGIN_LOADED = 1;
@@ -72,10 +72,10 @@ public:
     // Writes the five keys; false when any of them could not be written.
     bool SaveHostSettings();
     // Folivex.ini in `programDirectory`, or in the user's configuration folder when
-    // `programDirectory` is not writable (settings_location.h).
+    // `programDirectory` is not writable (platform/settings_folder.h).
     std::string SettingsPath() const;
     // How SettingsPath tells; tests replace it, since they run with every permission.
-    std::function<bool(const std::string& directory)> isWritableDirectory = IsWritableDirectory;
+    std::function<bool(const std::string& directory)> isWritableDirectory = platform::IsWritableFolder;
 
     // "ﾌﾟﾗｸﾞｲﾝを設定してください" while no plug-in is named, else the plug-in name.
     wxString GetTitleText() const;

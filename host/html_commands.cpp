@@ -23,7 +23,7 @@ wxString ChooserFolder(const std::string& outDirectory) {
     const std::optional<std::string> directory = paths::FromSettings(outDirectory);
     if (!directory || directory->empty()) return {};
     std::error_code ignored;
-    return paths::ToWx(std::filesystem::absolute(*directory, ignored).string());
+    return paths::ToWx(paths::FromNative(std::filesystem::absolute(paths::Native(*directory), ignored)));
 }
 
 }  // namespace

@@ -1,31 +1,26 @@
 #include "plugin_loader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
-#include <wx/filename.h>
-
-#include "path_wx.h"
 #include "paths.h"
+#include "platform/library.h"
 
 namespace {
 
 // A name that is not CP932 names no library: it must never become the empty name, which
 // would give the host program itself.
-wxDllType OpenLibrary(const std::string& name, const std::string& programDirectory) {
+void* OpenLibrary(const std::string& name, const std::string& programDirectory) {
     const std::optional<std::string> fileName = paths::FromSettings(name);
     if (!fileName || fileName->empty()) return nullptr;
-    const int flags = wxDL_NOW | wxDL_VERBATIM | wxDL_QUIET;
-    wxDynamicLibrary library;
-    if (fileName->find('/') == std::string::npos) {
-        const wxString local = paths::ToWx(paths::Join(programDirectory, *fileName));
-        if (wxFileName::FileExists(local)) {
-            library.Load(local, flags);
-            return library.Detach();
-        }
+    if (!platform::NamesFolder(*fileName)) {
+        const std::string local = paths::Join(programDirectory, *fileName);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(paths::Native(local), error)) return platform::OpenLibrary(local);
     }
-    library.Load(paths::ToWx(*fileName), flags);
-    return library.Detach();
+    return platform::OpenLibrary(*fileName);
 }
 
 }  // namespace
@@ -35,13 +30,13 @@ bool PluginLoader::Load(const std::string& name, const std::string& programDirec
     m_library = OpenLibrary(name, programDirectory);
     if (m_library == nullptr) return false;
     for (std::size_t i = 0; i < m_entries.size(); ++i)
-        m_entries[i] = wxDynamicLibrary::RawGetSymbol(m_library, kPluginEntryNames[i]);
+        m_entries[i] = platform::LibrarySymbol(m_library, kPluginEntryNames[i]);
     return true;
 }
 
 void PluginLoader::Free() {
     if (m_library == nullptr) return;
-    wxDynamicLibrary::Unload(m_library);
+    platform::CloseLibrary(m_library);
     m_library = nullptr;
     m_entries.fill(nullptr);
 }

@@ -6,8 +6,6 @@
 #include <cstddef>
 #include <string>
 
-#include <wx/dynlib.h>
-
 #include "folivex/plugin.h"
 
 class PluginLoader {
@@ -33,6 +31,6 @@ public:
     void* Entry(std::size_t index) const { return m_entries[index]; }
 
 private:
-    wxDllType m_library = nullptr;
+    void* m_library = nullptr;
     std::array<void*, std::size(kPluginEntryNames)> m_entries{};
 };

@@ -3,42 +3,20 @@
 #include <wx/arrstr.h>
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
-#include <wx/filefn.h>
-#include <wx/filename.h>
-#include <wx/log.h>
-#include <wx/utils.h>
+
+#include "platform/desktop.h"
 
 namespace shell {
 namespace {
 
-// The desktop opener starts its helper and returns before the file is looked at, so a
-// missing file is caught here, as the system's own shell would report it. The callers
-// report a failure in their own words, so wx's log stays quiet.
 bool OpenWithDesktop(const wxString& path) {
-    wxLogNull quiet;
-    return wxFileExists(path) && wxLaunchDefaultApplication(path);
-}
-
-// wxExecute forks before it tries the program, so a program that cannot run would still
-// report a process; check first what exec would refuse.
-bool CanRun(const wxString& program) {
-    wxString path = program;
-    if (!program.Contains("/")) {
-        wxString searchPath;
-        if (!wxGetEnv("PATH", &searchPath) || !wxFindFileInPath(&path, searchPath, program)) return false;
-    }
-    return wxFileName::FileExists(path) && wxFileName::IsFileExecutable(path);
+    return platform::OpenWithDefaultProgram(path.utf8_string());
 }
 
 bool StartDetached(const std::vector<wxString>& argv) {
-    wxLogNull quiet;
-    if (argv.empty() || !CanRun(argv.front())) return false;
-    std::vector<wxWCharBuffer> buffers;
-    for (const wxString& argument : argv) buffers.emplace_back(argument.wc_str());
-    std::vector<const wchar_t*> arguments;
-    for (const wxWCharBuffer& buffer : buffers) arguments.push_back(buffer.data());
-    arguments.push_back(nullptr);
-    return wxExecute(arguments.data(), wxEXEC_ASYNC | wxEXEC_MAKE_GROUP_LEADER) > 0;
+    std::vector<std::string> arguments;
+    for (const wxString& argument : argv) arguments.push_back(argument.utf8_string());
+    return platform::StartProgram(arguments);
 }
 
 std::optional<wxString> ChooseFolderWithDialog(wxWindow* parent, const wxString& title) {

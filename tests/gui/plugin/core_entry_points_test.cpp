@@ -1,11 +1,12 @@
 #include <wx/dynlib.h>
 
+#include "platform/library.h"
 #include "records_test_support.h"
 
 namespace {
 
 TEST_F(RecordsTest, RealStartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms) {
-    wxDynamicLibrary library(FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so", wxDL_NOW);
+    wxDynamicLibrary library(wxString(FOLIVEX_TEST_PROGRAM_DIR "/Barvella") + platform::kLibrarySuffix, wxDL_NOW);
     auto startUp = reinterpret_cast<StartUpFunc>(library.GetSymbol("StartUp"));
     auto cleanUp = reinterpret_cast<CleanUpFunc>(library.GetSymbol("CleanUp"));
     auto clearList = reinterpret_cast<ClearListFunc>(library.GetSymbol("ClearList"));
