@@ -26,8 +26,6 @@ protected:
 private:
     std::function<int(Dialog&)> m_user;
 };
-template <class Sheet>
-using ExpectSheet = UserAt<Sheet>;
 
 // What pressing OK would return.
 inline int PressOK(CheckedPropertySheet& sheet) {

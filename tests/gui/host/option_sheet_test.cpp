@@ -6,7 +6,7 @@
 #include "host_test_support.h"
 #include "option_sheet.h"
 
-using ExpectOptionSheet = ExpectSheet<COptionPropertySheet>;
+using ExpectOptionSheet = UserAt<COptionPropertySheet>;
 
 // OK on the plug-in page (whose leave check OK runs), after typing `name` when given.
 static ExpectOptionSheet OkOnPluginPage(const char* name = nullptr) {

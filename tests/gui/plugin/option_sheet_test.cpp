@@ -17,7 +17,7 @@ namespace {
 
 using testsupport::ReadFile;
 using testsupport::Sjis;
-using ExpectOptionSheet = ExpectSheet<CBarvellaOption>;
+using ExpectOptionSheet = UserAt<CBarvellaOption>;
 using PluginOptionTest = HostFrameTest;
 
 constexpr const char* kQuoteRefusal = "\" は使用できません。";

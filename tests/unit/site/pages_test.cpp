@@ -12,10 +12,6 @@ bool Holds(const std::string& page, const std::string& text) {
     return page.find(text) != std::string::npos;
 }
 
-bool EndsWith(const std::string& page, const std::string& text) {
-    return page.size() >= text.size() && page.compare(page.size() - text.size(), text.size(), text) == 0;
-}
-
 }  // namespace
 
 // The title and a border of 1 without a colour are in the committed site.
@@ -59,7 +55,7 @@ TEST_F(SiteTest, AListPageStopsAtACocktailThatCannotBeReadAfterTheRowsBefore) {
     EXPECT_EQ(list.failure->cocktail, "Lonely");
     EXPECT_EQ(list.page.name, "fvxall.html");
     EXPECT_TRUE(Holds(list.page.bytes, ">Fine</A>"));
-    EXPECT_TRUE(EndsWith(list.page.bytes, "</TR>\r\n"));
+    EXPECT_TRUE(list.page.bytes.ends_with("</TR>\r\n"));
 }
 
 // The menu is opened before its pages and put after them; a failing page leaves the menu with
@@ -74,8 +70,8 @@ TEST_F(SiteTest, AMenuKeepsTheLinesBeforeAFailingListPage) {
                                                      "put fvxbasemenu.html"}));
     ASSERT_TRUE(sink.failure);
     EXPECT_EQ(sink.failure->cocktail, "Lonely");
-    EXPECT_TRUE(EndsWith(sink.pages["fvxbasemenu.html"],
-                         "<UL>\r\n<LI><A HREF=\"fvxbase0.html\" TARGET=\"fvxtop\">Gin</A>\r\n"));
+    EXPECT_TRUE(sink.pages["fvxbasemenu.html"].ends_with(
+        "<UL>\r\n<LI><A HREF=\"fvxbase0.html\" TARGET=\"fvxtop\">Gin</A>\r\n"));
 }
 
 // Table rows whose names match list their cocktails on one page in page order: base first, so
