@@ -146,7 +146,7 @@ wxString CFolivexDoc::GetTitleText() const {
 }
 
 void CFolivexDoc::UpdateTitle() {
-    if (m_view != nullptr) m_view->OnTitleChanged(GetTitleText());
+    if (m_view.showTitle) m_view.showTitle(GetTitleText());
 }
 
 bool CFolivexDoc::LoadPlugin() {
@@ -166,7 +166,7 @@ bool CFolivexDoc::LoadPlugin() {
             U("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
               "処理中に予期せぬエラーが発生する可能性があります。"));
     }
-    if (m_view != nullptr) m_view->OnUpdate(HINT_PLUGIN_LOADED);
+    if (m_view.update) m_view.update(HINT_PLUGIN_LOADED);
     return complete;
 }
 

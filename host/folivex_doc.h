@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <wx/string.h>
 
@@ -31,17 +32,13 @@ enum class PluginCommand {
     Help
 };
 
-// The document's view as the document sees it: the view attaches itself, and the document
-// tells it what changed without knowing its class.
-class IDocumentView {
-public:
+// What the document tells the view that shows it. The view hands these to the document while
+// it exists, so the document needs no knowledge of the view.
+struct DocumentViewHooks {
     // HINT_PLUGIN_LOADED: a library is loaded, complete or not, and waits for its StartUp.
-    virtual void OnUpdate(int hint) = 0;
+    std::function<void(int hint)> update;
     // The document's title, for the caption of the window that shows the view.
-    virtual void OnTitleChanged(const wxString& title) = 0;
-
-protected:
-    ~IDocumentView() = default;
+    std::function<void(const wxString& title)> showTitle;
 };
 
 class CFolivexDoc {
@@ -66,9 +63,8 @@ public:
     std::string programDirectory;
     const std::string startupDirectory;
 
-    // The view registers itself while it exists; nullptr detaches it.
-    void AttachView(IDocumentView* view) { m_view = view; }
-    bool HasView(const IDocumentView* view) const { return m_view == view; }
+    // The one view attaches itself while it exists; empty hooks detach it.
+    void AttachView(DocumentViewHooks hooks) { m_view = std::move(hooks); }
 
     // Reads Folivex.ini (the one beside the program while the user has none of their own),
     // retitles the window and loads the plug-in.
@@ -103,7 +99,7 @@ public:
 private:
     int Invoke(PluginCommand command, IPluginList* list) const;
 
-    IDocumentView* m_view = nullptr;
+    DocumentViewHooks m_view;
     PluginLoader m_plugin;
 };
 

@@ -60,7 +60,8 @@ CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
       m_doc(doc),
       m_rowsWindow(FindRowsWindow(this)) {
     if (m_doc != nullptr) {
-        m_doc->AttachView(this);
+        m_doc->AttachView(
+            {[this](int hint) { OnUpdate(hint); }, [this](const wxString& title) { OnTitleChanged(title); }});
     }
     BindRowEvents(true);
 
@@ -76,8 +77,8 @@ CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
 CFolivexView::~CFolivexView() {
     // The base class still sends selection and focus events while it takes its rows down.
     BindRowEvents(false);
-    if (m_doc != nullptr && m_doc->HasView(this)) {
-        m_doc->AttachView(nullptr);
+    if (m_doc != nullptr) {
+        m_doc->AttachView({});
     }
 }
 

@@ -42,7 +42,7 @@ private:
 
 // A virtual list: the rows live in the view as CP932 and become display text only when drawn,
 // so a list of any length fills as fast as its rows can be stored.
-class CFolivexView : public wxListCtrl, public IDocumentView {
+class CFolivexView : public wxListCtrl {
 public:
     // Attaches itself to `doc` while it exists.
     CFolivexView(wxWindow* parent, CFolivexDoc* doc);
@@ -53,9 +53,9 @@ public:
     wxWindow* GetRowsWindow() const { return m_rowsWindow; }
 
     // For HINT_PLUGIN_LOADED: the plug-in's StartUp. Other hints do nothing.
-    void OnUpdate(int hint) override;
+    void OnUpdate(int hint);
     // "<title> - Folivex" in the caption of the window that holds the view.
-    void OnTitleChanged(const wxString& title) override;
+    void OnTitleChanged(const wxString& title);
 
     // "%d: %s" for the first selected row, else "ﾚﾃﾞｨ", in the frame's message pane.
     void UpdateSelectionStatus();

@@ -45,7 +45,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -br" bash -c '
   # Without a window manager nothing says when GTK has painted; give it a moment.
   sleep 1
   import -window "$sheet" "$2/screenshot-options-design.png"
-  xdotool key --clearmodifiers ctrl+Page_Down ctrl+Page_Down ctrl+Page_Down
+  # The pages are listed on the left, one row each; "生成ファイル" is the fourth.
+  xdotool mousemove --window "$sheet" 45 77 click 1
   sleep 1
   import -window "$sheet" "$2/screenshot-options-files.png"
 ' _ "$work" "$docs"

@@ -19,6 +19,7 @@ struct GenerateOptions {
     std::string directory = ".";
     std::string outDirectory;
     std::string indexFileName = "index.html";
+    std::string style;  // empty: the workspace's choice
     bool listWritten = false;
 };
 
@@ -39,6 +40,7 @@ void Generate(const GenerateOptions& options) {
     PluginSettings settings;
     if (!LoadSettings(options.directory, settings))
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
+    if (!options.style.empty()) settings.siteStyle = *SiteStyleNamed(options.style);
 
     SilentObserver observer;
     const GenerationResult result =
@@ -50,7 +52,8 @@ void Generate(const GenerateOptions& options) {
         return;
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;
-    std::printf("wrote %zu pages to %s, %zu unchanged, in %.2f s\n", result.writtenFiles.size(),
+    const std::size_t written = result.writtenFiles.size();
+    std::printf("wrote %zu %s to %s, %zu unchanged, in %.2f s\n", written, written == 1 ? "page" : "pages",
                 options.outDirectory.c_str(), result.unchangedPages, seconds.count());
 }
 
@@ -66,6 +69,10 @@ void AddGenerateCommand(CLI::App& app) {
     command->add_option("--out", options->outDirectory, "Output directory, created when missing")->required();
     command->add_option("--index", options->indexFileName, "File name of the entry page inside the output directory")
         ->capture_default_str();
+    command
+        ->add_option("--style", options->style,
+                     "classic (frames, Shift_JIS) or modern (HTML5, UTF-8); without it the workspace's choice")
+        ->check(CLI::IsMember({SiteStyleName(SiteStyle::Classic), SiteStyleName(SiteStyle::Modern)}));
     command->add_flag("--list-written", options->listWritten,
                       "Print only the paths of the pages written (new or changed), one a line, for a deploy script");
     command->callback([options] { Generate(*options); });

@@ -15,6 +15,10 @@ namespace {
 
 constexpr const char* kSettingsFileName = "Barvella.ini";
 constexpr const char* kCommentFileName = "BarvellaTC.fvxcmt";
+constexpr const char* kStyleSection = "SITE";
+constexpr const char* kStyleKey = "STYLE";
+// Never a stored value: values hold no control character.
+constexpr const char* kAbsent = "\n";
 
 // Values are read through a buffer of this size, so at most 255 bytes come back.
 constexpr std::size_t kValueBuffer = 256;
@@ -111,6 +115,16 @@ bool ReadComment(const std::string& path, std::string& comment) {
 
 }  // namespace
 
+std::optional<SiteStyle> SiteStyleNamed(std::string_view name) {
+    if (name == "classic") return SiteStyle::Classic;
+    if (name == "modern") return SiteStyle::Modern;
+    return std::nullopt;
+}
+
+const char* SiteStyleName(SiteStyle style) {
+    return style == SiteStyle::Modern ? "modern" : "classic";
+}
+
 bool LoadSettings(const std::string& directory, PluginSettings& settings) {
     std::string bytes;
     // An unreadable settings file reads as absent, as every key falls back to its default.
@@ -123,6 +137,8 @@ bool LoadSettings(const std::string& directory, PluginSettings& settings) {
             *key.number(settings) = ReadInteger(value);
         }
     }
+    settings.siteStyle = SiteStyleNamed(profile::ReadStringFrom(bytes, kStyleSection, kStyleKey, "", kValueBuffer))
+                             .value_or(SiteStyle::Classic);
     return ReadComment(paths::Join(directory, kCommentFileName), settings.topComment);
 }
 
@@ -138,6 +154,10 @@ bool SaveSettings(const std::string& directory, const PluginSettings& settings) 
         const std::string value = key.text != nullptr ? *key.text(values) : std::to_string(*key.number(values));
         if (!profile::SetString(bytes, key.section, key.key, value)) return false;
     }
+    const bool styleStored = profile::ReadStringFrom(bytes, kStyleSection, kStyleKey, kAbsent, kValueBuffer) != kAbsent;
+    if ((styleStored || settings.siteStyle != SiteStyle::Classic) &&
+        !profile::SetString(bytes, kStyleSection, kStyleKey, SiteStyleName(settings.siteStyle)))
+        return false;
     return fileio::WriteFileAtomically(path, bytes) &&
            fileio::WriteFileAtomically(paths::Join(directory, kCommentFileName), settings.topComment);
 }

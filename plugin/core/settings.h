@@ -2,7 +2,9 @@
 // Colours, sizes, faces and addresses are free CP932 text copied into pages unchanged.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 struct DesignSettings {
     std::string background;   // BACKGROUND
@@ -50,6 +52,13 @@ struct UrlSettings {
     std::string urlImages;   // URLIMAGES
 };
 
+// Which site a generation writes: the frames site in Shift_JIS or the HTML5 site in UTF-8.
+enum class SiteStyle { Classic, Modern };
+
+// The style's name in Barvella.ini and on the command line; nullopt for any other text.
+std::optional<SiteStyle> SiteStyleNamed(std::string_view name);
+const char* SiteStyleName(SiteStyle style);
+
 struct PluginSettings {
     DesignSettings design;
     TitleSettings title;
@@ -58,6 +67,10 @@ struct PluginSettings {
     UserSettings user;
     UrlSettings url;
     std::string topComment;  // exact bytes of BarvellaTC.fvxcmt
+    // [SITE] STYLE, a key of its own that readers of the other keys pass over. Written only
+    // when it is in the file already or differs from classic, so a workspace that never
+    // chose keeps its file byte for byte.
+    SiteStyle siteStyle = SiteStyle::Classic;
 };
 
 // Reads `directory`/Barvella.ini and `directory`/BarvellaTC.fvxcmt into `settings`.

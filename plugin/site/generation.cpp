@@ -9,6 +9,7 @@
 #include "cp932.h"
 #include "paths.h"
 #include "site/classic/classic_site.h"
+#include "site/modern/modern_site.h"
 #include "site/site_model.h"
 #include "site/site_writer.h"
 
@@ -32,6 +33,20 @@ std::string MakeDirectory(const std::string& directory) {
 
 }  // namespace
 
+const GenerationTexts& GenerationStatusTexts() {
+    // Strength and taste come before style here, unlike the menu links; both orders are fixed.
+    static const GenerationTexts texts = [] {
+        GenerationTexts made{cp932::Literal("共通ファイルの生成中..."), {}, cp932::Literal("HTML生成を完了しました。")};
+        for (const char* step :
+             {"アルファベット別ファイルの生成中...", "ベース別ファイルの生成中...",
+              "アルコール強度別ファイルの生成中...", "味わい別ファイルの生成中...", "スタイル別ファイルの生成中...",
+              "作者別ファイルの生成中...", "全カクテル一覧ファイルの生成中...", "カクテル詳細ファイルの生成中..."})
+            made.steps.push_back(cp932::Literal(step));
+        return made;
+    }();
+    return texts;
+}
+
 std::string DescribeFailure(const GenerationResult& result) {
     if (result.errorCocktail.empty()) return result.error;
     return "cocktail " + cp932::ToUtf8(result.errorCocktail).value_or(result.errorCocktail) + " " + result.error;
@@ -49,7 +64,7 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
         result.error = std::string(kIndexNotAFileName) + ": " + indexFileName;
         return result;
     }
-    observer.ShowStatus(ClassicStartStatus());
+    observer.ShowStatus(GenerationStatusTexts().common);
     SiteModel model;
     try {
         model.Load(database);
@@ -61,7 +76,10 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
     if (!result.error.empty()) return result;
 
     SiteWriter writer(outDirectory);
-    result.ok = PutClassicSite({settings, model}, indexFileName, CurrentYear(), writer, observer);
+    const SiteSource source{settings, model};
+    result.ok = settings.siteStyle == SiteStyle::Modern
+                    ? modern::PutModernSite(source, indexFileName, CurrentYear(), writer, observer)
+                    : PutClassicSite(source, indexFileName, CurrentYear(), writer, observer);
     result.writtenFiles = writer.Written();
     result.unchangedPages = writer.Unchanged();
     if (const auto& failure = writer.Failure()) {

@@ -40,6 +40,15 @@ struct GenerationResult {
     std::string errorCocktail;
 };
 
+// What the progress window shows, in CP932: the common files, each of the eight steps in
+// order, the end. Both site styles run the same steps.
+struct GenerationTexts {
+    std::string common;
+    std::vector<std::string> steps;
+    std::string done;
+};
+const GenerationTexts& GenerationStatusTexts();
+
 // An empty output directory would put every page into the root of the file system; a run is
 // refused before anything is written.
 inline constexpr const char* kNoOutputDirectory =
@@ -54,7 +63,7 @@ inline constexpr const char* kIndexNotAFileName =
 std::string DescribeFailure(const GenerationResult& result);
 
 // Reads the whole store first; then creates the output directory with its parents when it is
-// missing, and writes the pages.
+// missing, and writes the pages of the settings' site style.
 GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
                               const std::string& outDirectory, const std::string& indexFileName,
                               GenerationObserver& observer);

@@ -60,7 +60,6 @@ public:
     // The first failure of a run is the one kept.
     void Fail(SiteFailure failure) override;
 
-    bool Failed() const { return m_failure.has_value(); }
     const std::optional<SiteFailure>& Failure() const { return m_failure; }
     // The paths whose files this run created or changed, in the order their pages were put.
     const std::vector<std::string>& Written() const { return m_written; }

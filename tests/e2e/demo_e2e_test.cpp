@@ -181,4 +181,21 @@ TEST_F(DemoEndToEnd, TheGeneratedSiteLoadsInChromiumWithEveryLinkResolvedAndItsJ
                                    ",\"broken\":[],\"misdecoded\":[],\"title\":\"カクテル・レシピ帳\"}");
 }
 
+// The checks of the modern pages themselves are scripts/check-modern-site.sh (Site.ModernChecks).
+TEST_F(DemoEndToEnd, TheSiteStyleIsTheWorkspacesChoiceUnlessTheCommandLineSaysOtherwise) {
+    ASSERT_EQ(Prepare().exitCode, 0);
+    testsupport::WriteFile(workspace + "/Barvella.ini",
+                           ReadFile(workspace + "/Barvella.ini") + "[SITE]\r\nSTYLE=modern\r\n");
+    const std::string classic = dir.File("classic");
+    ASSERT_EQ(Barvella("generate --style classic --dir " + Quoted(workspace) + " --out " + Quoted(classic)).exitCode,
+              0);
+    EXPECT_TRUE(fs::exists(classic + "/fvxmain.html"));
+    const std::string site = dir.File("modern");
+    const ShellOutcome generated = Barvella("generate --dir " + Quoted(workspace) + " --out " + Quoted(site));
+    ASSERT_EQ(generated.exitCode, 0) << generated.err;
+    EXPECT_TRUE(ReadFile(site + "/index.html").starts_with("<!doctype html>"));
+    EXPECT_FALSE(fs::exists(site + "/fvxmain.html"));
+    EXPECT_NE(Barvella("generate --style fancy --dir " + Quoted(workspace) + " --out " + Quoted(site)).exitCode, 0);
+}
+
 }  // namespace

@@ -196,6 +196,34 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     ExpectSnapshot(site);
 }
 
+// The workspace's style reaches the plug-in's Generate command: the tool's pages, the same
+// progress window and writer; a second run leaves every page alone; an unreadable cocktail stops it.
+TEST_F(SiteEndToEnd, TheModernStyleGoesThroughTheSameCommandWindowAndWriter) {
+    PluginSettings settings;
+    ASSERT_TRUE(LoadSettings(work.string(), settings));
+    settings.siteStyle = SiteStyle::Modern;
+    ASSERT_TRUE(SaveSettings(work.string(), settings));
+    const fs::path fromPlugin = fs::path(root.path) / "plugin";
+    ProgressWatcher watcher(frame);
+    ASSERT_EQ(Plugin(fromPlugin, wxID_OK), PLUGIN_OK);
+    ExpectWindowsFreed();
+    ASSERT_FALSE(watcher.positions.empty());
+    EXPECT_EQ(watcher.positions.back(), 90);
+    EXPECT_EQ(watcher.status, U("HTML生成を完了しました。"));
+
+    const fs::path fromTool = fs::path(root.path) / "tool";
+    ASSERT_EQ(Generate(fromTool).exitCode, 0);
+    EXPECT_EQ(Tree(fromTool), Tree(fromPlugin));
+    EXPECT_TRUE(ReadFile(fromTool / "index.html").starts_with("<!doctype html>"));
+    const ShellOutcome again = Generate(fromTool);
+    EXPECT_TRUE(std::regex_match(again.out, std::regex("wrote 0 pages to .*tool, [0-9]+ unchanged, in [0-9.]+ s\n")))
+        << again.out;
+    store->AddCocktail({.name = "孤独", .materials = {}});
+    const ShellOutcome run = Generate(fromTool);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cocktail 孤独 cannot be read"), std::string::npos) << run.err;
+}
+
 // A deploy script learns which pages to copy: only those that differ from the files there.
 TEST_F(SiteEndToEnd, ToolRegeneratesOnlyWhatChangedAndListsIt) {
     const fs::path out = fs::path(root.path) / "site";
@@ -208,6 +236,10 @@ TEST_F(SiteEndToEnd, ToolRegeneratesOnlyWhatChangedAndListsIt) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, (out / "fvxtop.html").string() + "\n");
     EXPECT_TRUE(Generate(out, " --list-written").out.empty());
+    std::ofstream(out / "fvxtop.html") << "edited again";
+    run = Generate(out);
+    EXPECT_TRUE(std::regex_match(run.out, std::regex("wrote 1 page to .*site, 59 unchanged, in [0-9.]+ s\n")))
+        << run.out;
 }
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {

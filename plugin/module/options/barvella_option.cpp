@@ -12,7 +12,8 @@ CBarvellaOption::CBarvellaOption(wxWindow* parent)
       m_pageFile(new CPluginOptionFile(GetBookCtrl())),
       m_pageUser(new CPluginOptionUser(GetBookCtrl())),
       m_pageURL(new CPluginOptionURL(GetBookCtrl())),
-      m_pageComment(new CPluginOptionComment(GetBookCtrl())) {
+      m_pageComment(new CPluginOptionComment(GetBookCtrl())),
+      m_pageSite(new CPluginOptionSite(GetBookCtrl())) {
     AddPage(m_pageDesign, "デザイン");
     AddPage(m_pageTitle, "タイトル");
     AddPage(m_pageFont, "フォント");
@@ -20,6 +21,7 @@ CBarvellaOption::CBarvellaOption(wxWindow* parent)
     AddPage(m_pageUser, "ユーザ");
     AddPage(m_pageURL, "URL");
     AddPage(m_pageComment, "コメント");
+    AddPage(m_pageSite, "サイト形式");
     LayoutDialog();
 }
 
@@ -31,6 +33,7 @@ void CBarvellaOption::Load(const PluginSettings& settings) {
     m_pageUser->Load(settings.user);
     m_pageURL->Load(settings.url);
     m_pageComment->Load(settings.topComment);
+    m_pageSite->Load(settings.siteStyle);
 }
 
 void CBarvellaOption::Store(PluginSettings& settings) const {
@@ -41,4 +44,5 @@ void CBarvellaOption::Store(PluginSettings& settings) const {
     m_pageUser->Store(settings.user);
     m_pageURL->Store(settings.url);
     m_pageComment->Store(settings.topComment);
+    m_pageSite->Store(settings.siteStyle);
 }

@@ -1,4 +1,4 @@
-// The plug-in's option sheet: the settings in seven pages. It changes nothing by itself; the
+// The plug-in's option sheet: the settings in eight pages. It changes nothing by itself; the
 // Option entry point loads the pages from the settings and stores them back after OK.
 #pragma once
 
@@ -22,4 +22,5 @@ public:
     CPluginOptionUser* m_pageUser;
     CPluginOptionURL* m_pageURL;
     CPluginOptionComment* m_pageComment;
+    CPluginOptionSite* m_pageSite;
 };

@@ -6,6 +6,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/filedlg.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
 #include "shell_seams.h"
@@ -259,4 +260,35 @@ void CPluginOptionComment::Load(const std::string& topComment) {
 
 void CPluginOptionComment::Store(std::string& topComment) const {
     topComment = m_strComment;
+}
+
+CPluginOptionSite::CPluginOptionSite(wxWindow* parent) : COptionPage(parent) {
+    Controls().Label("HTML生成で書き出すサイトの形式", 5, 5, 200, 8);
+    const auto radio = [this](int id, const char* label, int y, long style) {
+        auto* button = new wxRadioButton(this, id, U(label), Controls().Position(15, y), wxDefaultSize, style);
+        wxSize size = Controls().Size(185, 10);
+        size.IncTo(button->GetBestSize());
+        button->SetSize(size);
+        return button;
+    };
+    m_radioClassic = radio(3050, "クラシック (フレーム, Shift_JIS)", 20, wxRB_GROUP);
+    m_radioModern = radio(3051, "モダン (HTML5, UTF-8)", 35, 0);
+}
+
+void CPluginOptionSite::Load(SiteStyle style) {
+    m_nSiteStyle = style;
+}
+
+void CPluginOptionSite::Store(SiteStyle& style) const {
+    style = m_nSiteStyle;
+}
+
+bool CPluginOptionSite::TransferDataToWindow() {
+    (m_nSiteStyle == SiteStyle::Modern ? m_radioModern : m_radioClassic)->SetValue(true);
+    return true;
+}
+
+bool CPluginOptionSite::TransferDataFromWindow() {
+    m_nSiteStyle = m_radioModern->GetValue() ? SiteStyle::Modern : SiteStyle::Classic;
+    return true;
 }

@@ -1,4 +1,4 @@
-// The seven pages of the plug-in's option sheet, one per group of settings. Each holds one
+// The eight pages of the plug-in's option sheet, one per group of settings. Each holds one
 // member per setting it edits; the sheet loads them before it opens and stores them after OK,
 // so a page never shown stores what it was loaded with.
 #pragma once
@@ -10,6 +10,7 @@
 #include "options/option_page.h"
 
 class wxCheckBox;
+class wxRadioButton;
 
 // Control ids of the pages; ids repeat between pages, never on one.
 enum OptionControlId : int {
@@ -196,4 +197,20 @@ public:
     std::string m_strComment;  // lines end in CR LF
 
     wxTextCtrl* m_editComment;
+};
+
+class CPluginOptionSite : public COptionPage {
+public:
+    explicit CPluginOptionSite(wxWindow* parent);
+
+    void Load(SiteStyle style);
+    void Store(SiteStyle& style) const;
+
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+    SiteStyle m_nSiteStyle = SiteStyle::Classic;
+
+    wxRadioButton* m_radioClassic;
+    wxRadioButton* m_radioModern;
 };

@@ -9,10 +9,8 @@
 #include "site/site_model.h"
 #include "site/site_writer.h"
 
-// The first status text, shown by the caller from the start, while the store is still read.
-const std::string& ClassicStartStatus();
-
-// Shows every later status text. `year` is the local year of the run, for the footer's rights
+// Shows every status text after the first (GenerationStatusTexts().common, which the caller
+// shows from the start, while the store is still read). `year` is the local year of the run, for the footer's rights
 // line. False when the run failed.
 bool PutClassicSite(const SiteSource& source, const std::string& indexFileName, int year, PageSink& sink,
                     GenerationObserver& observer);

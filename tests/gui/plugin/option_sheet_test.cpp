@@ -6,7 +6,7 @@
 #include <wx/filefn.h>
 #include <wx/listbook.h>
 #include <wx/listctrl.h>
-#include <wx/panel.h>
+#include <wx/radiobut.h>
 
 #include "shell_seams.h"
 
@@ -46,6 +46,8 @@ TEST_F(PluginOptionTest, OnlyOkChangesSettingsUnopenedPagesKeepTheirValuesAndThe
                       sheet.m_pageUser->m_editUserName->SetValue("x");
                       sheet.GetBookCtrl()->SetSelection(6);
                       sheet.m_pageComment->m_editComment->SetValue("new");
+                      sheet.GetBookCtrl()->SetSelection(7);
+                      sheet.m_pageSite->m_radioModern->SetValue(true);
                       return wxID_CANCEL;
                   }));
     // The boxes go by meaning, and the comment's lines are stored ending in CR LF.
@@ -64,9 +66,14 @@ TEST_F(PluginOptionTest, OnlyOkChangesSettingsUnopenedPagesKeepTheirValuesAndThe
                       box("スタイル別ページ")->SetValue(true);
                       sheet.GetBookCtrl()->SetSelection(6);
                       sheet.m_pageComment->m_editComment->SetValue(U("<B>乾杯</B>\nふたつめ\n"));
+                      // The site's style, last, after the comment; a classic workspace has no key yet.
+                      EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(7), U("サイト形式"));
+                      sheet.GetBookCtrl()->SetSelection(7);
+                      EXPECT_TRUE(sheet.m_pageSite->m_radioClassic->GetValue());
+                      sheet.m_pageSite->m_radioModern->SetValue(true);
                       return PressOK(sheet);
                   }));
-    // Opened on the first page only: the six others keep what they hold.
+    // Opened on the first page only: the seven others keep what they hold.
     wxTEST_DIALOG(Option(), ExpectOptionSheet([this](CBarvellaOption& sheet) {
                       EXPECT_EQ(sheet.GetParent(), frame);
                       sheet.m_pageDesign->m_editBgColor->SetValue("#FF0000");
@@ -81,7 +88,7 @@ TEST_F(PluginOptionTest, OnlyOkChangesSettingsUnopenedPagesKeepTheirValuesAndThe
                             {"STRONGPAGE=1", "STRONGPAGE=0"},
                             {"MASTERPAGE=1", "MASTERPAGE=0"}})
         changed.replace(changed.find(from), std::strlen(from), to);
-    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")), changed);
+    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")), changed + "[SITE]\r\nSTYLE=modern\r\n");
     EXPECT_EQ(ReadFile(dir.File("BarvellaTC.fvxcmt")), Sjis("<B>乾杯</B>\r\nふたつめ\r\n"));
 }
 
@@ -114,11 +121,10 @@ TEST_F(PluginOptionTest, RefusesQuotesWhereTheyWouldEndAnAttributeAndTextTheSett
     EXPECT_TRUE(user->m_strUserMail.empty());
 }
 
-TEST_F(PluginOptionTest, EveryPageIsInSightWithRoomForAnEighthAndApplyIsShownButNeverEnabled) {
+TEST_F(PluginOptionTest, EveryPageIsInSightAndApplyIsShownButNeverEnabled) {
     auto& sheet = *new CBarvellaOption(frame);
     auto* book = dynamic_cast<wxListbook*>(sheet.GetBookCtrl());
     ASSERT_NE(book, nullptr);
-    book->AddPage(new wxPanel(book), U("サイト形式"));
     sheet.Show();
     wxString captions;
     for (std::size_t page = 0; page < book->GetPageCount(); ++page) {

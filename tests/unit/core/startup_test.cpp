@@ -85,6 +85,34 @@ TEST(Settings, IntegersReadAsAtoiControlCharactersRefusedAndCommentsInNulEndedCh
     EXPECT_EQ(settings.topComment, std::string(10 + 44, 'c'));
 }
 
+TEST(Settings, TheSiteStyleIsWrittenOnlyOnceChosenSoAnUnchangedSaveKeepsTheFile) {
+    TempDirectory dir;
+    const std::string ini = "[TITLE]\r\nWINDOWTITLE=Bar\r\n";
+    WriteFile(dir.File("Barvella.ini"), ini);
+    PluginSettings settings;
+    ASSERT_TRUE(LoadSettings(dir.path, settings));
+    EXPECT_EQ(settings.siteStyle, SiteStyle::Classic);
+    ASSERT_TRUE(SaveSettings(dir.path, settings));
+    const std::string classic = ReadFile(dir.File("Barvella.ini"));
+    EXPECT_EQ(classic.find("SITE"), std::string::npos);
+    ASSERT_TRUE(SaveSettings(dir.path, settings));
+    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")), classic);
+
+    settings.siteStyle = SiteStyle::Modern;
+    ASSERT_TRUE(SaveSettings(dir.path, settings));
+    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")), classic + "[SITE]\r\nSTYLE=modern\r\n");
+    PluginSettings reread;
+    ASSERT_TRUE(LoadSettings(dir.path, reread));
+    EXPECT_EQ(reread.siteStyle, SiteStyle::Modern);
+    // Chosen back, the key stays and says so; an unknown value reads as classic.
+    reread.siteStyle = SiteStyle::Classic;
+    ASSERT_TRUE(SaveSettings(dir.path, reread));
+    EXPECT_EQ(ReadFile(dir.File("Barvella.ini")), classic + "[SITE]\r\nSTYLE=classic\r\n");
+    WriteFile(dir.File("Barvella.ini"), "[SITE]\r\nSTYLE=fancy\r\n");
+    ASSERT_TRUE(LoadSettings(dir.path, reread));
+    EXPECT_EQ(reread.siteStyle, SiteStyle::Classic);
+}
+
 TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice) {
     Session session;
     // Not in name order, either way round: the list's sorted style must place them. Strength 5
