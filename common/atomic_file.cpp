@@ -1,9 +1,12 @@
 #include "atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -57,27 +60,94 @@ bool WriteInPlace(const std::string& path, std::string_view bytes) {
     return ::close(fd) == 0 && written;
 }
 
+// mkstemp's six characters.
+bool IsTemporarySuffix(std::string_view suffix) {
+    return suffix.size() == 7 && suffix[0] == '.' &&
+           std::all_of(suffix.begin() + 1, suffix.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
+// A temporary whose writer lives holds it locked; the lock goes with the writer's process.
+bool IsHeld(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return true;
+    struct stat status {};
+    const bool held = ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    // A file the user made read-only stays unwritten, as a direct write would.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return false;
-
-    const std::string destination = Destination(path);
-    std::string temporary = destination + ".XXXXXX";
+int CreateHeldTemporary(const std::string& path, std::string& temporary) {
+    temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX) != 0) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+void RemoveStaleTemporaries(const std::string& path, std::initializer_list<std::string_view> companionSuffixes) {
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const std::string name = target.filename().string();
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string candidate = entry->path().filename().string();
+        if (!candidate.starts_with(name) || !IsTemporarySuffix(std::string_view(candidate).substr(name.size())))
+            continue;
+        const std::string stale = entry->path().string();
+        if (IsHeld(stale)) continue;
+        for (std::string_view suffix : companionSuffixes) ::unlink((stale + std::string(suffix)).c_str());
+        ::unlink(stale.c_str());
+    }
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : m_destination(Destination(path)) {
+    // A file the user made read-only stays unwritten, as a direct write would.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return;
+    m_fd = CreateHeldTemporary(m_destination, m_temporary);
+    if (m_fd < 0) return;
+    RemoveStaleTemporaries(m_destination);
+    if (::fchmod(m_fd, ModeFor(m_destination)) != 0) m_failed = true;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (m_fd < 0) return;
+    ::unlink(m_temporary.c_str());
+    ::close(m_fd);
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+    if (m_fd < 0 || m_failed) return false;
+    if (!WriteAll(m_fd, bytes)) m_failed = true;
+    return !m_failed;
+}
+
+bool AtomicFileWriter::Commit() {
+    if (m_fd < 0 || m_failed || ::fsync(m_fd) != 0) return false;
+    // Renamed while still held, so that no sweep can take it in between.
+    if (::rename(m_temporary.c_str(), m_destination.c_str()) != 0) return false;
+    const bool closed = ::close(m_fd) == 0;
+    m_fd = -1;
+    return closed;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    AtomicFileWriter writer(path);
+    if (!writer.IsOpen()) {
+        if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return false;
         // A folder that takes no new file (a program folder only an administrator may change)
         // can still hold a file the user may write: that file is written where it is.
-        return (errno == EACCES || errno == EPERM || errno == EROFS) && WriteInPlace(destination, bytes);
+        return (errno == EACCES || errno == EPERM || errno == EROFS) && WriteInPlace(Destination(path), bytes);
     }
-    const bool written = ::fchmod(fd, ModeFor(destination)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), destination.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return writer.Write(bytes) && writer.Commit();
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include <SQLiteCpp/Database.h>
 #include <CLI/CLI.hpp>
 
 #include "command.h"
@@ -33,7 +32,7 @@ public:
 void Generate(const GenerateOptions& options) {
     if (options.outDirectory.empty()) throw CommandFailure(kNoOutputDirectory);
     const auto started = std::chrono::steady_clock::now();
-    const std::unique_ptr<SQLite::Database> database = OpenStore(options.directory, StoreUse::Read);
+    const std::unique_ptr<CocktailStore> store = OpenStore(options.directory, StoreAccess::Read);
     PluginSettings settings;
     if (!LoadSettings(options.directory, settings))
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
@@ -46,7 +45,7 @@ void Generate(const GenerateOptions& options) {
 
     SilentObserver observer;
     const GenerationResult result =
-        GenerateSite(*database, settings, options.outDirectory, options.indexFileName, observer);
+        GenerateSite(*store, settings, options.outDirectory, options.indexFileName, observer);
     if (!result.ok) throw CommandFailure("generation failed: " + DescribeFailure(result));
 
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;

@@ -1,4 +1,4 @@
-#include "workspace_mark.h"
+#include "core/workspace_mark.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -2,7 +2,6 @@
 
 #include <iterator>
 
-#include <SQLiteCpp/Exception.h>
 
 #include "cp932.h"
 #include "site/category_pages.h"
@@ -10,6 +9,7 @@
 #include "site/frame_pages.h"
 #include "site/site_context.h"
 #include "site/site_model.h"
+#include "store/cocktail_store.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::string DescribeFailure(const GenerationResult& result) {
     return "cocktail " + cp932::ToUtf8(result.errorCocktail).value_or(result.errorCocktail) + " " + result.error;
 }
 
-GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
+GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings,
                               const std::string& outDirectory, const std::string& indexFileName,
                               GenerationObserver& observer) {
     GenerationResult result;
@@ -67,12 +67,12 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
 
     const StatusTexts& texts = Texts();
     observer.ShowStatus(texts.common);
-    try {
-        model.Load(database);
-    } catch (const SQLite::Exception& e) {
-        site.Fail(std::string("cannot read the database: ") + e.what());
+    StoreSnapshot snapshot;
+    if (const StoreStatus read = store.ReadSnapshot(snapshot); !read.ok()) {
+        site.Fail("cannot read the database: " + read.reason);
         return finish(false);
     }
+    model.Load(std::move(snapshot));
     const bool common = WriteIndexPage(site, indexFileName) && WriteMainFrameset(site) && WriteMenuPage(site) &&
                         WriteTopPage(site) && WriteTailPage(site);
     if (!common) return finish(false);

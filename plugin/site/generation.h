@@ -8,9 +8,7 @@
 
 #include "core/settings.h"
 
-namespace SQLite {
-class Database;
-}
+class CocktailStore;
 
 // Ten status texts and nine steps of the bar, so the bar ends at nine steps.
 inline constexpr int GENERATION_RANGE = 90;
@@ -45,6 +43,6 @@ inline constexpr const char* kNoOutputDirectory =
 // concerns one.
 std::string DescribeFailure(const GenerationResult& result);
 
-GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
+GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings,
                               const std::string& outDirectory, const std::string& indexFileName,
                               GenerationObserver& observer);

@@ -9,7 +9,7 @@
 #include <wx/textctrl.h>
 
 #include "core/code_tables.h"
-#include "core/schema.h"
+#include "store/schema.h"
 #include "cp932.h"
 #include "cp932_wx.h"
 #include "dialog_layout.h"

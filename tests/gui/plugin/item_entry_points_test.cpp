@@ -62,7 +62,7 @@ TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChang
     EXPECT_EQ(edited.initial, 10) << "K picks the eleventh letter";
     EXPECT_EQ(edited.styleName + edited.memo, "Shortkept");
 
-    app.database->exec("CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL BEGIN SELECT RAISE(ABORT, 'no'); END");
+    Raw().exec("CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL BEGIN SELECT RAISE(ABORT, 'no'); END");
     wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
                       d.m_comboBase->SetValue("Vodka");
                       return PressOK(d);
@@ -73,12 +73,14 @@ TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChang
                   }));
     EXPECT_EQ(list.rows.at(0).at(1), "Gin");
     EXPECT_EQ(Stored("Bee's Knees").baseName, "Gin");
-    EXPECT_THAT(app.baseNames, testing::UnorderedElementsAre("Gin", "Rum & Brandy's"));
+    EXPECT_THAT(app.store->BaseNames(), testing::UnorderedElementsAre("Gin", "Rum & Brandy's"));
 }
 
 TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
     list.selected = 1;  // Tom & Jerry
-    const int changes = app.database->getTotalChanges();
+    SQLite::Database raw = Raw();
+    const auto version = [&raw] { return raw.execAndGet("PRAGMA data_version").getInt(); };
+    const int before = version();
     wxTEST_DIALOG(
         EXPECT_EQ(ViewItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
             for (wxWindow* button : {d.m_buttonOK, d.m_buttonAddMaterial, d.m_buttonDeleteMaterial})
@@ -105,7 +107,7 @@ TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
             EXPECT_EQ(d.m_comboInitial->GetSelection(), 1);
             return wxID_CANCEL;
         }));
-    EXPECT_EQ(app.database->getTotalChanges(), changes);
+    EXPECT_EQ(version(), before) << "no other connection committed";
 }
 
 TEST_F(RecordsTest, DeleteAsksFirstAndTakesNamesNoOtherCocktailUses) {

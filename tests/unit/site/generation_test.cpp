@@ -12,7 +12,7 @@ using Names = std::vector<std::string>;
 class Generation : public SiteTest, GenerationObserver {
 protected:
     Names Run(const std::string& outDirectory) {  // the files written, by name
-        result = GenerateSite(store.Database(), settings, outDirectory, "index.html", *this);
+        result = GenerateSite(store.Store(), settings, outDirectory, "index.html", *this);
         Names names;
         for (const std::string& path : result.createdFiles) names.push_back(path.substr(path.rfind('/') + 1));
         return names;
