@@ -17,9 +17,9 @@
 
 #include "bench_support.h"
 #include "core/list_fill.h"
-#include "store/schema.h"
 #include "folivex_view.h"
 #include "paths.h"
+#include "store/schema.h"
 #include "synthetic_workspace.h"
 
 namespace {

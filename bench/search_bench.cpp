@@ -17,9 +17,9 @@
 
 #include "bench_support.h"
 #include "core/barvella_app.h"
-#include "store/cocktail_store.h"
-#include "store/cocktail_record.h"
 #include "core/startup.h"
+#include "store/cocktail_record.h"
+#include "store/cocktail_store.h"
 #include "synthetic_workspace.h"
 
 extern "C" {
@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("workspace: %d cocktails, %zu bases, %zu styles, %zu authors, %zu ingredient names; %d runs each\n",
-                list.GetItemCount(), app.store->BaseNames().size(), app.store->StyleNames().size(), app.store->MasterNames().size(),
-                materialNames.size(), runs);
+                list.GetItemCount(), app.store->BaseNames().size(), app.store->StyleNames().size(),
+                app.store->MasterNames().size(), materialNames.size(), runs);
 
     const std::pair<const char*, SearchConditions> searches[] = {
         {"search: base", {.baseName = app.store->BaseNames().front()}},

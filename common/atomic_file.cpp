@@ -62,8 +62,9 @@ bool WriteInPlace(const std::string& path, std::string_view bytes) {
 
 // mkstemp's six characters.
 bool IsTemporarySuffix(std::string_view suffix) {
-    return suffix.size() == 7 && suffix[0] == '.' &&
-           std::all_of(suffix.begin() + 1, suffix.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+    return suffix.size() == 7 && suffix[0] == '.' && std::all_of(suffix.begin() + 1, suffix.end(), [](char c) {
+               return std::isalnum(static_cast<unsigned char>(c));
+           });
 }
 
 // A temporary whose writer lives holds it locked; the lock goes with the writer's process.

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "core/code_tables.h"
-#include "cp932.h"
 #include "core/csv.h"
+#include "cp932.h"
 #include "store/schema.h"
 
 namespace {

@@ -30,23 +30,23 @@ ImportResult ImportCocktails(CocktailStore& store, const std::vector<FileCocktai
     const std::set<std::string, cp932::NameLess> stored(std::make_move_iterator(names.begin()),
                                                         std::make_move_iterator(names.end()));
     for (const FileCocktail& cocktail : cocktails) {
-            if (stored.count(cocktail.record.name)) {
-                if (skipExisting) {
-                    ++result.skipped;
-                } else {
-                    result.refusals.push_back(
-                        {cocktail.line, "cocktail " + QuotedText(cocktail.record.name) + " is already stored"});
-                }
-                continue;
+        if (stored.count(cocktail.record.name)) {
+            if (skipExisting) {
+                ++result.skipped;
+            } else {
+                result.refusals.push_back(
+                    {cocktail.line, "cocktail " + QuotedText(cocktail.record.name) + " is already stored"});
             }
-            CocktailRecord record = cocktail.record;
-            if (StoreStatus inserted = store.Insert(record); !inserted.ok()) {
-                if (inserted.outcome == StoreOutcome::Busy) return Unfinished(inserted);
-                result.refusals.push_back({cocktail.line, "cocktail " + QuotedText(cocktail.record.name) +
-                                                              " cannot be stored: " + inserted.reason});
-                continue;
-            }
-            ++result.stored;
+            continue;
+        }
+        CocktailRecord record = cocktail.record;
+        if (StoreStatus inserted = store.Insert(record); !inserted.ok()) {
+            if (inserted.outcome == StoreOutcome::Busy) return Unfinished(inserted);
+            result.refusals.push_back({cocktail.line, "cocktail " + QuotedText(cocktail.record.name) +
+                                                          " cannot be stored: " + inserted.reason});
+            continue;
+        }
+        ++result.stored;
     }
     if (!result.refusals.empty()) {
         result.outcome = ImportOutcome::Refused;
@@ -55,4 +55,3 @@ ImportResult ImportCocktails(CocktailStore& store, const std::vector<FileCocktai
     if (StoreStatus committed = batch->Commit(); !committed.ok()) return Unfinished(committed);
     return result;
 }
-

@@ -2,7 +2,6 @@
 
 #include <iterator>
 
-
 #include "cp932.h"
 #include "site/category_pages.h"
 #include "site/cocktail_pages.h"
@@ -47,9 +46,8 @@ std::string DescribeFailure(const GenerationResult& result) {
     return "cocktail " + cp932::ToUtf8(result.errorCocktail).value_or(result.errorCocktail) + " " + result.error;
 }
 
-GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings,
-                              const std::string& outDirectory, const std::string& indexFileName,
-                              GenerationObserver& observer) {
+GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings, const std::string& outDirectory,
+                              const std::string& indexFileName, GenerationObserver& observer) {
     GenerationResult result;
     if (outDirectory.empty()) {
         result.error = kNoOutputDirectory;

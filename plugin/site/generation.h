@@ -43,6 +43,5 @@ inline constexpr const char* kNoOutputDirectory =
 // concerns one.
 std::string DescribeFailure(const GenerationResult& result);
 
-GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings,
-                              const std::string& outDirectory, const std::string& indexFileName,
-                              GenerationObserver& observer);
+GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings, const std::string& outDirectory,
+                              const std::string& indexFileName, GenerationObserver& observer);

@@ -101,8 +101,8 @@ void RemoveFirst(std::vector<std::string>& names, const std::string& name) {
 }
 
 StoreStatus NotFound(const std::string& name) {
-    return StoreStatus::Fail(StoreOutcome::NotFound, "no readable cocktail named \"" +
-                                                         cp932::ToUtf8(name).value_or(name) + "\" is stored");
+    return StoreStatus::Fail(StoreOutcome::NotFound,
+                             "no readable cocktail named \"" + cp932::ToUtf8(name).value_or(name) + "\" is stored");
 }
 
 // The search dialog's choices as conditions on the cocktail table C; each ? takes the next
@@ -171,8 +171,7 @@ template <class Changes>
 void StoreCocktail(SQLite::Database& database, CocktailRecord& record, Changes& changes) {
     const int base = FindOrAddName(database, kBaseTable, record.baseName, changes.addedBases);
     const bool hasMaster = !record.masterName.empty();
-    const int master =
-        hasMaster ? FindOrAddName(database, kMasterTable, record.masterName, changes.addedMasters) : 0;
+    const int master = hasMaster ? FindOrAddName(database, kMasterTable, record.masterName, changes.addedMasters) : 0;
     const int style = FindOrAddName(database, kStyleTable, record.styleName, changes.addedStyles);
 
     SQLite::Statement insert(database,
@@ -243,8 +242,8 @@ void RemoveCocktail(SQLite::Database& database, const CocktailRecord& stored, Ch
 // The first cocktail of a matching name, inside the caller's read; false when it is missing
 // or cannot be read.
 bool ReadByName(SQLite::Database& database, const std::string& name, CocktailRecord& record) {
-    SQLite::Statement query(database,
-                            std::string(kCocktailSelect) + " WHERE C." + NameMatches() + " ORDER BY C.FLD_INDEX LIMIT 1");
+    SQLite::Statement query(
+        database, std::string(kCocktailSelect) + " WHERE C." + NameMatches() + " ORDER BY C.FLD_INDEX LIMIT 1");
     query.bind(1, name);
     if (!query.executeStep()) return false;
     CocktailRecord read;
@@ -265,7 +264,8 @@ bool ReadByName(SQLite::Database& database, const std::string& name, CocktailRec
 class ReadTransaction {
 public:
     explicit ReadTransaction(SQLite::Database& database) {
-        if (sqlite3_get_autocommit(database.getHandle())) m_transaction.emplace(database, SQLite::TransactionBehavior::DEFERRED);
+        if (sqlite3_get_autocommit(database.getHandle()))
+            m_transaction.emplace(database, SQLite::TransactionBehavior::DEFERRED);
     }
     void Done() {
         if (m_transaction) m_transaction->commit();
@@ -411,7 +411,8 @@ StoreStatus CocktailStore::VisitCocktails(const CocktailVisitor& visit) {
             const std::string quoted = "\"" + cp932::ToUtf8(record.name).value_or(record.name) + "\"";
             if (!complete) return refuse("cocktail " + quoted + " refers to a missing base, style or author");
             record.materials.clear();
-            while (moreMaterials && materials.getColumn(0).getInt() < record.index) moreMaterials = materials.executeStep();
+            while (moreMaterials && materials.getColumn(0).getInt() < record.index)
+                moreMaterials = materials.executeStep();
             while (moreMaterials && materials.getColumn(0).getInt() == record.index) {
                 record.materials.insert_or_assign(materials.getColumn(1).getString(),
                                                   materials.getColumn(2).getString());
@@ -431,11 +432,12 @@ StoreStatus CocktailStore::VisitListRows(const SearchConditions& conditions,
                                          const std::function<void(const ListRow&)>& visit) {
     try {
         const Condition condition = ComposeCondition(conditions);
-        SQLite::Statement rows(*m_database,
-                               "SELECT C.FLD_NAME, B.FLD_NAME, S.FLD_NAME, C.FLD_STRONG, C.FLD_TASTE FROM TBL_COCKTAIL C "
-                               "LEFT JOIN TBL_BASE B ON B.FLD_INDEX = C.FLD_BASE "
-                               "LEFT JOIN TBL_STYLE S ON S.FLD_INDEX = C.FLD_STYLE" +
-                                   condition.sql);
+        SQLite::Statement rows(
+            *m_database,
+            "SELECT C.FLD_NAME, B.FLD_NAME, S.FLD_NAME, C.FLD_STRONG, C.FLD_TASTE FROM TBL_COCKTAIL C "
+            "LEFT JOIN TBL_BASE B ON B.FLD_INDEX = C.FLD_BASE "
+            "LEFT JOIN TBL_STYLE S ON S.FLD_INDEX = C.FLD_STYLE" +
+                condition.sql);
         int position = 1;
         for (const auto& value : condition.values)
             std::visit([&](const auto& bound) { rows.bind(position++, bound); }, value);

@@ -124,7 +124,8 @@ StoreStatus BuildEmptyStore(const std::string& path, std::string& temporary, int
 
 // Still the file found empty (or without tables), now that it is held against other creators.
 bool StillNoStore(const std::string& path, int heldFd) {
-    struct stat held {}, current {};
+    struct stat held {
+    }, current{};
     if (::fstat(heldFd, &held) != 0 || ::stat(path.c_str(), &current) != 0) return false;
     if (held.st_dev != current.st_dev || held.st_ino != current.st_ino) return false;
     if (current.st_size == 0) return true;

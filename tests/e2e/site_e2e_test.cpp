@@ -15,9 +15,9 @@
 #include <wx/testing.h>
 
 #include "barvella_session.h"
-#include "store/schema.h"
 #include "expect_message_box.h"
 #include "site_fixture.h"
+#include "store/schema.h"
 
 namespace fs = std::filesystem;
 

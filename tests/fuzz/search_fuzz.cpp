@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/list_fill.h"
-#include "store/cocktail_store.h"
-#include "store/cocktail_record.h"
-#include "store/schema.h"
 #include "cp932.h"
+#include "store/cocktail_record.h"
+#include "store/cocktail_store.h"
+#include "store/schema.h"
 #include "test_support.h"
 
 namespace {
@@ -57,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     testsupport::FakePluginList list;
     for (int column = 0; column < 5; ++column) list.InsertColumn(column, "", ListColumnAlign::Left, 10);
-    if (!FillCocktailList(Store(), list, conditions, [](const std::string&) {}).ok())
-        std::abort();
+    if (!FillCocktailList(Store(), list, conditions, [](const std::string&) {}).ok()) std::abort();
     std::vector<std::string> expected;
     for (const CocktailRecord& c : Cocktails()) {
         const bool base = conditions.baseName.empty() || Same(c.baseName, conditions.baseName);

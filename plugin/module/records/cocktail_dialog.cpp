@@ -9,12 +9,12 @@
 #include <wx/textctrl.h>
 
 #include "core/code_tables.h"
-#include "store/schema.h"
 #include "cp932.h"
 #include "cp932_wx.h"
 #include "dialog_layout.h"
 #include "plugin_messages.h"
 #include "shown_texts.h"
+#include "store/schema.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <wx/textctrl.h>
 
 #include "../sheet_test_support.h"
-#include "store/schema.h"
 #include "core/startup.h"
 #include "expect_message_box.h"
 #include "records/cocktail_dialog.h"
 #include "records/cocktail_search_dialog.h"
 #include "records/plugin_about_dialog.h"
+#include "store/schema.h"
 #include "test_support.h"
 
 // The entry points, linked in with the plug-in's windows.

@@ -68,7 +68,9 @@ TEST(CocktailFile, ReadsCocktailsAndRefusesEveryFaultyLineWithItsReason) {
 
 class Import : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(CocktailStore::Open(dir.File("Barvella.mdb"), StoreAccess::Change, store).ok()); }
+    void SetUp() override {
+        ASSERT_TRUE(CocktailStore::Open(dir.File("Barvella.mdb"), StoreAccess::Change, store).ok());
+    }
     static std::vector<FileCocktail> Cocktails(const std::string& rows) {
         CocktailFile file = ReadCocktailFile(kFields + "\n" + rows, FileEncoding::Utf8);
         EXPECT_TRUE(file.refusals.empty());
@@ -96,8 +98,9 @@ TEST_F(Import, AddsEveryCocktailOrNoneAndKeepsTheNameListsInStep) {
         "CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL WHEN NEW.FLD_INITIAL = 3 "
         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
     result = ImportCocktails(*store, more, false);
-    EXPECT_EQ(Lines(result.refusals), (Refusals{{3, "cocktail \"ダイキリ\" cannot be stored: " + dir.File("Barvella.mdb") + ": refused"},
-                                                {4, "cocktail \"GIMLET\" is already stored"}}));
+    EXPECT_EQ(Lines(result.refusals),
+              (Refusals{{3, "cocktail \"ダイキリ\" cannot be stored: " + dir.File("Barvella.mdb") + ": refused"},
+                        {4, "cocktail \"GIMLET\" is already stored"}}));
     EXPECT_EQ(std::tuple(result.outcome, Stored(), Lists()),
               std::tuple(ImportOutcome::Refused, 1, std::vector<Names>{{Sjis("ジン")}, {Sjis("ショート")}, {}}));
 

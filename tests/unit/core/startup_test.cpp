@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "core/barvella_app.h"
-#include "store/cocktail_store.h"
 #include "core/list_fill.h"
-#include "store/schema.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "store/cocktail_store.h"
+#include "store/schema.h"
 #include "test_support.h"
 
 namespace {
