@@ -15,6 +15,10 @@ std::string Join(std::string_view directory, std::string_view name) {
     return path;
 }
 
+bool IsFileName(std::string_view name) {
+    return name.find_first_of("/\\") == std::string_view::npos && name != "." && name != "..";
+}
+
 std::optional<std::string> FromSettings(std::string_view cp932Path) {
     return cp932::ToUtf8(cp932Path);
 }

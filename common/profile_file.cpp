@@ -189,17 +189,4 @@ bool SetString(std::string& bytes, std::string_view section, std::string_view ke
     return true;
 }
 
-std::string ReadString(const std::string& path, std::string_view section, std::string_view key,
-                       std::string_view defaultValue, std::size_t bufferSize) {
-    std::string bytes;
-    fileio::ReadWholeFile(path, bytes);
-    return ReadStringFrom(bytes, section, key, defaultValue, bufferSize);
-}
-
-bool WriteString(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
-    std::string bytes;
-    // A file that exists but cannot be read is never replaced blindly.
-    return ReadFile(path, bytes) && SetString(bytes, section, key, value) && fileio::WriteFileAtomically(path, bytes);
-}
-
 }  // namespace profile

@@ -6,8 +6,9 @@
 
 #include "dialog_layout.h"
 #include "res/program_icon.h"
+#include "utf8_text.h"
 
-CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, wxString::FromUTF8("Folivex のﾊﾞｰｼﾞｮﾝ情報")) {
+CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, U("Folivex のﾊﾞｰｼﾞｮﾝ情報")) {
     const DialogLayout layout(this);
     new wxStaticBitmap(this, wxID_ANY, ProgramIcon(), layout.Position(11, 17));
     layout.Label("Folivex Version " FOLIVEX_VERSION, 40, 10, 119, 8);

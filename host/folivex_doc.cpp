@@ -14,16 +14,13 @@
 #include "path_wx.h"
 #include "paths.h"
 #include "profile_file.h"
+#include "utf8_text.h"
 
 namespace {
 
 // The settings are read through buffers of this size, as the settings file always was.
 constexpr std::size_t kSettingBuffer = 260;
 constexpr const char* kSection = "DEFAULT";
-
-wxString Text(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 // How the host calls an entry point.
 enum class EntryShape { List, Html, Window };
@@ -76,7 +73,7 @@ const CommandEntry& Command(PluginCommand command) {
 }
 
 void ShowInvalidResult() {
-    ShowHostError(Text("プラグイン関数の戻り値が不正です。"));
+    ShowHostError(U("プラグイン関数の戻り値が不正です。"));
 }
 
 // atoi's reading of the leading digits, without its undefined overflow.
@@ -109,7 +106,7 @@ std::optional<int> CallPluginGuarded(const std::function<int()>& call) {
     try {
         return call();
     } catch (...) {
-        ShowHostError(Text("プラグイン関数の実行中に例外が発生しました。"));
+        ShowHostError(U("プラグイン関数の実行中に例外が発生しました。"));
         return std::nullopt;
     }
 }
@@ -162,7 +159,7 @@ bool CFolivexDoc::SaveHostSettings() {
 }
 
 wxString CFolivexDoc::GetTitleText() const {
-    return PluginName.empty() ? Text("ﾌﾟﾗｸﾞｲﾝを設定してください") : cp932::ToWx(PluginName);
+    return PluginName.empty() ? U("ﾌﾟﾗｸﾞｲﾝを設定してください") : cp932::ToWx(PluginName);
 }
 
 void CFolivexDoc::UpdateTitle() {
@@ -176,7 +173,7 @@ void CFolivexDoc::UpdateTitle() {
 
 bool CFolivexDoc::LoadPlugin() {
     if (PluginName.empty()) {
-        ShowHostError(Text("プラグイン名称が未設定です。"));
+        ShowHostError(U("プラグイン名称が未設定です。"));
         return false;
     }
     UnloadPlugin();
@@ -185,7 +182,7 @@ bool CFolivexDoc::LoadPlugin() {
     m_entries.fill(nullptr);
     wxDllType library = OpenLibrary(PluginName, programDirectory);
     if (library == nullptr) {
-        ShowHostError(Text("プラグインのロードに失敗しました。"));
+        ShowHostError(U("プラグインのロードに失敗しました。"));
         return false;
     }
     m_library = library;
@@ -196,8 +193,8 @@ bool CFolivexDoc::LoadPlugin() {
     }
     if (!complete) {
         ShowHostError(
-            Text("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
-                 "処理中に予期せぬエラーが発生する可能性があります。"));
+            U("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
+              "処理中に予期せぬエラーが発生する可能性があります。"));
     }
     if (m_view != nullptr) {
         m_view->OnUpdate(HINT_PLUGIN_LOADED);
@@ -213,7 +210,7 @@ void CFolivexDoc::UnloadPlugin() {
         const std::optional<int> result = CallPluginGuarded(reinterpret_cast<CleanUpFunc>(cleanUp));
         if (result && *result != PLUGIN_OK) {
             if (*result == PLUGIN_FAILED) {
-                ShowHostError(Text("プラグインの終了処理に失敗しました。"));
+                ShowHostError(U("プラグインの終了処理に失敗しました。"));
             } else if (*result != PLUGIN_CANCELLED) {
                 ShowInvalidResult();
             }
@@ -234,7 +231,7 @@ void CFolivexDoc::StartPlugin(IPluginList* list) {
     if (!result) {
         UnloadPlugin();
     } else if (*result == PLUGIN_FAILED) {
-        ShowHostError(Text("プラグインの初期化に失敗しました。"));
+        ShowHostError(U("プラグインの初期化に失敗しました。"));
     } else if (*result != PLUGIN_OK && *result != PLUGIN_CANCELLED) {
         ShowInvalidResult();
     }
@@ -264,11 +261,11 @@ int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
 
 bool CFolivexDoc::RunPluginCommand(PluginCommand command, IPluginList* list) {
     if (!IsPluginLoaded()) {
-        ShowHostError(Text("プラグインが読みこまれていません。"));
+        ShowHostError(U("プラグインが読みこまれていません。"));
         return false;
     }
     if (!HasEntry(command)) {
-        ShowHostError(Text("この機能はプラグインに実装されていません。"));
+        ShowHostError(U("この機能はプラグインに実装されていません。"));
         return false;
     }
     const std::optional<int> result = CallPluginGuarded([&] { return Invoke(command, list); });
@@ -279,7 +276,7 @@ bool CFolivexDoc::RunPluginCommand(PluginCommand command, IPluginList* list) {
         return true;
     }
     if (*result == PLUGIN_FAILED) {
-        ShowHostError(Text(Command(command).failureText));
+        ShowHostError(U(Command(command).failureText));
     } else {
         ShowInvalidResult();
     }

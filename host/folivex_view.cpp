@@ -10,12 +10,9 @@
 #include "host_messages.h"
 #include "html_commands.h"
 #include "main_frame.h"
+#include "utf8_text.h"
 
 namespace {
-
-wxString Text(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 int ColumnFormat(ListColumnAlign align) {
     switch (align) {
@@ -100,7 +97,7 @@ void CFolivexView::OnUpdate(int hint) {
 
 CFolivexDoc* CFolivexView::RequireDocument() const {
     if (m_doc == nullptr) {
-        ShowHostError(Text("内部処理エラーが発生しました。"));
+        ShowHostError(U("内部処理エラーが発生しました。"));
     }
     return m_doc;
 }
@@ -115,7 +112,7 @@ void CFolivexView::SetStatusText(const wxString& text) {
 void CFolivexView::UpdateSelectionStatus() {
     const int selected = m_pluginList.GetFirstSelectedItem();
     if (selected < 0) {
-        SetStatusText(Text("ﾚﾃﾞｨ"));
+        SetStatusText(U("ﾚﾃﾞｨ"));
         return;
     }
     SetStatusText(wxString::Format("%d: %s", selected + 1, cp932::ToWx(m_rows.Cell(selected, 0))));
@@ -282,7 +279,7 @@ void CFolivexView::OnKeyUp(wxKeyEvent& event) {
 void CFolivexView::OnLeftDown(wxMouseEvent& event) {
     int flags = 0;
     if (HitTest(event.GetPosition(), flags) == wxNOT_FOUND) {
-        SetStatusText(Text("ﾚﾃﾞｨ"));
+        SetStatusText(U("ﾚﾃﾞｨ"));
     }
     event.Skip();
 }
@@ -303,13 +300,13 @@ void CFolivexView::OnRightDown(wxMouseEvent& event) {
         SetItemState(row, wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
     }
     wxMenu menu;
-    menu.Append(HostCommand::AddItem, Text("追加"));
-    menu.Append(HostCommand::EditItem, Text("編集"));
-    menu.Append(HostCommand::DeleteItem, Text("削除"));
+    menu.Append(HostCommand::AddItem, U("追加"));
+    menu.Append(HostCommand::EditItem, U("編集"));
+    menu.Append(HostCommand::DeleteItem, U("削除"));
     menu.AppendSeparator();
-    menu.Append(HostCommand::CopyItem, Text("ｺﾋﾟｰ"));
+    menu.Append(HostCommand::CopyItem, U("ｺﾋﾟｰ"));
     menu.AppendSeparator();
-    menu.Append(HostCommand::ViewItem, Text("詳細表示"));
+    menu.Append(HostCommand::ViewItem, U("詳細表示"));
     TrackContextMenu(menu, ScreenToClient(m_rowsWindow->ClientToScreen(event.GetPosition())));
 }
 

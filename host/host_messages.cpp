@@ -2,11 +2,13 @@
 
 #include <wx/msgdlg.h>
 
+#include "utf8_text.h"
+
 namespace {
 
 // Without wxDIALOG_NO_PARENT the box would attach itself to the active window.
 int ShowHostMessage(const wxString& text, long buttons) {
-    wxMessageDialog dialog(nullptr, text, wxString::FromUTF8("Folivex"), buttons | wxICON_ERROR | wxDIALOG_NO_PARENT);
+    wxMessageDialog dialog(nullptr, text, U("Folivex"), buttons | wxICON_ERROR | wxDIALOG_NO_PARENT);
     return dialog.ShowModal();
 }
 

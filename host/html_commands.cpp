@@ -11,12 +11,9 @@
 #include "path_wx.h"
 #include "paths.h"
 #include "shell_seams.h"
+#include "utf8_text.h"
 
 namespace {
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 // The output directory as the page chooser opens it: absolute, since the chooser takes no other
 // form, and found from the working directory without changing it, so that a relative output

@@ -15,12 +15,9 @@
 #include "option_sheet.h"
 #include "paths.h"
 #include "res/program_icon.h"
+#include "utf8_text.h"
 
 namespace {
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 struct MenuEntry {
     int id;  // 0 for a separator

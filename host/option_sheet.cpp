@@ -11,8 +11,10 @@
 #include "folivex_doc.h"
 #include "folivex_view.h"
 #include "host_messages.h"
+#include "paths.h"
 #include "setting_text.h"
 #include "shell_seams.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -29,10 +31,6 @@ enum ControlId : int {
     IdPluginName = 1006,
     IdBrowsePlugin = 1007,
 };
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 wxTextCtrl* SettingEdit(const DialogLayout& layout, int id, int x, int y, int width, int height) {
     wxTextCtrl* edit = layout.Edit(id, x, y, width, height);
@@ -98,7 +96,7 @@ bool COptionHtmlPropertyPage::TransferDataFromWindow() {
     std::string indexFileName = m_strIndexFileName;
     std::string editorPath = m_strEditorPath;
     if (!TakeField(m_editOutDirectory, kOutDirectoryField, outDirectory) ||
-        !TakeField(m_editIndexFileName, kIndexFileNameField, indexFileName) ||
+        !TakeField(m_editIndexFileName, kIndexFileNameField, indexFileName) || !TakeIndexFileName() ||
         !TakeField(m_editEditorPath, kEditorPathField, editorPath))
         return false;
     m_strOutDirectory = outDirectory;
@@ -106,6 +104,16 @@ bool COptionHtmlPropertyPage::TransferDataFromWindow() {
     m_strEditorPath = editorPath;
     m_bBrowseAfterCreate = m_checkBrowseAfterCreate->GetValue() ? 1 : 0;
     return true;
+}
+
+// The entry page is written inside the output directory, never beside or above it.
+bool COptionHtmlPropertyPage::TakeIndexFileName() {
+    if (paths::IsFileName(m_editIndexFileName->GetValue().utf8_str().data())) return true;
+    ShowHostError(
+        U("「インデックスファイル名称」には HTML出力ディレクトリの中のファイル名を入力してください。"
+          "「/」「\\」と「..」は使用できません。"));
+    m_editIndexFileName->SetFocus();
+    return false;
 }
 
 void COptionHtmlPropertyPage::OnBrowseOutDirectory(wxCommandEvent&) {

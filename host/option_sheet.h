@@ -40,6 +40,7 @@ public:
     wxCheckBox* m_checkBrowseAfterCreate;
 
 private:
+    bool TakeIndexFileName();
     void OnBrowseOutDirectory(wxCommandEvent& event);
     void OnBrowseEditor(wxCommandEvent& event);
 };

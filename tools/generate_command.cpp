@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -19,6 +18,7 @@ struct GenerateOptions {
     std::string directory = ".";
     std::string outDirectory;
     std::string indexFileName = "index.html";
+    bool listWritten = false;
 };
 
 // No window and no one to read it, so no pauses either.
@@ -31,26 +31,26 @@ public:
 
 void Generate(const GenerateOptions& options) {
     if (options.outDirectory.empty()) throw CommandFailure(kNoOutputDirectory);
+    if (!paths::IsFileName(options.indexFileName))
+        throw CommandFailure(std::string(kIndexNotAFileName) + ": " + options.indexFileName);
     const auto started = std::chrono::steady_clock::now();
     const std::unique_ptr<CocktailStore> store = OpenStore(options.directory, StoreAccess::Read);
     PluginSettings settings;
     if (!LoadSettings(options.directory, settings))
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
 
-    std::error_code error;
-    std::filesystem::create_directories(options.outDirectory, error);
-    if (error || !std::filesystem::is_directory(options.outDirectory))
-        throw CommandFailure("cannot create the output directory " + options.outDirectory +
-                             (error ? ": " + error.message() : ""));
-
     SilentObserver observer;
     const GenerationResult result =
         GenerateSite(*store, settings, options.outDirectory, options.indexFileName, observer);
     if (!result.ok) throw CommandFailure("generation failed: " + DescribeFailure(result));
 
+    if (options.listWritten) {
+        for (const std::string& path : result.writtenFiles) std::printf("%s\n", path.c_str());
+        return;
+    }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;
-    std::printf("wrote %zu files to %s in %.2f s\n", result.createdFiles.size(), options.outDirectory.c_str(),
-                seconds.count());
+    std::printf("wrote %zu pages to %s, %zu unchanged, in %.2f s\n", result.writtenFiles.size(),
+                options.outDirectory.c_str(), result.unchangedPages, seconds.count());
 }
 
 }  // namespace
@@ -63,6 +63,9 @@ void AddGenerateCommand(CLI::App& app) {
                      "Workspace holding Barvella.ini, BarvellaTC.fvxcmt and Barvella.mdb (only read)")
         ->capture_default_str();
     command->add_option("--out", options->outDirectory, "Output directory, created when missing")->required();
-    command->add_option("--index", options->indexFileName, "File name of the entry page")->capture_default_str();
+    command->add_option("--index", options->indexFileName, "File name of the entry page inside the output directory")
+        ->capture_default_str();
+    command->add_flag("--list-written", options->listWritten,
+                      "Print only the paths of the pages written (new or changed), one a line, for a deploy script");
     command->callback([options] { Generate(*options); });
 }

@@ -9,6 +9,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "utf8_text.h"
+
 wxFont DialogFont() {
     static const wxFont font = [] {
         const wxString face = "IPAPGothic";
@@ -31,7 +33,7 @@ wxSize DialogLayout::Size(int width, int height) const {
 }
 
 wxStaticText* DialogLayout::Label(const char* utf8, int x, int y, int width, int height) const {
-    return new wxStaticText(m_window, wxID_ANY, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
+    return new wxStaticText(m_window, wxID_ANY, U(utf8), Position(x, y), Size(width, height));
 }
 
 wxTextCtrl* DialogLayout::Edit(int id, int x, int y, int width, int height, long style) const {
@@ -39,13 +41,13 @@ wxTextCtrl* DialogLayout::Edit(int id, int x, int y, int width, int height, long
 }
 
 wxButton* DialogLayout::Button(int id, const char* utf8, int x, int y, int width, int height) const {
-    return new wxButton(m_window, id, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
+    return new wxButton(m_window, id, U(utf8), Position(x, y), Size(width, height));
 }
 
 // GTK draws its check mark taller than ten dialog units and refuses to squeeze it, and its
 // mark and spacing take more room beside the label than the rectangles allow for.
 wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int width, int height) const {
-    auto* box = new wxCheckBox(m_window, id, wxString::FromUTF8(utf8), Position(x, y));
+    auto* box = new wxCheckBox(m_window, id, U(utf8), Position(x, y));
     wxSize size = Size(width, height);
     size.IncTo(box->GetBestSize());
     box->SetSize(size);
@@ -53,7 +55,7 @@ wxCheckBox* DialogLayout::CheckBox(int id, const char* utf8, int x, int y, int w
 }
 
 wxStaticBox* DialogLayout::GroupBox(const char* utf8, int x, int y, int width, int height) const {
-    return new wxStaticBox(m_window, wxID_ANY, wxString::FromUTF8(utf8), Position(x, y), Size(width, height));
+    return new wxStaticBox(m_window, wxID_ANY, U(utf8), Position(x, y), Size(width, height));
 }
 
 wxOwnerDrawnComboBox* DialogLayout::ComboBox(int id, int x, int y, int width, long style) const {

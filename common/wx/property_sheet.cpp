@@ -2,6 +2,8 @@
 
 #include <wx/bookctrl.h>
 
+#include "utf8_text.h"
+
 DialogLayout PropertyPageLayout(wxWindow* page) {
     DialogLayout layout(page);
     page->SetMinSize(layout.Size(210, 154));
@@ -12,14 +14,14 @@ CheckedPropertySheet::CheckedPropertySheet(wxWindow* parent, const wxString& cap
     Create(parent, wxID_ANY, caption);
     SetFont(DialogFont());
     CreateButtons(wxOK | wxCANCEL);
-    if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(wxString::FromUTF8("キャンセル"));
+    if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(U("キャンセル"));
 
     Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CheckedPropertySheet::OnPageChanging, this);
     Bind(wxEVT_BUTTON, &CheckedPropertySheet::OnOK, this, wxID_OK);
 }
 
 void CheckedPropertySheet::AddPage(wxWindow* page, const char* utf8Caption) {
-    GetBookCtrl()->AddPage(page, wxString::FromUTF8(utf8Caption), GetBookCtrl()->GetPageCount() == 0);
+    GetBookCtrl()->AddPage(page, U(utf8Caption), GetBookCtrl()->GetPageCount() == 0);
 }
 
 bool CheckedPropertySheet::TransferDataToWindow() {

@@ -3,12 +3,9 @@
 #include <algorithm>
 
 #include "cp932_wx.h"
+#include "utf8_text.h"
 
 namespace {
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 bool HasControlCharacter(const wxString& text) {
     return std::any_of(text.begin(), text.end(), [](wxUniChar c) { return c < 0x20 || c == 0x7F; });
@@ -23,21 +20,25 @@ wxString WithCrLf(wxString text) {
 
 }  // namespace
 
+std::optional<wxString> FieldRefusal(const std::optional<std::string>& bytes, const wxString& fieldName,
+                                     std::size_t maxBytes) {
+    if (!bytes) return U("「") + fieldName + U("」に Shift-JIS で表せない文字が含まれています。");
+    if (maxBytes != 0 && bytes->size() > maxBytes)
+        return U("「") + fieldName + wxString::Format(U("」は %zu バイト以内で入力してください。"), maxBytes);
+    return std::nullopt;
+}
+
 std::optional<std::string> SettingBytes(const wxString& text, const std::string& stored, const SettingField& field,
                                         wxString& refusal) {
     if (text == cp932::ToWx(stored)) return stored;
-    const wxString quoted = U("「") + field.name + U("」");
     if (!field.multiLine && HasControlCharacter(text)) {
-        refusal = quoted + U("に改行などの制御文字は使用できません。");
+        refusal = U("「") + field.name + U("」に改行などの制御文字は使用できません。");
         return std::nullopt;
     }
     std::optional<std::string> bytes = cp932::FromWx(field.multiLine ? WithCrLf(text) : text);
-    if (!bytes) {
-        refusal = quoted + U("に Shift-JIS で表せない文字が含まれています。");
-    } else if (field.maxBytes != 0 && bytes->size() > field.maxBytes) {
-        refusal =
-            quoted + wxString::Format(U("は %u バイト以内で入力してください。"), static_cast<unsigned>(field.maxBytes));
-        bytes.reset();
+    if (const std::optional<wxString> refused = FieldRefusal(bytes, field.name, field.maxBytes)) {
+        refusal = *refused;
+        return std::nullopt;
     }
     return bytes;
 }

@@ -16,6 +16,12 @@ struct SettingField {
     bool multiLine = false;
 };
 
+// Why a field's text cannot be taken: `bytes` is the text as CP932, nullopt when it has no
+// CP932 form, and `maxBytes` the field's limit (0: none). nullopt when the bytes fit. Every
+// dialog refuses through here, so a refusal names the field and reads the same everywhere.
+std::optional<wxString> FieldRefusal(const std::optional<std::string>& bytes, const wxString& fieldName,
+                                     std::size_t maxBytes);
+
 // The bytes for `text`, or nullopt with `refusal` set to a message naming the field. Text
 // that still reads as `stored` keeps those bytes: bytes with more than one Unicode reading
 // are never rewritten by merely showing them, and a value longer than the limit that came

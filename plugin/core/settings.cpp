@@ -80,12 +80,8 @@ const std::array<SettingKey, 27>& Keys() {
     return keys;
 }
 
-// The settings have always been read with STRONGPAGE ahead of STYLEPAGE.
-constexpr std::array<std::size_t, 27> kLoadOrder = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                                    14, 15, 16, 17, 19, 18, 20, 21, 22, 23, 24, 25, 26};
-
-// Decimal text as the settings have always been read: leading blanks and a sign are taken,
-// reading stops at the first non-digit, no number gives 0, and overflow saturates.
+// A number as a hand-edited file may hold it: leading blanks and a sign are taken, reading
+// stops at the first non-digit, no number gives 0, and overflow saturates, so no value is refused.
 int ReadInteger(const std::string& text) {
     const long long value = std::strtoll(text.c_str(), nullptr, 10);
     if (value > INT_MAX) return INT_MAX;
@@ -118,8 +114,7 @@ bool LoadSettings(const std::string& directory, PluginSettings& settings) {
     std::string bytes;
     // An unreadable settings file reads as absent, as every key falls back to its default.
     profile::ReadFile(paths::Join(directory, kSettingsFileName), bytes);
-    for (std::size_t position : kLoadOrder) {
-        const SettingKey& key = Keys()[position];
+    for (const SettingKey& key : Keys()) {
         const std::string value = profile::ReadStringFrom(bytes, key.section, key.key, key.absent, kValueBuffer);
         if (key.text != nullptr) {
             *key.text(settings) = value;

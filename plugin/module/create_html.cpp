@@ -11,6 +11,7 @@
 #include "html_progress_dialog.h"
 #include "plugin_messages.h"
 #include "site/generation.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -49,8 +50,8 @@ FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList*, const char* outDirectory, con
         ReportFailure(kNoOutputDirectory);
         return PLUGIN_FAILED;
     }
-    const int answer = ShowPluginMessage(wxString::FromUTF8("ファイルは上書きされます。続行しますか？"),
-                                         wxOK | wxCANCEL | wxICON_QUESTION);
+    const int answer =
+        ShowPluginMessage(U("ファイルは上書きされます。続行しますか？"), wxOK | wxCANCEL | wxICON_QUESTION);
     if (answer != wxID_OK) return PLUGIN_CANCELLED;
 
     CBarvellaApp& app = BarvellaApp();

@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 
 #include "dialog_layout.h"
+#include "utf8_text.h"
 
 CHtmlProgressDialog::CHtmlProgressDialog(wxWindow* parent) : m_parent(parent) {}
 
@@ -17,15 +18,13 @@ void CHtmlProgressDialog::SetRangeMax(int n) {
 
 bool CHtmlProgressDialog::Create() {
     // Caption only: no system menu, so no close box.
-    if (!wxDialog::Create(m_parent, wxID_ANY, wxString::FromUTF8("HTML生成"), wxDefaultPosition, wxDefaultSize,
-                          wxCAPTION))
-        return false;
+    if (!wxDialog::Create(m_parent, wxID_ANY, U("HTML生成"), wxDefaultPosition, wxDefaultSize, wxCAPTION)) return false;
     SetFont(DialogFont());
     const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     const auto size = [this](int width, int height) { return ConvertDialogToPixels(wxSize(width, height)); };
     m_progress = new wxGauge(this, wxID_ANY, m_nRangeMax, at(5, 5), size(175, 15));
-    new wxStaticText(this, wxID_ANY, wxString::FromUTF8("HTML生成中です。しばらくお待ちください・・・。"), at(5, 25),
-                     size(175, 8), wxST_NO_AUTORESIZE);
+    new wxStaticText(this, wxID_ANY, U("HTML生成中です。しばらくお待ちください・・・。"), at(5, 25), size(175, 8),
+                     wxST_NO_AUTORESIZE);
     m_status = new wxStaticText(this, wxID_ANY, wxString(), at(5, 35), size(175, 8), wxST_NO_AUTORESIZE);
     SetClientSize(size(183, 49));
     Bind(wxEVT_CLOSE_WINDOW, &CHtmlProgressDialog::OnClose, this);

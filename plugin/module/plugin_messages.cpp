@@ -6,13 +6,14 @@
 #include <wx/msgdlg.h>
 
 #include "cp932_wx.h"
+#include "utf8_text.h"
 
 wxWindow* PluginMainWindow() {
     return wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
 }
 
 int ShowPluginMessage(const wxString& text, long style, wxWindow* owner) {
-    wxMessageDialog dialog(owner, text, wxString::FromUTF8("Barvella"), style);
+    wxMessageDialog dialog(owner, text, U("Barvella"), style);
     return dialog.ShowModal();
 }
 

@@ -5,6 +5,7 @@
 #include "core/startup.h"
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
+#include "utf8_text.h"
 
 FOLIVEX_PLUGIN_EXPORT int StartUp(IPluginList* list, const char* startupDirectory) {
     if (list == nullptr || startupDirectory == nullptr) return PLUGIN_FAILED;
@@ -21,8 +22,7 @@ FOLIVEX_PLUGIN_EXPORT int CleanUp() {
 
 // The host empties its list itself once this returns; the rows come back through a search.
 FOLIVEX_PLUGIN_EXPORT int ClearList(IPluginList*) {
-    ShowPluginMessage(
-        wxString::FromUTF8("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。"),
-        wxOK | wxICON_INFORMATION);
+    ShowPluginMessage(U("全レコードをクリアします。\n再表示するには、アイテムの検索を行ってください。"),
+                      wxOK | wxICON_INFORMATION);
     return PLUGIN_OK;
 }

@@ -1,42 +1,32 @@
 #include "site/generation.h"
 
-#include <iterator>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
 
 #include "cp932.h"
-#include "site/category_pages.h"
-#include "site/cocktail_pages.h"
-#include "site/frame_pages.h"
-#include "site/site_context.h"
+#include "paths.h"
+#include "site/classic/classic_site.h"
 #include "site/site_model.h"
+#include "site/site_writer.h"
 #include "store/cocktail_store.h"
 
 namespace {
 
-struct Step {
-    const char* status;
-    bool (*writer)(SiteContext&);
-};
+int CurrentYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}
 
-// Strength and taste come before style here, unlike the menu links; both orders are fixed.
-const Step kSteps[] = {
-    {"アルファベット別ファイルの生成中...", WriteAlphabetMenu}, {"ベース別ファイルの生成中...", WriteBaseMenu},
-    {"アルコール強度別ファイルの生成中...", WriteStrongMenu},   {"味わい別ファイルの生成中...", WriteTasteMenu},
-    {"スタイル別ファイルの生成中...", WriteStyleMenu},          {"作者別ファイルの生成中...", WriteMasterMenu},
-    {"全カクテル一覧ファイルの生成中...", WriteAllPage},        {"カクテル詳細ファイルの生成中...", WriteCocktailPages},
-};
-
-struct StatusTexts {
-    std::string common = cp932::Literal("共通ファイルの生成中...");
-    std::string done = cp932::Literal("HTML生成を完了しました。");
-    std::vector<std::string> steps;
-    StatusTexts() {
-        for (const Step& step : kSteps) steps.push_back(cp932::Literal(step.status));
-    }
-};
-
-const StatusTexts& Texts() {
-    static const StatusTexts texts;
-    return texts;
+// A reason when the directory is neither there nor can be made.
+std::string MakeDirectory(const std::string& directory) {
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (!error && std::filesystem::is_directory(directory, error)) return {};
+    return "cannot create the output directory " + directory + ": " +
+           (error ? error.message() : std::string("a file of that name is in the way"));
 }
 
 }  // namespace
@@ -53,36 +43,28 @@ GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settin
         result.error = kNoOutputDirectory;
         return result;
     }
-    SiteModel model;
-    SiteContext site(settings, model, outDirectory);
-    const auto finish = [&](bool ok) {
-        result.ok = ok;
-        result.createdFiles = std::move(site.createdFiles);
-        result.error = std::move(site.error);
-        result.errorCocktail = std::move(site.errorCocktail);
+    if (!paths::IsFileName(indexFileName)) {
+        result.error = std::string(kIndexNotAFileName) + ": " + indexFileName;
         return result;
-    };
-
-    const StatusTexts& texts = Texts();
-    observer.ShowStatus(texts.common);
+    }
+    observer.ShowStatus(ClassicStartStatus());
+    SiteModel model;
     StoreSnapshot snapshot;
     if (const StoreStatus read = store.ReadSnapshot(snapshot); !read.ok()) {
-        site.Fail("cannot read the database: " + read.reason);
-        return finish(false);
+        result.error = "cannot read the database: " + read.reason;
+        return result;
     }
     model.Load(std::move(snapshot));
-    const bool common = WriteIndexPage(site, indexFileName) && WriteMainFrameset(site) && WriteMenuPage(site) &&
-                        WriteTopPage(site) && WriteTailPage(site);
-    if (!common) return finish(false);
-    observer.Pause(std::chrono::milliseconds(200));
-    observer.StepIt();
+    result.error = MakeDirectory(outDirectory);
+    if (!result.error.empty()) return result;
 
-    for (std::size_t i = 0; i < std::size(kSteps); ++i) {
-        observer.ShowStatus(texts.steps[i]);
-        if (!kSteps[i].writer(site)) return finish(false);
-        observer.StepIt();
+    SiteWriter writer(outDirectory);
+    result.ok = PutClassicSite({settings, model}, indexFileName, CurrentYear(), writer, observer);
+    result.writtenFiles = writer.Written();
+    result.unchangedPages = writer.Unchanged();
+    if (const auto& failure = writer.Failure()) {
+        result.error = failure->what;
+        result.errorCocktail = failure->cocktail;
     }
-    observer.ShowStatus(texts.done);
-    observer.Pause(std::chrono::milliseconds(500));
-    return finish(true);
+    return result;
 }

@@ -1,8 +1,9 @@
-// One site generation from start to end: the same files in the same order for the plug-in's
+// One site generation from start to end: the same pages in the same order for the plug-in's
 // Generate command and for the command-line tool; only the observer differs.
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,10 @@ protected:
 
 struct GenerationResult {
     bool ok = false;
-    std::vector<std::string> createdFiles;
+    // The files this run created or changed, in the order their pages were finished.
+    std::vector<std::string> writtenFiles;
+    // Pages identical to their file, which was left untouched.
+    std::size_t unchangedPages = 0;
     // What failed, in words, and the CP932 name of the cocktail it concerns, if any.
     std::string error;
     std::string errorCocktail;
@@ -39,9 +43,15 @@ struct GenerationResult {
 inline constexpr const char* kNoOutputDirectory =
     "no output directory: the pages would go into the root of the file system";
 
+// The entry page stays inside the output directory, whatever a settings file holds.
+inline constexpr const char* kIndexNotAFileName =
+    "the index file name must name a file inside the output directory, without '/', '\\' or '..'";
+
 // What failed, for a terminal: the error, after the cocktail's name (as UTF-8) when it
 // concerns one.
 std::string DescribeFailure(const GenerationResult& result);
 
+// Reads the whole store first; then creates the output directory with its parents when it is
+// missing, and writes the pages.
 GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings, const std::string& outDirectory,
                               const std::string& indexFileName, GenerationObserver& observer);

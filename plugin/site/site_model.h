@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/settings.h"
 #include "store/cocktail_record.h"
 
 // A stored cocktail as the pages see it: read by the same rules as a single-record read.
@@ -18,6 +19,9 @@ struct SiteCocktail : StoredCocktail {
 };
 
 using SiteRows = std::vector<const SiteCocktail*>;
+
+// Why a listed cocktail without a readable record stops a run.
+inline constexpr const char* kUnreadable = "cannot be read: its ingredients, base, style or author are missing";
 
 // The numbers a list page selects its cocktails by.
 enum class SiteGrouping { Initial, Strong, Taste, Base, Style, Master };
@@ -45,4 +49,10 @@ private:
     std::vector<NamedRow> m_masters;
     std::array<std::unordered_map<int, SiteRows>, 6> m_groups;
     SiteRows m_withoutMaster;
+};
+
+// What a site is rendered from.
+struct SiteSource {
+    const PluginSettings& settings;
+    const SiteModel& model;
 };

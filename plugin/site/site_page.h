@@ -8,3 +8,9 @@ struct SitePage {
     std::string name;
     std::string bytes;
 };
+
+// Why a run stopped, in words, and the CP932 name of the cocktail it concerns, if any.
+struct SiteFailure {
+    std::string what;
+    std::string cocktail;
+};

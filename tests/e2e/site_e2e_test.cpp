@@ -156,12 +156,12 @@ protected:
 
 }  // namespace
 
+// The plug-in creates a missing output folder with its parents, as the tool does.
 TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
-    const fs::path fromPlugin = fs::path(root.path) / "plugin-site";
-    fs::create_directories(fromPlugin);
+    const fs::path fromPlugin = fs::path(root.path) / "plugin" / "site";
     ProgressWatcher watcher(frame);
     EXPECT_EQ(Plugin(fromPlugin, wxID_CANCEL), PLUGIN_CANCELLED);
-    EXPECT_TRUE(fs::is_empty(fromPlugin));
+    EXPECT_FALSE(fs::exists(fromPlugin.parent_path()));
     EXPECT_TRUE(watcher.positions.empty());
     ExpectWindowsFreed();
 
@@ -173,7 +173,9 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     // It repainted while the run advanced, not only at the end.
     EXPECT_TRUE(std::any_of(watcher.positions.begin(), watcher.positions.end(), [](int p) { return p > 0 && p < 90; }));
 
-    EXPECT_EQ(Plugin(fs::path(root.path) / "missing" / "dir", wxID_OK), PLUGIN_FAILED);
+    // A folder that cannot be made: a file stands where its parent should be.
+    std::ofstream(fs::path(root.path) / "blocker") << "";
+    EXPECT_EQ(Plugin(fs::path(root.path) / "blocker" / "site", wxID_OK), PLUGIN_FAILED);
     ExpectWindowsFreed();
 
     const auto before = Tree(work);
@@ -181,11 +183,26 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     const ShellOutcome run = Generate(fromTool);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.err.empty());
-    EXPECT_TRUE(std::regex_match(run.out, std::regex("wrote 60 files to .*tool-site in [0-9.]+ s\n"))) << run.out;
+    EXPECT_TRUE(std::regex_match(run.out, std::regex("wrote 60 pages to .*tool-site, 0 unchanged, in [0-9.]+ s\n")))
+        << run.out;
     EXPECT_EQ(Tree(work), before);
     const auto site = Tree(fromTool);
     EXPECT_EQ(site, Tree(fromPlugin));
     ExpectSnapshot(site);
+}
+
+// A deploy script learns which pages to copy: only those that differ from the files there.
+TEST_F(SiteEndToEnd, ToolRegeneratesOnlyWhatChangedAndListsIt) {
+    const fs::path out = fs::path(root.path) / "site";
+    ASSERT_EQ(Generate(out).exitCode, 0);
+    ShellOutcome run = Generate(out);
+    EXPECT_TRUE(std::regex_match(run.out, std::regex("wrote 0 pages to .*site, 60 unchanged, in [0-9.]+ s\n")))
+        << run.out;
+    std::ofstream(out / "fvxtop.html") << "edited by hand";
+    run = Generate(out, " --list-written");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, (out / "fvxtop.html").string() + "\n");
+    EXPECT_TRUE(Generate(out, " --list-written").out.empty());
 }
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
@@ -198,6 +215,12 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
 
     const fs::path out = fs::path(root.path) / "o";
+    run = Generate(out, " --index ../escaped.html");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("the index file name must name a file inside the output directory"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(out));
+
     store->AddCocktail({.name = "孤独", .materials = {}});
     run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);

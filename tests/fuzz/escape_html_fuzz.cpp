@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "site/html_writer.h"
+#include "site/html_escape.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);

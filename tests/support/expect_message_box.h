@@ -6,9 +6,7 @@
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
-inline wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
+#include "utf8_text.h"
 
 // A box with exactly this caption, text, icon and owner (and buttons, unless 0), answered with `answer`.
 struct ExpectMessageBox : wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {

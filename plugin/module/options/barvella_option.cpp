@@ -2,8 +2,10 @@
 
 #include <wx/bookctrl.h>
 
+#include "utf8_text.h"
+
 CBarvellaOption::CBarvellaOption(wxWindow* parent)
-    : CheckedPropertySheet(parent, wxString::FromUTF8("ｵﾌﾟｼｮﾝ設定 - Barvella")),
+    : CheckedPropertySheet(parent, U("ｵﾌﾟｼｮﾝ設定 - Barvella")),
       m_pageDesign(new CPluginOptionDesign(GetBookCtrl())),
       m_pageTitle(new CPluginOptionTitle(GetBookCtrl())),
       m_pageFont(new CPluginOptionFont(GetBookCtrl())),

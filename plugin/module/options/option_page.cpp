@@ -5,6 +5,7 @@
 #include "cp932_wx.h"
 #include "plugin_messages.h"
 #include "property_sheet.h"
+#include "utf8_text.h"
 
 COptionPage::COptionPage(wxWindow* parent) : wxPanel(parent, wxID_ANY), m_layout(PropertyPageLayout(this)) {}
 
@@ -32,7 +33,7 @@ wxTextCtrl* COptionPage::AddField(int id, std::string& member, const char* label
                                   int labelX) {
     m_layout.Label(label, labelX, rect.y + 3, rect.x - labelX - 2, 8);
     wxTextCtrl* edit = m_layout.Edit(id, rect.x, rect.y, rect.width, rect.height);
-    return BindField(edit, member, {wxString::FromUTF8(label), maxBytes});
+    return BindField(edit, member, {U(label), maxBytes});
 }
 
 wxTextCtrl* COptionPage::BindField(wxTextCtrl* edit, std::string& member, SettingField field) {
@@ -44,7 +45,7 @@ bool COptionPage::RefuseQuotes(std::initializer_list<wxTextCtrl*> edits) {
     for (wxTextCtrl* edit : edits) {
         if (edit->GetValue().find_first_of("\"'") == wxString::npos) continue;
         // The message names only the double quote, though the apostrophe is refused too.
-        Warn(wxString::FromUTF8("\" は使用できません。"));
+        Warn(U("\" は使用できません。"));
         edit->SetFocus();
         return false;
     }

@@ -6,13 +6,11 @@
 #include <wx/textctrl.h>
 #include <wx/valnum.h>
 
+#include "utf8_text.h"
+
 namespace {
 
 constexpr std::size_t kColourBytes = 50;
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 // Addresses take slashes; one typed with backslashes is turned around where the user sees it.
 void UseSlashes(wxTextCtrl* edit, bool endWithSlash) {

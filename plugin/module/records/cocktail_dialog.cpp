@@ -13,8 +13,10 @@
 #include "cp932_wx.h"
 #include "dialog_layout.h"
 #include "plugin_messages.h"
+#include "setting_text.h"
 #include "shown_texts.h"
 #include "store/schema.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -41,10 +43,6 @@ constexpr std::size_t kNameLimit = 255;
 constexpr std::size_t kCategoryLimit = 128;  // base, style, author
 constexpr std::size_t kQuantityLimit = 100;
 constexpr std::size_t kUnlimited = std::string::npos;
-
-wxString U(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
 
 // A stored code without an entry selects nothing.
 void SelectCode(wxOwnerDrawnComboBox* choice, int code) {
@@ -243,17 +241,13 @@ template <class Control>
 bool CCocktailDialog::Take(Control* control, const char* field, std::size_t limit, std::span<const std::string> offered,
                            std::string& bytes) {
     const std::optional<std::string> converted = cp932::FromWx(control->GetValue(), bytes, offered);
-    if (converted && converted->size() <= limit) {
-        bytes = *converted;
-        return true;
+    if (const std::optional<wxString> refusal = FieldRefusal(converted, U(field), limit)) {
+        Warn(*refusal);
+        control->SetFocus();
+        return false;
     }
-    if (!converted) {
-        Warn(U("「") + U(field) + U("」に Shift-JIS で表せない文字が含まれています。"));
-    } else {
-        Warn(wxString::Format(U("「%s」は %zu バイト以内で入力してください。"), U(field), limit));
-    }
-    control->SetFocus();
-    return false;
+    bytes = *converted;
+    return true;
 }
 
 void CCocktailDialog::OnAddMaterial() {

@@ -9,6 +9,7 @@
 #include "dialog_layout.h"
 #include "plugin_messages.h"
 #include "shown_texts.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ std::string Picked(const wxOwnerDrawnComboBox* choice, const std::vector<std::st
 
 }  // namespace
 
-CCocktailSearchDialog::CCocktailSearchDialog() : wxDialog(nullptr, wxID_ANY, wxString::FromUTF8("カクテルの検索")) {
+CCocktailSearchDialog::CCocktailSearchDialog() : wxDialog(nullptr, wxID_ANY, U("カクテルの検索")) {
     const DialogLayout layout(this);
     layout.Label("ベース", 5, 7, 29, 8);
     m_comboBase = layout.ComboBox(IdBase, 35, 5, 120, wxCB_READONLY | wxCB_SORT);
@@ -90,8 +91,8 @@ bool CCocktailSearchDialog::TransferDataFromWindow() {
 
 bool CCocktailSearchDialog::OnOK() {
     TransferDataFromWindow();
-    return HasSearchCondition(Conditions()) || ShowPluginMessage(wxString::FromUTF8("全レコードを再表示しますか？"),
-                                                                 wxOK | wxCANCEL | wxICON_QUESTION, this) == wxID_OK;
+    return HasSearchCondition(Conditions()) ||
+           ShowPluginMessage(U("全レコードを再表示しますか？"), wxOK | wxCANCEL | wxICON_QUESTION, this) == wxID_OK;
 }
 
 SearchConditions CCocktailSearchDialog::Conditions() const {

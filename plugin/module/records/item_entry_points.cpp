@@ -7,11 +7,12 @@
 #include "cp932.h"
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
+#include "utf8_text.h"
 
 namespace {
 
 void Warn(const char* utf8) {
-    ShowPluginMessage(wxString::FromUTF8(utf8), wxOK | wxICON_EXCLAMATION);
+    ShowPluginMessage(U(utf8), wxOK | wxICON_EXCLAMATION);
 }
 
 // The user is told that the change failed; a terminal, why.
@@ -170,8 +171,8 @@ FOLIVEX_PLUGIN_EXPORT int DeleteItem(IPluginList* list) {
     if (!Ready(list)) return PLUGIN_FAILED;
     const int row = list->GetFirstSelectedItem();
     if (row < 0) return PLUGIN_FAILED;
-    if (ShowPluginMessage(wxString::FromUTF8("選択中のカクテルを削除してもよろしいですか？"),
-                          wxOK | wxCANCEL | wxICON_QUESTION) != wxID_OK)
+    if (ShowPluginMessage(U("選択中のカクテルを削除してもよろしいですか？"), wxOK | wxCANCEL | wxICON_QUESTION) !=
+        wxID_OK)
         return PLUGIN_OK;
     if (const StoreStatus deleted = Store().Delete(list->GetItemText(row, 0)); !deleted.ok()) {
         ReportFailure(deleted.reason);

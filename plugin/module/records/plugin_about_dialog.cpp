@@ -6,8 +6,9 @@
 
 #include "dialog_layout.h"
 #include "res/cocktail_glass.xpm"
+#include "utf8_text.h"
 
-CPluginAboutDialog::CPluginAboutDialog() : wxDialog(nullptr, wxID_ANY, wxString::FromUTF8("Barvella のﾊﾞｰｼﾞｮﾝ情報")) {
+CPluginAboutDialog::CPluginAboutDialog() : wxDialog(nullptr, wxID_ANY, U("Barvella のﾊﾞｰｼﾞｮﾝ情報")) {
     const DialogLayout layout(this);
     new wxStaticBitmap(this, wxID_ANY, wxBitmap(cocktail_glass_xpm), layout.Position(11, 14));
     layout.Label("Barvella Version " BARVELLA_VERSION, 40, 10, 130, 8);

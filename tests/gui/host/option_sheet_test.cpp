@@ -79,4 +79,11 @@ TEST_F(HostFrameTest, FieldsTakeChosenFilesAndRefuseWhatTheSettingsCannotHold) {
     page->m_editIndexFileName->SetValue(wxString(129, wxUniChar(0x3042)));
     wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
                   ExpectHostMessage("「インデックスファイル名称」は 256 バイト以内で入力してください。"));
+    // The entry page stays inside the output directory.
+    for (const char* index : {"../index.html", "sub/index.html", "..", "sub\\index.html"}) {
+        page->m_editIndexFileName->SetValue(index);
+        wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
+                      ExpectHostMessage("「インデックスファイル名称」には HTML出力ディレクトリの中のファイル名を"
+                                        "入力してください。「/」「\\」と「..」は使用できません。"));
+    }
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <SQLiteCpp/Statement.h>
+
 #include "cp932.h"
-#include "site/category_pages.h"
+#include "paths.h"
 #include "site/generation.h"
 #include "site_fixture.h"
 
@@ -11,16 +13,20 @@ using Names = std::vector<std::string>;
 
 class Generation : public SiteTest, GenerationObserver {
 protected:
-    Names Run(const std::string& outDirectory) {  // the files written, by name
-        result = GenerateSite(store.Store(), settings, outDirectory, "index.html", *this);
+    Names Run(const std::string& outDirectory, const std::string& index = "index.html") {  // written, by name
+        statuses.clear();
+        position = 0;
+        result = GenerateSite(store.Store(), settings, outDirectory, index, *this);
         Names names;
-        for (const std::string& path : result.createdFiles) names.push_back(path.substr(path.rfind('/') + 1));
+        for (const std::string& path : result.writtenFiles) names.push_back(path.substr(path.rfind('/') + 1));
         return names;
     }
+    std::string File(const std::string& name) const { return ReadFile(out.File(name)); }
     void ShowStatus(const std::string& text) override { statuses.push_back(cp932::ToUtf8(text).value_or(text)); }
     void StepIt() override { position += GENERATION_STEP; }
     void Pause(std::chrono::milliseconds) override {}
 
+    TempDirectory out;
     GenerationResult result;
     Names statuses;
     int position = 0;
@@ -30,12 +36,13 @@ const Names kFrames = {"index.html", "fvxmain.html", "fvxmenu.html", "fvxtop.htm
 
 }  // namespace
 
+// Each menu is finished after its list pages.
 TEST_F(Generation, AnEmptyStoreGivesTheWholeSiteInOrderWithEveryStatus) {
     Names expected = kFrames;
     for (const auto& [kind, pages] : std::vector<std::pair<std::string, int>>{
              {"alphabet", 26}, {"base", 0}, {"strong", 5}, {"taste", 5}, {"style", 0}, {"master", 1}}) {
-        expected.push_back("fvx" + kind + "menu.html");
         for (int i = 0; i < pages; ++i) expected.push_back("fvx" + kind + std::to_string(i) + ".html");
+        expected.push_back("fvx" + kind + "menu.html");
     }
     expected.push_back("fvxall.html");  // also with its menu link off
     EXPECT_EQ(Run(out.path), expected);
@@ -65,32 +72,52 @@ TEST_F(Generation, CategoriesOffStillWriteFramesAllPageAndDetails) {
 
 TEST_F(Generation, AFailureKeepsEarlierPagesAndThoseOfEarlierRuns) {
     testsupport::WriteFile(out.File("fvxbase7.html"), "old run");
-    // A longer file of an earlier run is cut to exactly the new bytes, also on a cut-off page.
-    testsupport::WriteFile(out.File("fvxalphabet0.html"), std::string(5000, '~'));
     store.AddBase("Gin");
     store.AddStyle("Short");
     store.AddCocktail({.name = "Lonely", .materials = {}});
-    EXPECT_EQ(Run(out.path).back(), "fvxalphabet0.html");
+    EXPECT_EQ(Run(out.path).back(), "fvxalphabetmenu.html");
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.errorCocktail, "Lonely");
     EXPECT_EQ(File("fvxbase7.html"), "old run");
-    const std::string cut = File("fvxalphabet0.html");
-    EXPECT_EQ(cut.find('~'), std::string::npos);
-    EXPECT_EQ(cut.substr(cut.size() - 7), "</TR>\r\n");
+    EXPECT_NE(File("fvxalphabet0.html").find("<TD NOWRAP>"), std::string::npos);
     EXPECT_EQ(statuses.size(), 2u);
     EXPECT_EQ(position, GENERATION_STEP);
 }
 
-// Table rows whose names match list their cocktails on one page in page order: base first, so
-// the cocktails of the second style come between those of the first.
-TEST_F(SiteTest, MatchingTableRowsListTheirCocktailsTogetherInPageOrder) {
-    for (const char* name : {"Gin", "Rum"}) store.AddBase(name);
-    for (const char* name : {"Short", "SHORT"}) store.AddStyle(name);
-    for (const CocktailRow& row : {CocktailRow{.name = "Rum Short", .base = 2},
-                                   CocktailRow{.name = "Daiquiri", .style = 2}, CocktailRow{.name = "Gimlet"}})
-        store.AddCocktail(row);
-    ASSERT_TRUE(WriteStylePage(Context(), "s", "short"));
-    const std::string page = File("s.html");
-    EXPECT_LT(page.find("Gimlet"), page.find("Daiquiri"));
-    EXPECT_LT(page.find("Daiquiri"), page.find("Rum&nbsp;Short"));
+TEST_F(Generation, AnEditedMemoRewritesOnlyItsDetailPage) {
+    store.AddBase("Gin");
+    store.AddStyle("Short");
+    store.AddCocktail({.name = "Martini"});
+    const int edited = store.AddCocktail({.name = "Gimlet", .initial = 6});
+    const std::size_t pages = Run(out.path).size();
+    EXPECT_TRUE(Run(out.path).empty());
+    EXPECT_EQ(result.unchangedPages, pages);
+
+    SQLite::Statement update(store.Database(), "UPDATE TBL_COCKTAIL SET FLD_MEMO = 'Cold.' WHERE FLD_INDEX = ?");
+    update.bind(1, edited);
+    update.exec();
+    EXPECT_EQ(Run(out.path), Names{"fvxcocktail" + std::to_string(edited) + ".html"});
+    EXPECT_EQ(result.unchangedPages, pages - 1);
+    EXPECT_TRUE(result.ok) << result.error;
+}
+
+TEST_F(Generation, AMissingOutputDirectoryIsCreatedWithItsParents) {
+    EXPECT_FALSE(Run(out.File("new/site")).empty());
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_TRUE(std::filesystem::is_regular_file(out.File("new/site/index.html")));
+
+    testsupport::WriteFile(out.File("plain"), "");
+    EXPECT_TRUE(Run(out.File("plain/site")).empty());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error.rfind("cannot create the output directory " + out.File("plain/site") + ": ", 0), 0u)
+        << result.error;
+}
+
+TEST_F(Generation, AnIndexNameThatLeavesTheOutputDirectoryIsRefusedBeforeAnythingIsWritten) {
+    for (const char* index : {"../x.html", "sub/x.html", "..", "a\\b.html"}) {
+        EXPECT_TRUE(Run(out.File("site"), index).empty()) << index;
+        EXPECT_EQ(result.error, std::string(kIndexNotAFileName) + ": " + index);
+    }
+    EXPECT_FALSE(std::filesystem::exists(out.File("site")));
+    EXPECT_TRUE(paths::IsFileName("..index.html"));
 }

@@ -1,20 +1,94 @@
+// The classic renderers as values: no file system, only the pages they put.
 #include <gtest/gtest.h>
 
-#include "site/frame_pages.h"
+#include "site/classic/category_pages.h"
+#include "site/classic/cocktail_pages.h"
+#include "site/classic/frame_pages.h"
 #include "site_fixture.h"
+
+namespace {
+
+bool Holds(const std::string& page, const std::string& text) {
+    return page.find(text) != std::string::npos;
+}
+
+bool EndsWith(const std::string& page, const std::string& text) {
+    return page.size() >= text.size() && page.compare(page.size() - text.size(), text.size(), text) == 0;
+}
+
+}  // namespace
 
 // The title and a border of 1 without a colour are in the committed site.
 TEST_F(SiteTest, AFramesetTakesSpacingAndColourOnlyWithABorderOfOne) {
     settings.design.frameBorder = 2;
     settings.design.frameSpacing = 3;
     settings.design.borderColor = "red";
-    ASSERT_TRUE(WriteMainFrameset(Context()));
-    EXPECT_NE(File("fvxmain.html").find("<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\">"),
-              std::string::npos);
+    EXPECT_TRUE(
+        Holds(RenderMainFrameset(settings).bytes, "<FRAMESET COLS=\"140,*\" FRAMEBORDER=\"0\" FRAMESPACING=\"0\">"));
     settings.design.frameBorder = 1;
     settings.design.frameResize = 1;
-    ASSERT_TRUE(WriteMainFrameset(Context()));
-    const std::string page = File("fvxmain.html");
-    EXPECT_NE(page.find("FRAMEBORDER=\"1\" FRAMESPACING=\"3\" BORDERCOLOR=\"red\">"), std::string::npos);
-    EXPECT_EQ(page.find("NORESIZE"), std::string::npos);
+    const SitePage page = RenderMainFrameset(settings);
+    EXPECT_EQ(page.name, "fvxmain.html");
+    EXPECT_TRUE(Holds(page.bytes, "FRAMEBORDER=\"1\" FRAMESPACING=\"3\" BORDERCOLOR=\"red\">"));
+    EXPECT_FALSE(Holds(page.bytes, "NORESIZE"));
+}
+
+// A heading shows a name as text: the four markup characters become references, spaces stay.
+TEST_F(SiteTest, NameHeadingsEscapeMarkupAndKeepSpaces) {
+    const std::string name = "<Special> & \"Co\"";
+    const std::string shown = "&lt;Special&gt; &amp; &quot;Co&quot;";
+    store.AddBase(name);
+    store.AddStyle(name);
+    store.AddMaster(name);
+    const SiteSource source = Source();
+    SiteCocktail cocktail;
+    cocktail.name = name;
+    EXPECT_TRUE(Holds(RenderCocktailPage(settings, cocktail).bytes, "\r\n" + shown + "<BR>\r\n"));
+    EXPECT_TRUE(Holds(RenderBasePage(source, "b", name).page.bytes, shown + Sjis(" ベース一覧<BR><BR>")));
+    EXPECT_TRUE(Holds(RenderStylePage(source, "s", name).page.bytes, shown + Sjis(" スタイル一覧<BR><BR>")));
+    EXPECT_TRUE(Holds(RenderMasterPage(source, "m", name).page.bytes, shown + Sjis(" 作一覧<BR><BR>")));
+}
+
+TEST_F(SiteTest, AListPageStopsAtACocktailThatCannotBeReadAfterTheRowsBefore) {
+    store.AddBase("Gin");
+    store.AddStyle("Short");
+    store.AddCocktail({.name = "Fine"});
+    store.AddCocktail({.name = "Lonely", .strong = 1, .materials = {}});
+    const ListPage list = RenderAllPage(Source());
+    ASSERT_TRUE(list.failure);
+    EXPECT_EQ(list.failure->cocktail, "Lonely");
+    EXPECT_EQ(list.page.name, "fvxall.html");
+    EXPECT_TRUE(Holds(list.page.bytes, ">Fine</A>"));
+    EXPECT_TRUE(EndsWith(list.page.bytes, "</TR>\r\n"));
+}
+
+// The menu is opened before its pages and put after them; a failing page leaves the menu with
+// the lines of the pages before it.
+TEST_F(SiteTest, AMenuKeepsTheLinesBeforeAFailingListPage) {
+    for (const char* name : {"Gin", "Rum", "Vodka"}) store.AddBase(name);
+    store.AddStyle("Short");
+    store.AddCocktail({.name = "Lonely", .base = 2, .materials = {}});
+    PageCollector sink;
+    EXPECT_FALSE(PutBaseMenu(Source(), sink));
+    EXPECT_EQ(sink.events, (std::vector<std::string>{"open fvxbasemenu.html", "put fvxbase0.html", "cut fvxbase1.html",
+                                                     "put fvxbasemenu.html"}));
+    ASSERT_TRUE(sink.failure);
+    EXPECT_EQ(sink.failure->cocktail, "Lonely");
+    EXPECT_TRUE(EndsWith(sink.pages["fvxbasemenu.html"],
+                         "<UL>\r\n<LI><A HREF=\"fvxbase0.html\" TARGET=\"fvxtop\">Gin</A>\r\n"));
+}
+
+// Table rows whose names match list their cocktails on one page in page order: base first, so
+// the cocktails of the second style come between those of the first.
+TEST_F(SiteTest, MatchingTableRowsListTheirCocktailsTogetherInPageOrder) {
+    for (const char* name : {"Gin", "Rum"}) store.AddBase(name);
+    for (const char* name : {"Short", "SHORT"}) store.AddStyle(name);
+    for (const CocktailRow& row : {CocktailRow{.name = "Rum Short", .base = 2},
+                                   CocktailRow{.name = "Daiquiri", .style = 2}, CocktailRow{.name = "Gimlet"}})
+        store.AddCocktail(row);
+    const ListPage list = RenderStylePage(Source(), "s", "short");
+    EXPECT_EQ(list.count, 3);
+    const std::string& page = list.page.bytes;
+    EXPECT_LT(page.find("Gimlet"), page.find("Daiquiri"));
+    EXPECT_LT(page.find("Daiquiri"), page.find("Rum&nbsp;Short"));
 }

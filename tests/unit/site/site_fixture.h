@@ -1,8 +1,9 @@
-// A real cocktail store in a temporary directory, filled with plain bound INSERTs, and a
-// fixture that reads back the pages written to another.
+// A real cocktail store in a temporary directory, filled with plain bound INSERTs, the site
+// model read from it, and a sink that keeps the pages a renderer puts.
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
-#include "site/site_context.h"
 #include "site/site_model.h"
+#include "site/site_writer.h"
 #include "store/cocktail_store.h"
 #include "test_support.h"
 
@@ -39,6 +40,7 @@ public:
     int AddMaster(const std::string& name) { return AddName("TBL_MASTER", name); }
     int AddCocktail(const CocktailRow& row);
     CocktailStore& Store() { return *m_store; }
+    SQLite::Database& Database() { return *m_database; }
 
 private:
     int AddName(const char* table, const std::string& name);
@@ -46,22 +48,43 @@ private:
     std::unique_ptr<SQLite::Database> m_database;
 };
 
-// A store in one temporary directory, pages written to another.
+// What a renderer put, in order: "open NAME", "put NAME", "cut NAME", "fail"; and the pages.
+class PageCollector : public PageSink {
+public:
+    bool Open(const std::string& name) override { return events.push_back("open " + name), true; }
+    bool Put(const SitePage& page) override {
+        events.push_back("put " + page.name);
+        pages[page.name] = page.bytes;
+        return true;
+    }
+    void PutCutOff(const SitePage& page, SiteFailure cause) override {
+        events.push_back("cut " + page.name);
+        pages[page.name] = page.bytes;
+        failure = std::move(cause);
+    }
+    void Fail(SiteFailure cause) override {
+        events.push_back("fail");
+        failure = std::move(cause);
+    }
+
+    std::vector<std::string> events;
+    std::map<std::string, std::string> pages;
+    std::optional<SiteFailure> failure;
+};
+
+// A store in a temporary directory and the model read from it.
 class SiteTest : public ::testing::Test {
 protected:
     SiteTest() : store(workspace.path) {}
-    SiteContext& Context() {
+    SiteSource Source() {
         StoreSnapshot snapshot;
         EXPECT_TRUE(store.Store().ReadSnapshot(snapshot).ok());
         model.Load(std::move(snapshot));
-        site = std::make_unique<SiteContext>(settings, model, out.path);
-        return *site;
+        return {settings, model};
     }
-    std::string File(const std::string& name) const { return ReadFile(out.File(name)); }
 
-    TempDirectory workspace, out;
+    TempDirectory workspace;
     TestStore store;
     PluginSettings settings;
     SiteModel model;
-    std::unique_ptr<SiteContext> site;
 };

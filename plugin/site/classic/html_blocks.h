@@ -1,5 +1,5 @@
-// The building blocks every page shares. All text is CP932; setting values go into
-// attributes unchanged, database text only through AppendEscaped where a page asks for it.
+// The building blocks every classic page shares. All text is CP932; setting values go into
+// attributes unchanged, database text only escaped (site/html_escape.h) where a page asks for it.
 // Pages are built by appending to one text, which keeps a run of ten thousand pages cheap.
 #pragma once
 
@@ -11,7 +11,6 @@
 // ` NAME="value"`; nothing for an empty value.
 void AppendAttribute(std::string& text, std::string_view name, const std::string& value);
 std::string BuildBodyTag(const PluginSettings& settings);
-void AppendEscaped(std::string& page, std::string_view text);
 
 void AppendPageHead(std::string& page, const PluginSettings& settings);
 void AppendPageTail(std::string& page);

@@ -1,9 +1,11 @@
-#include "site/cocktail_pages.h"
+#include "site/classic/cocktail_pages.h"
+
+#include <utility>
 
 #include "core/code_tables.h"
 #include "cp932.h"
-#include "paths.h"
-#include "site/html_writer.h"
+#include "site/classic/html_blocks.h"
+#include "site/html_escape.h"
 
 namespace {
 
@@ -40,15 +42,16 @@ void AppendCell(std::string& page, const char* open, std::string_view text) {
 
 }  // namespace
 
-bool WriteCocktailPage(SiteContext& site, const SiteCocktail& cocktail) {
-    const PluginSettings& s = site.settings;
+SitePage RenderCocktailPage(const PluginSettings& s, const SiteCocktail& cocktail) {
     const DetailTexts& t = Texts();
     const std::string& color = s.title.titleColor;
     std::string page;
     page.reserve(4096);
     AppendPageHead(page, s);
     AppendFaceSizeFont(page, s);
-    AppendHeading(page, s, cocktail.name, t.headingEnd);
+    std::string heading;
+    AppendEscapedKeepingSpaces(heading, cocktail.name);
+    AppendHeading(page, s, heading, t.headingEnd);
     page += "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n";
     page += "<TR ALIGN=\"center\"";
     AppendAttribute(page, "BGCOLOR", color);
@@ -112,17 +115,16 @@ bool WriteCocktailPage(SiteContext& site, const SiteCocktail& cocktail) {
     }
     page += "</TABLE>\r\n";
     AppendPageTail(page);
-    return WritePageFile(site, paths::Join(site.outDirectory, "fvxcocktail" + std::to_string(cocktail.index) + ".html"),
-                         page);
+    return {"fvxcocktail" + std::to_string(cocktail.index) + ".html", std::move(page)};
 }
 
-bool WriteCocktailPages(SiteContext& site) {
-    for (const SiteCocktail& listed : site.model.Cocktails()) {
+bool PutCocktailPages(const SiteSource& source, PageSink& sink) {
+    for (const SiteCocktail& listed : source.model.Cocktails()) {
         if (!listed.read) {
-            site.Fail(kUnreadable, listed.name);
+            sink.Fail({kUnreadable, listed.name});
             return false;
         }
-        if (!WriteCocktailPage(site, *listed.read)) return false;
+        if (!sink.Put(RenderCocktailPage(source.settings, *listed.read))) return false;
     }
     return true;
 }

@@ -1,9 +1,9 @@
-#include "site/frame_pages.h"
+#include "site/classic/frame_pages.h"
 
-#include <ctime>
+#include <utility>
 
-#include "paths.h"
-#include "site/html_writer.h"
+#include "site/classic/html_blocks.h"
+#include "site/html_escape.h"
 
 namespace {
 
@@ -63,17 +63,9 @@ std::string FramesetTag(const PluginSettings& settings, const char* layout, cons
     return tag;
 }
 
-int CurrentYear() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_year + 1900;
-}
-
 }  // namespace
 
-bool WriteIndexPage(SiteContext& site, const std::string& indexFileName) {
-    const PluginSettings& s = site.settings;
+SitePage RenderIndexPage(const PluginSettings& s, const std::string& indexFileName) {
     std::string page = "<HTML>\r\n";
     page += "<HEAD><TITLE>";
     page += s.title.windowTitle;
@@ -86,11 +78,10 @@ bool WriteIndexPage(SiteContext& site, const std::string& indexFileName) {
     page += "\t<NOFRAMES><BODY></BODY></NOFRAMES>\r\n";
     page += "</FRAMESET>\r\n";
     page += "</HTML>";
-    return WritePageFile(site, paths::Join(site.outDirectory, indexFileName), page);
+    return {indexFileName, std::move(page)};
 }
 
-bool WriteMainFrameset(SiteContext& site) {
-    const PluginSettings& s = site.settings;
+SitePage RenderMainFrameset(const PluginSettings& s) {
     std::string page = "<HTML>\r\n";
     page += FramesetTag(s, "COLS=\"140,*\"", "");
     page += "\t<FRAME SRC=\"fvxmenu.html\" NAME=\"menu\" SCROLLING=\"auto\"";
@@ -100,11 +91,10 @@ bool WriteMainFrameset(SiteContext& site) {
     page += "\t<NOFRAMES><BODY></BODY></NOFRAMES>\r\n";
     page += "</FRAMESET>\r\n";
     page += "</HTML>";
-    return WritePageFile(site, paths::Join(site.outDirectory, "fvxmain.html"), page);
+    return {"fvxmain.html", std::move(page)};
 }
 
-bool WriteMenuPage(SiteContext& site) {
-    const PluginSettings& s = site.settings;
+SitePage RenderMenuPage(const PluginSettings& s) {
     std::string page;
     AppendPageHead(page, s);
     AppendFaceFont(page, s);
@@ -115,11 +105,10 @@ bool WriteMenuPage(SiteContext& site) {
     page += NavigationLinks(s, "<LI>", "\r\n");
     page += "</UL></TD></TR></TABLE>\r\n";
     AppendPageTail(page);
-    return WritePageFile(site, paths::Join(site.outDirectory, "fvxmenu.html"), page);
+    return {"fvxmenu.html", std::move(page)};
 }
 
-bool WriteTopPage(SiteContext& site) {
-    const PluginSettings& s = site.settings;
+SitePage RenderTopPage(const PluginSettings& s) {
     std::string page;
     AppendPageHead(page, s);
     AppendFaceSizeFont(page, s);
@@ -135,11 +124,10 @@ bool WriteTopPage(SiteContext& site) {
         page += "</PRE>";
     }
     AppendPageTail(page);
-    return WritePageFile(site, paths::Join(site.outDirectory, "fvxtop.html"), page);
+    return {"fvxtop.html", std::move(page)};
 }
 
-bool WriteTailPage(SiteContext& site) {
-    const PluginSettings& s = site.settings;
+SitePage RenderTailPage(const PluginSettings& s, int year) {
     std::string page;
     AppendPageHead(page, s);
     AppendFaceFont(page, s);
@@ -148,7 +136,7 @@ bool WriteTailPage(SiteContext& site) {
     page += "]";
     if (!s.user.userName.empty()) {
         page += "<P><FONT SIZE=\"-1\">All Rights Reserved, Copyright (C) ";
-        page += std::to_string(CurrentYear());
+        page += std::to_string(year);
         page += ", </FONT>\r\n";
         page += "<FONT SIZE=\"+1\">";
         if (!s.user.userMail.empty()) {
@@ -163,5 +151,5 @@ bool WriteTailPage(SiteContext& site) {
         page += "</FONT></P>\r\n";
     }
     AppendPageTail(page);
-    return WritePageFile(site, paths::Join(site.outDirectory, "fvxtail.html"), page);
+    return {"fvxtail.html", std::move(page)};
 }

@@ -1,13 +1,14 @@
-#include "site/category_pages.h"
+#include "site/classic/category_pages.h"
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/code_tables.h"
 #include "cp932.h"
-#include "paths.h"
-#include "site/html_writer.h"
+#include "site/classic/html_blocks.h"
+#include "site/html_escape.h"
 
 namespace {
 
@@ -51,11 +52,7 @@ struct ListKind {
     std::vector<Cell> cells;
 };
 
-std::string ListPath(const SiteContext& site, const std::string& pageName) {
-    return paths::Join(site.outDirectory, pageName + ".html");
-}
-
-// Writes one row; false when one of its labels has no entry (the row stays written).
+// Appends one row; false when one of its labels has no entry (the row stays written).
 bool AppendRow(std::string& page, const SiteCocktail& cocktail, const std::vector<Cell>& cells) {
     page += "<TR ALIGN=\"center\">\r\n\t<TD ALIGN=\"left\" NOWRAP><A HREF=\"fvxcocktail";
     page += std::to_string(cocktail.index);
@@ -91,45 +88,47 @@ bool AppendRow(std::string& page, const SiteCocktail& cocktail, const std::vecto
     return complete;
 }
 
-// The list page family: -1 on failure, else the number of cocktails listed.
-int WriteListPage(SiteContext& site, const std::string& path, const ListKind& kind, const SiteRows& rows) {
-    const PluginSettings& s = site.settings;
-    PageFile file;
-    if (!file.Create(site, path)) return -1;
-
-    std::string page;
+// The list page family. A page stops at the first row it cannot render; that row stays when
+// only a label is missing.
+ListPage RenderListPage(const PluginSettings& s, std::string pageName, const ListKind& kind, const SiteRows& rows) {
+    ListPage list{{std::move(pageName), {}}, static_cast<int>(rows.size()), std::nullopt};
+    std::string& page = list.page.bytes;
     page.reserve(1024 + rows.size() * 256);
     AppendPageHead(page, s);
     AppendFaceSizeFont(page, s);
     AppendHeading(page, s, kind.heading, "<BR><BR>");
-    bool ok = true;
     if (rows.empty()) {
         page += Texts().noEntries;
-    } else {
-        page += "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n";
-        page += "<TR ALIGN=\"center\"";
-        AppendAttribute(page, "BGCOLOR", s.title.titleColor);
-        page += ">\r\n";
-        page += kind.header1;
-        page += kind.header2;
-        page += "</TR>\r\n";
-        for (const SiteCocktail* row : rows) {
-            if (!row->read) {
-                site.Fail(kUnreadable, row->name);
-                ok = false;
-                break;
-            }
-            if (!AppendRow(page, *row->read, kind.cells)) {
-                site.Fail("has a strength or taste code without a label", row->read->name);
-                ok = false;
-                break;
-            }
-        }
-        if (ok) page += "</TABLE>\r\n";
+        AppendPageTail(page);
+        return list;
     }
-    if (ok) AppendPageTail(page);
-    if (!file.Write(site, page) || !file.Close(site)) return -1;
-    return ok ? static_cast<int>(rows.size()) : -1;
+    page += "<TABLE WIDTH=\"80%\" BORDER=\"5\">\r\n";
+    page += "<TR ALIGN=\"center\"";
+    AppendAttribute(page, "BGCOLOR", s.title.titleColor);
+    page += ">\r\n";
+    page += kind.header1;
+    page += kind.header2;
+    page += "</TR>\r\n";
+    for (const SiteCocktail* row : rows) {
+        if (!row->read) {
+            list.failure = SiteFailure{kUnreadable, row->name};
+            return list;
+        }
+        if (!AppendRow(page, *row->read, kind.cells)) {
+            list.failure = SiteFailure{"has a strength or taste code without a label", row->read->name};
+            return list;
+        }
+    }
+    page += "</TABLE>\r\n";
+    AppendPageTail(page);
+    return list;
+}
+
+// A list page cut off by a failure is put with what it holds and fails the run.
+bool PutListPage(PageSink& sink, ListPage& list) {
+    if (!list.failure) return sink.Put(list.page);
+    sink.PutCutOff(list.page, std::move(*list.failure));
+    return false;
 }
 
 const std::vector<Cell> kAllCells = {
@@ -162,35 +161,34 @@ const char* const kBackLink = "&lt;&lt;<A HREF=\"fvxmenu.html\">Menu</A>&gt;&gt;
 
 enum class EntryResult { Line, Failed, End };
 
-// The menu family. `entry` writes the list page of entry k and gives its menu line; each
-// list page is complete on disk before its line goes into the still open menu file.
-bool WriteMenu(SiteContext& site, const MenuKind& kind,
-               const std::function<EntryResult(int k, std::string& line)>& entry) {
+// The menu family. `entry` puts the list page of entry k and gives its menu line; the menu
+// is opened first and each list page is put before its line goes into the menu.
+bool PutMenu(const SiteSource& source, PageSink& sink, const MenuKind& kind,
+             const std::function<EntryResult(int k, std::string& line)>& entry) {
     if (kind.setting == 0) return true;
-    const PluginSettings& s = site.settings;
-    PageFile file;
-    if (!file.Create(site, paths::Join(site.outDirectory, kind.fileName))) return false;
-    std::string menu;
-    AppendPageHead(menu, s);
-    AppendFaceFont(menu, s);
-    menu += "<P><FONT SIZE=\"+1\"><STRONG>\r\n";
-    menu += kind.backLink;
-    menu += kind.headingLine;
-    menu += "<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n";
+    if (!sink.Open(kind.fileName)) return false;
+    SitePage menu{kind.fileName, {}};
+    std::string& page = menu.bytes;
+    AppendPageHead(page, source.settings);
+    AppendFaceFont(page, source.settings);
+    page += "<P><FONT SIZE=\"+1\"><STRONG>\r\n";
+    page += kind.backLink;
+    page += kind.headingLine;
+    page += "<TABLE WIDTH=\"100%\"><TR><TD NOWRAP><UL>\r\n";
     for (int k = 0;; ++k) {
         std::string line;
         const EntryResult result = entry(k, line);
         if (result == EntryResult::End) break;
         if (result == EntryResult::Failed) {
-            // The menu keeps the lines of the pages written before the failing one.
-            file.Write(site, menu);
+            // The menu keeps the lines of the pages put before the failing one.
+            sink.Put(menu);
             return false;
         }
-        menu += line;
+        page += line;
     }
-    menu += "</UL></TD></TR></TABLE>\r\n";
-    AppendPageTail(menu);
-    return file.Write(site, menu) && file.Close(site);
+    page += "</UL></TD></TR></TABLE>\r\n";
+    AppendPageTail(page);
+    return sink.Put(menu);
 }
 
 std::string PageName(const char* stem, int k) {
@@ -207,17 +205,21 @@ std::string Escaped(std::string_view text) {
     return escaped;
 }
 
+using NameRenderer = ListPage (*)(const SiteSource&, const std::string&, const std::string&);
+using CodeRenderer = ListPage (*)(const SiteSource&, const std::string&, int);
+
 // Menus over a name table: one page per row in FLD_INDEX order; the author menu adds the
 // page of the cocktails without author as its last entry.
-bool WriteNameMenu(SiteContext& site, const MenuKind& kind, const char* stem, const std::vector<NamedRow>& table,
-                   bool (*writer)(SiteContext&, const std::string&, const std::string&), bool withUnknown) {
-    return WriteMenu(site, kind, [&](int k, std::string& line) {
+bool PutNameMenu(const SiteSource& source, PageSink& sink, const MenuKind& kind, const char* stem,
+                 const std::vector<NamedRow>& table, NameRenderer render, bool withUnknown) {
+    return PutMenu(source, sink, kind, [&](int k, std::string& line) {
         const std::size_t position = static_cast<std::size_t>(k);
         const bool isUnknown = withUnknown && position == table.size();
         if (position >= table.size() && !isUnknown) return EntryResult::End;
         const std::string pageName = PageName(stem, k);
         const std::string name = isUnknown ? std::string() : table[position].name;
-        if (!writer(site, pageName, name)) return EntryResult::Failed;
+        ListPage list = render(source, pageName, name);
+        if (!PutListPage(sink, list)) return EntryResult::Failed;
         line = MenuLine(pageName, isUnknown ? Texts().unknown : Escaped(name));
         return EntryResult::Line;
     });
@@ -225,29 +227,37 @@ bool WriteNameMenu(SiteContext& site, const MenuKind& kind, const char* stem, co
 
 using LabelFunction = bool (*)(int, std::string&);
 
-bool WriteCodeMenu(SiteContext& site, const MenuKind& kind, const char* stem, LabelFunction label,
-                   bool (*writer)(SiteContext&, const std::string&, int)) {
-    return WriteMenu(site, kind, [&](int k, std::string& line) {
+bool PutCodeMenu(const SiteSource& source, PageSink& sink, const MenuKind& kind, const char* stem, LabelFunction label,
+                 CodeRenderer render) {
+    return PutMenu(source, sink, kind, [&](int k, std::string& line) {
         std::string text;
         if (!label(k, text)) return EntryResult::End;
         const std::string pageName = PageName(stem, k);
-        if (!writer(site, pageName, k)) return EntryResult::Failed;
+        ListPage list = render(source, pageName, k);
+        if (!PutListPage(sink, list)) return EntryResult::Failed;
         line = MenuLine(pageName, Escaped(text));
         return EntryResult::Line;
     });
 }
 
+// A name heading: the name as text, spaces kept, then the page kind.
+std::string NameHeading(std::string_view name, const std::string& after) {
+    std::string heading;
+    AppendEscapedKeepingSpaces(heading, name);
+    return heading + after;
+}
+
 }  // namespace
 
-int WriteAlphabetPage(SiteContext& site, const std::string& pageName, int code) {
+ListPage RenderAlphabetPage(const SiteSource& source, const std::string& pageName, int code) {
     const ListTexts& t = Texts();
     std::string label;
     InitialLabel(code, label);
     const ListKind kind{t.initialBefore + label + t.codeAfter, t.nameBaseStyle, t.strongTaste, kAllCells};
-    return WriteListPage(site, ListPath(site, pageName), kind, site.model.Grouped(SiteGrouping::Initial, code));
+    return RenderListPage(source.settings, pageName + ".html", kind, source.model.Grouped(SiteGrouping::Initial, code));
 }
 
-bool WriteStrongPage(SiteContext& site, const std::string& pageName, int code) {
+ListPage RenderStrongPage(const SiteSource& source, const std::string& pageName, int code) {
     const ListTexts& t = Texts();
     std::string label;
     StrongLabel(code, label);
@@ -255,10 +265,10 @@ bool WriteStrongPage(SiteContext& site, const std::string& pageName, int code) {
                         t.nameBase,
                         t.styleTaste,
                         {{Value::Base, false}, {Value::Style, true}, {Value::Taste, false}}};
-    return WriteListPage(site, ListPath(site, pageName), kind, site.model.Grouped(SiteGrouping::Strong, code)) >= 0;
+    return RenderListPage(source.settings, pageName + ".html", kind, source.model.Grouped(SiteGrouping::Strong, code));
 }
 
-bool WriteTastePage(SiteContext& site, const std::string& pageName, int code) {
+ListPage RenderTastePage(const SiteSource& source, const std::string& pageName, int code) {
     const ListTexts& t = Texts();
     std::string label;
     TasteLabel(code, label);
@@ -266,90 +276,95 @@ bool WriteTastePage(SiteContext& site, const std::string& pageName, int code) {
                         t.nameBase,
                         t.styleStrong,
                         {{Value::Base, false}, {Value::Style, true}, {Value::Strong, false}}};
-    return WriteListPage(site, ListPath(site, pageName), kind, site.model.Grouped(SiteGrouping::Taste, code)) >= 0;
+    return RenderListPage(source.settings, pageName + ".html", kind, source.model.Grouped(SiteGrouping::Taste, code));
 }
 
-bool WriteBasePage(SiteContext& site, const std::string& pageName, const std::string& name) {
+ListPage RenderBasePage(const SiteSource& source, const std::string& pageName, const std::string& name) {
     const ListTexts& t = Texts();
-    const ListKind kind{name + t.baseAfter,
+    const ListKind kind{NameHeading(name, t.baseAfter),
                         t.nameStyle,
                         t.strongTaste,
                         {{Value::Style, true}, {Value::Strong, false}, {Value::Taste, false}}};
-    const SiteRows rows = RowsNamed(site.model, SiteGrouping::Base, site.model.Bases(), name);
-    return WriteListPage(site, ListPath(site, pageName), kind, rows) >= 0;
+    const SiteRows rows = RowsNamed(source.model, SiteGrouping::Base, source.model.Bases(), name);
+    return RenderListPage(source.settings, pageName + ".html", kind, rows);
 }
 
-bool WriteStylePage(SiteContext& site, const std::string& pageName, const std::string& name) {
+ListPage RenderStylePage(const SiteSource& source, const std::string& pageName, const std::string& name) {
     const ListTexts& t = Texts();
-    const ListKind kind{name + t.styleAfter,
+    const ListKind kind{NameHeading(name, t.styleAfter),
                         t.nameBase,
                         t.strongTaste,
                         {{Value::Base, false}, {Value::Strong, true}, {Value::Taste, false}}};
-    const SiteRows rows = RowsNamed(site.model, SiteGrouping::Style, site.model.Styles(), name);
-    return WriteListPage(site, ListPath(site, pageName), kind, rows) >= 0;
+    const SiteRows rows = RowsNamed(source.model, SiteGrouping::Style, source.model.Styles(), name);
+    return RenderListPage(source.settings, pageName + ".html", kind, rows);
 }
 
-bool WriteMasterPage(SiteContext& site, const std::string& pageName, const std::string& name) {
+ListPage RenderMasterPage(const SiteSource& source, const std::string& pageName, const std::string& name) {
     const ListTexts& t = Texts();
     if (name.empty()) {
         const ListKind kind{t.noMaster, t.nameBaseStyle, t.strongTaste, kAllCells};
-        return WriteListPage(site, ListPath(site, pageName), kind, site.model.WithoutMaster()) >= 0;
+        return RenderListPage(source.settings, pageName + ".html", kind, source.model.WithoutMaster());
     }
-    const ListKind kind{name + t.masterAfter, t.nameBaseStyle, t.strongTaste, kAllCells};
-    const SiteRows rows = RowsNamed(site.model, SiteGrouping::Master, site.model.Masters(), name);
-    return WriteListPage(site, ListPath(site, pageName), kind, rows) >= 0;
+    const ListKind kind{NameHeading(name, t.masterAfter), t.nameBaseStyle, t.strongTaste, kAllCells};
+    const SiteRows rows = RowsNamed(source.model, SiteGrouping::Master, source.model.Masters(), name);
+    return RenderListPage(source.settings, pageName + ".html", kind, rows);
 }
 
-bool WriteAllPage(SiteContext& site) {
+ListPage RenderAllPage(const SiteSource& source) {
     const ListTexts& t = Texts();
     const ListKind kind{t.all, t.nameBaseStyle, t.strongTaste, kAllCells};
     SiteRows rows;
-    rows.reserve(site.model.Cocktails().size());
-    for (const SiteCocktail& c : site.model.Cocktails()) rows.push_back(&c);
-    return WriteListPage(site, paths::Join(site.outDirectory, "fvxall.html"), kind, rows) >= 0;
+    rows.reserve(source.model.Cocktails().size());
+    for (const SiteCocktail& c : source.model.Cocktails()) rows.push_back(&c);
+    return RenderListPage(source.settings, "fvxall.html", kind, rows);
 }
 
-bool WriteAlphabetMenu(SiteContext& site) {
-    const MenuKind kind{site.settings.file.alphabet, "fvxalphabetmenu.html",
+bool PutAllPage(const SiteSource& source, PageSink& sink) {
+    ListPage list = RenderAllPage(source);
+    return PutListPage(sink, list);
+}
+
+bool PutAlphabetMenu(const SiteSource& source, PageSink& sink) {
+    const MenuKind kind{source.settings.file.alphabet, "fvxalphabetmenu.html",
                         "&lt;&lt;&nbsp;<A HREF=\"fvxmenu.html\">Menu</A>&nbsp;&gt;&gt;\r\n",
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Alphabet --</FONT></P>\r\n"};
-    return WriteMenu(site, kind, [&site](int k, std::string& line) {
+    return PutMenu(source, sink, kind, [&](int k, std::string& line) {
         std::string letter;
         if (!InitialLabel(k, letter)) return EntryResult::End;
         const std::string pageName = PageName("fvxalphabet", k);
-        const int count = WriteAlphabetPage(site, pageName, k);
-        if (count < 0) return EntryResult::Failed;
-        line = MenuLine(pageName, letter + " (" + std::to_string(count) + ")");
+        ListPage list = RenderAlphabetPage(source, pageName, k);
+        if (!PutListPage(sink, list)) return EntryResult::Failed;
+        line = MenuLine(pageName, letter + " (" + std::to_string(list.count) + ")");
         return EntryResult::Line;
     });
 }
 
-bool WriteBaseMenu(SiteContext& site) {
-    const MenuKind kind{site.settings.file.basePage, "fvxbasemenu.html", kBackLink,
+bool PutBaseMenu(const SiteSource& source, PageSink& sink) {
+    const MenuKind kind{source.settings.file.basePage, "fvxbasemenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Base --</FONT></P>\r\n"};
-    return WriteNameMenu(site, kind, "fvxbase", site.model.Bases(), WriteBasePage, false);
+    return PutNameMenu(source, sink, kind, "fvxbase", source.model.Bases(), RenderBasePage, false);
 }
 
-bool WriteStrongMenu(SiteContext& site) {
-    const MenuKind kind{site.settings.file.strongPage, "fvxstrongmenu.html", kBackLink,
+bool PutStrongMenu(const SiteSource& source, PageSink& sink) {
+    const MenuKind kind{source.settings.file.strongPage, "fvxstrongmenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Strong --</FONT></P>\r\n"};
-    return WriteCodeMenu(site, kind, "fvxstrong", StrongLabel, WriteStrongPage);
+    return PutCodeMenu(source, sink, kind, "fvxstrong", StrongLabel, RenderStrongPage);
 }
 
-bool WriteTasteMenu(SiteContext& site) {
-    const MenuKind kind{site.settings.file.tastePage, "fvxtastemenu.html", kBackLink,
+bool PutTasteMenu(const SiteSource& source, PageSink& sink) {
+    const MenuKind kind{source.settings.file.tastePage, "fvxtastemenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Taste --</FONT></P>\r\n"};
-    return WriteCodeMenu(site, kind, "fvxtaste", TasteLabel, WriteTastePage);
+    return PutCodeMenu(source, sink, kind, "fvxtaste", TasteLabel, RenderTastePage);
 }
 
-bool WriteStyleMenu(SiteContext& site) {
-    const MenuKind kind{site.settings.file.stylePage, "fvxstylemenu.html", kBackLink,
+bool PutStyleMenu(const SiteSource& source, PageSink& sink) {
+    const MenuKind kind{source.settings.file.stylePage, "fvxstylemenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Style --</FONT></P>\r\n"};
-    return WriteNameMenu(site, kind, "fvxstyle", site.model.Styles(), WriteStylePage, false);
+    return PutNameMenu(source, sink, kind, "fvxstyle", source.model.Styles(), RenderStylePage, false);
 }
 
-bool WriteMasterMenu(SiteContext& site) {
-    const MenuKind kind{site.settings.file.masterPage, "fvxmastermenu.html", kBackLink,
+bool PutMasterMenu(const SiteSource& source, PageSink& sink) {
+    const MenuKind kind{source.settings.file.masterPage, "fvxmastermenu.html", kBackLink,
                         "</STRONG></FONT><BR><FONT SIZE=\"-1\">-- Master --</FONT></P>\r\n"};
-    return WriteNameMenu(site, kind, "fvxmaster", site.model.Masters(), WriteMasterPage, true);
+    return PutNameMenu(source, sink, kind, "fvxmaster", source.model.Masters(), RenderMasterPage, true);
 }

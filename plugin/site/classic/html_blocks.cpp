@@ -1,25 +1,4 @@
-#include "site/html_writer.h"
-
-namespace {
-
-const char* Entity(char c) {
-    switch (c) {
-        case '&':
-            return "&amp;";
-        case '<':
-            return "&lt;";
-        case '>':
-            return "&gt;";
-        case '"':
-            return "&quot;";
-        case ' ':
-            return "&nbsp;";
-        default:
-            return nullptr;
-    }
-}
-
-}  // namespace
+#include "site/classic/html_blocks.h"
 
 void AppendAttribute(std::string& text, std::string_view name, const std::string& value) {
     if (value.empty()) return;
@@ -46,18 +25,6 @@ std::string BuildBodyTag(const PluginSettings& settings) {
     AppendAttribute(tag, "VLINK", settings.font.vLinkColor);
     tag += '>';
     return tag;
-}
-
-void AppendEscaped(std::string& page, std::string_view text) {
-    // The five are single bytes below 0x40, never a trail byte of CP932, so byte-wise is exact.
-    const char* next = text.data();
-    const char* const end = next + text.size();
-    while (next != end) {
-        const char* plain = next;
-        while (next != end && Entity(*next) == nullptr) ++next;
-        page.append(plain, next);
-        if (next != end) page += Entity(*next++);
-    }
 }
 
 void AppendPageHead(std::string& page, const PluginSettings& settings) {
