@@ -1,30 +1,32 @@
-# wxWidgets as one interface target.
-add_library(folivex_wx INTERFACE)
-target_include_directories(folivex_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
-target_compile_definitions(folivex_wx INTERFACE ${wxWidgets_DEFINITIONS})
-target_compile_options(folivex_wx INTERFACE ${wxWidgets_CXX_FLAGS})
-target_link_libraries(folivex_wx INTERFACE ${wxWidgets_LIBRARIES})
+if(FOLIVEX_GUI)
+  # wxWidgets as one interface target.
+  add_library(folivex_wx INTERFACE)
+  target_include_directories(folivex_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
+  target_compile_definitions(folivex_wx INTERFACE ${wxWidgets_DEFINITIONS})
+  target_compile_options(folivex_wx INTERFACE ${wxWidgets_CXX_FLAGS})
+  target_link_libraries(folivex_wx INTERFACE ${wxWidgets_LIBRARIES})
 
-# The precompiled wx header, built once and reused by every target that uses wx.
-add_library(folivex_wx_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
-target_link_libraries(folivex_wx_pch PUBLIC folivex_wx)
-target_precompile_headers(folivex_wx_pch PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
-# Executables compile with -fPIE, which a header built -fPIC does not fit: they get their own.
-add_library(folivex_wx_pch_exe STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
-set_target_properties(folivex_wx_pch_exe PROPERTIES POSITION_INDEPENDENT_CODE OFF)
-target_compile_options(folivex_wx_pch_exe PRIVATE -fPIE)
-target_link_libraries(folivex_wx_pch_exe PUBLIC folivex_wx)
-target_precompile_headers(folivex_wx_pch_exe PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
+  # The precompiled wx header, built once and reused by every target that uses wx.
+  add_library(folivex_wx_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
+  target_link_libraries(folivex_wx_pch PUBLIC folivex_wx)
+  target_precompile_headers(folivex_wx_pch PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
+  # Executables compile with -fPIE, which a header built -fPIC does not fit: they get their own.
+  add_library(folivex_wx_pch_exe STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
+  set_target_properties(folivex_wx_pch_exe PROPERTIES POSITION_INDEPENDENT_CODE OFF)
+  target_compile_options(folivex_wx_pch_exe PRIVATE -fPIE)
+  target_link_libraries(folivex_wx_pch_exe PUBLIC folivex_wx)
+  target_precompile_headers(folivex_wx_pch_exe PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
 
-function(folivex_use_wx target)
-  target_link_libraries(${target} PRIVATE folivex_wx)
-  get_target_property(type ${target} TYPE)
-  if(type STREQUAL "EXECUTABLE")
-    target_precompile_headers(${target} REUSE_FROM folivex_wx_pch_exe)
-  else()
-    target_precompile_headers(${target} REUSE_FROM folivex_wx_pch)
-  endif()
-endfunction()
+  function(folivex_use_wx target)
+    target_link_libraries(${target} PRIVATE folivex_wx)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+      target_precompile_headers(${target} REUSE_FROM folivex_wx_pch_exe)
+    else()
+      target_precompile_headers(${target} REUSE_FROM folivex_wx_pch)
+    endif()
+  endfunction()
+endif()
 
 # A GoogleTest executable whose cases are registered with CTest under `label`.
 # Discovery runs at test time, so GUI binaries are listed under the same display as they run.

@@ -1,10 +1,9 @@
 #include "paths.h"
 
-#include <unistd.h>
-
-#include <climits>
+#include <system_error>
 
 #include "cp932.h"
+#include "platform/library.h"
 
 namespace paths {
 
@@ -23,18 +22,25 @@ std::optional<std::string> FromSettings(std::string_view cp932Path) {
     return cp932::ToUtf8(cp932Path);
 }
 
+std::filesystem::path Native(std::string_view utf8Path) {
+    return std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end()));
+}
+
+std::string FromNative(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 std::string ProgramDirectory() {
-    char buffer[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0) return {};
-    const std::string executable(buffer, static_cast<std::size_t>(length));
-    return executable.substr(0, executable.rfind('/'));
+    const std::string program = platform::ProgramFile();
+    if (program.empty()) return {};
+    return FromNative(Native(program).parent_path());
 }
 
 std::string CurrentDirectory() {
-    char buffer[PATH_MAX];
-    if (::getcwd(buffer, sizeof buffer) == nullptr) return {};
-    return buffer;
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    return error ? std::string() : FromNative(current);
 }
 
 }  // namespace paths

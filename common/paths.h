@@ -2,6 +2,7 @@
 // ends in '/' gives a doubled separator and an empty one gives a path starting with '/'.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,12 @@ bool IsFileName(std::string_view name);
 // nullopt when the bytes are not CP932.
 std::optional<std::string> FromSettings(std::string_view cp932Path);
 
-// Directory of the running executable, without a trailing '/'.
+// A UTF-8 path as the standard library takes it, and back: on Windows a narrow std::string
+// would be read in the ANSI code page.
+std::filesystem::path Native(std::string_view utf8Path);
+std::string FromNative(const std::filesystem::path& path);
+
+// Directory of the running executable, without a trailing separator.
 std::string ProgramDirectory();
 
 // The process working directory, or an empty text when it cannot be read.

@@ -4,21 +4,17 @@
 #include <filesystem>
 #include <utility>
 
-#include <wx/filename.h>
-#include <wx/toplevel.h>
-
 #include "atomic_file.h"
 #include "cp932_wx.h"
-#include "folivex_view.h"
 #include "host_messages.h"
-#include "path_wx.h"
 #include "paths.h"
 #include "profile_file.h"
 #include "utf8_text.h"
 
 namespace {
 
-// The settings are read through buffers of this size, as the settings file always was.
+// A value is cut to one byte less than this when read. The option sheet keeps every field
+// well inside it, so only a hand-edited file loses bytes.
 constexpr std::size_t kSettingBuffer = 260;
 constexpr const char* kSection = "DEFAULT";
 
@@ -81,26 +77,12 @@ int ReadFlag(const std::string& value) {
     return std::strtol(value.c_str(), nullptr, 10) == 1 ? 1 : 0;
 }
 
-// A bare name is looked up in the program directory first, then by the system's search;
-// a name with a directory is used as it stands. A name that is not CP932 names no library:
-// it must never become the empty name, which would give the host program itself.
-wxDllType OpenLibrary(const std::string& name, const std::string& programDirectory) {
-    const std::optional<std::string> fileName = paths::FromSettings(name);
-    if (!fileName || fileName->empty()) return nullptr;
-    const int flags = wxDL_NOW | wxDL_VERBATIM | wxDL_QUIET;
-    wxDynamicLibrary library;
-    if (fileName->find('/') == std::string::npos) {
-        const wxString local = paths::ToWx(paths::Join(programDirectory, *fileName));
-        if (wxFileName::FileExists(local)) {
-            library.Load(local, flags);
-            return library.Detach();
-        }
-    }
-    library.Load(paths::ToWx(*fileName), flags);
-    return library.Detach();
-}
-
 }  // namespace
+
+CFolivexDoc* RequireDocument(CFolivexDoc* doc) {
+    if (doc == nullptr) ShowHostError(U("内部処理エラーが発生しました。"));
+    return doc;
+}
 
 std::optional<int> CallPluginGuarded(const std::function<int()>& call) {
     try {
@@ -163,12 +145,7 @@ wxString CFolivexDoc::GetTitleText() const {
 }
 
 void CFolivexDoc::UpdateTitle() {
-    if (m_view == nullptr) {
-        return;
-    }
-    if (wxTopLevelWindow* window = wxDynamicCast(wxGetTopLevelParent(m_view), wxTopLevelWindow)) {
-        window->SetTitle(GetTitleText() + " - Folivex");
-    }
+    if (m_view != nullptr) m_view->OnTitleChanged(GetTitleText());
 }
 
 bool CFolivexDoc::LoadPlugin() {
@@ -177,36 +154,26 @@ bool CFolivexDoc::LoadPlugin() {
         return false;
     }
     UnloadPlugin();
-    // A library whose CleanUp refused stays loaded; only its handle is dropped here.
-    m_library = nullptr;
-    m_entries.fill(nullptr);
-    wxDllType library = OpenLibrary(PluginName, programDirectory);
-    if (library == nullptr) {
+    // A library whose CleanUp refused stays loaded; the loader lets go of it unfreed.
+    if (!m_plugin.Load(PluginName, programDirectory)) {
         ShowHostError(U("プラグインのロードに失敗しました。"));
         return false;
     }
-    m_library = library;
-    bool complete = true;
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        m_entries[i] = wxDynamicLibrary::RawGetSymbol(library, kPluginEntryNames[i]);
-        complete &= m_entries[i] != nullptr;
-    }
+    const bool complete = m_plugin.IsComplete();
     if (!complete) {
         ShowHostError(
             U("プラグインが正しくないか、いくつかの機能が実装されていません。\n"
               "処理中に予期せぬエラーが発生する可能性があります。"));
     }
-    if (m_view != nullptr) {
-        m_view->OnUpdate(HINT_PLUGIN_LOADED);
-    }
+    if (m_view != nullptr) m_view->OnUpdate(HINT_PLUGIN_LOADED);
     return complete;
 }
 
 void CFolivexDoc::UnloadPlugin() {
-    if (m_library == nullptr) {
+    if (!m_plugin.IsLoaded()) {
         return;
     }
-    if (void* cleanUp = Entry(kCleanUp)) {
+    if (void* cleanUp = m_plugin.Entry(kCleanUp)) {
         const std::optional<int> result = CallPluginGuarded(reinterpret_cast<CleanUpFunc>(cleanUp));
         if (result && *result != PLUGIN_OK) {
             if (*result == PLUGIN_FAILED) {
@@ -217,14 +184,12 @@ void CFolivexDoc::UnloadPlugin() {
             return;
         }
     }
-    wxDynamicLibrary::Unload(m_library);
-    m_library = nullptr;
-    m_entries.fill(nullptr);
+    m_plugin.Free();
 }
 
 void CFolivexDoc::StartPlugin(IPluginList* list) {
-    auto startUp = reinterpret_cast<StartUpFunc>(Entry(kStartUp));
-    if (m_library == nullptr || startUp == nullptr) {
+    auto startUp = reinterpret_cast<StartUpFunc>(m_plugin.Entry(kStartUp));
+    if (startUp == nullptr) {
         return;
     }
     const std::optional<int> result = CallPluginGuarded([&] { return startUp(list, startupDirectory.c_str()); });
@@ -238,11 +203,11 @@ void CFolivexDoc::StartPlugin(IPluginList* list) {
 }
 
 bool CFolivexDoc::HasEntry(PluginCommand command) const {
-    return Entry(EntryIndex(command)) != nullptr;
+    return m_plugin.Entry(EntryIndex(command)) != nullptr;
 }
 
 int CFolivexDoc::Invoke(PluginCommand command, IPluginList* list) const {
-    void* entry = Entry(EntryIndex(command));
+    void* entry = m_plugin.Entry(EntryIndex(command));
     switch (Command(command).shape) {
         case EntryShape::Html: {
             // Settings hold CP932; the plug-in opens the files, so paths go as file-system bytes.

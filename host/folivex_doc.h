@@ -1,18 +1,16 @@
-// The host's one document: the settings of Folivex.ini and the binding to the plug-in.
+// The host's one document: the settings of Folivex.ini, the plug-in it names and the guarded
+// call through which every command reaches that plug-in.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
 
-#include <wx/dynlib.h>
 #include <wx/string.h>
 
 #include "folivex/plugin.h"
+#include "plugin_loader.h"
 #include "settings_location.h"
-
-class CFolivexView;
 
 // View-update hint with which the loader asks the view to call StartUp.
 inline constexpr int HINT_PLUGIN_LOADED = 1;
@@ -31,6 +29,19 @@ enum class PluginCommand {
     Option,
     About,
     Help
+};
+
+// The document's view as the document sees it: the view attaches itself, and the document
+// tells it what changed without knowing its class.
+class IDocumentView {
+public:
+    // HINT_PLUGIN_LOADED: a library is loaded, complete or not, and waits for its StartUp.
+    virtual void OnUpdate(int hint) = 0;
+    // The document's title, for the caption of the window that shows the view.
+    virtual void OnTitleChanged(const wxString& title) = 0;
+
+protected:
+    ~IDocumentView() = default;
 };
 
 class CFolivexDoc {
@@ -55,6 +66,10 @@ public:
     std::string programDirectory;
     const std::string startupDirectory;
 
+    // The view registers itself while it exists; nullptr detaches it.
+    void AttachView(IDocumentView* view) { m_view = view; }
+    bool HasView(const IDocumentView* view) const { return m_view == view; }
+
     // Reads Folivex.ini (the one beside the program while the user has none of their own),
     // retitles the window and loads the plug-in.
     void LoadHostSettings();
@@ -68,13 +83,13 @@ public:
 
     // "ﾌﾟﾗｸﾞｲﾝを設定してください" while no plug-in is named, else the plug-in name.
     wxString GetTitleText() const;
-    // Puts "<title> - Folivex" into the caption of the window that holds the view.
+    // Tells the view the title, for its window's caption.
     void UpdateTitle();
 
     // True when all thirteen entry points were bound. Unloads the current plug-in first.
     bool LoadPlugin();
     void UnloadPlugin();
-    bool IsPluginLoaded() const { return m_library != nullptr; }
+    bool IsPluginLoaded() const { return m_plugin.IsLoaded(); }
     bool HasEntry(PluginCommand command) const;
 
     // The guarded call of a command: reports a missing plug-in or entry point, an
@@ -85,19 +100,16 @@ public:
     // The view's answer to HINT_PLUGIN_LOADED: StartUp with `startupDirectory`.
     void StartPlugin(IPluginList* list);
 
-    CFolivexView* GetView() const { return m_view; }
-    // The view registers itself while it exists.
-    void SetView(CFolivexView* view) { m_view = view; }
-
 private:
     int Invoke(PluginCommand command, IPluginList* list) const;
-    void* Entry(std::size_t index) const { return m_entries[index]; }
 
-    CFolivexView* m_view = nullptr;
-    wxDllType m_library = nullptr;
-    // Bound in the order of kPluginEntryNames; null where the library lacks the entry.
-    std::array<void*, std::size(kPluginEntryNames)> m_entries{};
+    IDocumentView* m_view = nullptr;
+    PluginLoader m_plugin;
 };
+
+// `doc`, or nullptr after telling the user that there is none: every command that needs the
+// document asks through here.
+CFolivexDoc* RequireDocument(CFolivexDoc* doc);
 
 // Runs `call` inside the catch-all. An exception is reported and gives nullopt.
 std::optional<int> CallPluginGuarded(const std::function<int()>& call);

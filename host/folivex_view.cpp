@@ -6,10 +6,8 @@
 #include <wx/menu.h>
 
 #include "cp932_wx.h"
-#include "folivex_doc.h"
-#include "host_messages.h"
+#include "host_commands.h"
 #include "html_commands.h"
-#include "main_frame.h"
 #include "utf8_text.h"
 
 namespace {
@@ -37,6 +35,23 @@ wxWindow* FindRowsWindow(wxWindow* list) {
     return list;
 }
 
+// The item commands that only call their entry point; adding and deleting move the selection,
+// so the status bar follows it after them.
+struct ItemCommand {
+    int id;
+    PluginCommand command;
+    bool updatesStatus;
+};
+
+constexpr ItemCommand kItemCommands[] = {
+    {HostCommand::AddItem, PluginCommand::AddItem, true},
+    {HostCommand::EditItem, PluginCommand::EditItem, false},
+    {HostCommand::DeleteItem, PluginCommand::DeleteItem, true},
+    {HostCommand::CopyItem, PluginCommand::CopyItem, false},
+    {HostCommand::ViewItem, PluginCommand::ViewItem, false},
+    {HostCommand::SearchItem, PluginCommand::SearchItem, false},
+};
+
 }  // namespace
 
 CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
@@ -45,16 +60,14 @@ CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
       m_doc(doc),
       m_rowsWindow(FindRowsWindow(this)) {
     if (m_doc != nullptr) {
-        m_doc->SetView(this);
+        m_doc->AttachView(this);
     }
     BindRowEvents(true);
 
-    Bind(wxEVT_MENU, &CFolivexView::OnAddItem, this, HostCommand::AddItem);
-    Bind(wxEVT_MENU, &CFolivexView::OnEditItem, this, HostCommand::EditItem);
-    Bind(wxEVT_MENU, &CFolivexView::OnDeleteItem, this, HostCommand::DeleteItem);
-    Bind(wxEVT_MENU, &CFolivexView::OnCopyItem, this, HostCommand::CopyItem);
-    Bind(wxEVT_MENU, &CFolivexView::OnViewItem, this, HostCommand::ViewItem);
-    Bind(wxEVT_MENU, &CFolivexView::OnSearchItem, this, HostCommand::SearchItem);
+    for (const ItemCommand& item : kItemCommands) {
+        Bind(
+            wxEVT_MENU, [this, item](wxCommandEvent&) { RunItemCommand(item.command, item.updatesStatus); }, item.id);
+    }
     Bind(wxEVT_MENU, &CFolivexView::OnClearList, this, HostCommand::ClearList);
     Bind(wxEVT_MENU, &CFolivexView::OnCreateHtml, this, HostCommand::CreateHTML);
     Bind(wxEVT_MENU, &CFolivexView::OnBrowseHtml, this, HostCommand::BrowseHTML);
@@ -63,8 +76,8 @@ CFolivexView::CFolivexView(wxWindow* parent, CFolivexDoc* doc)
 CFolivexView::~CFolivexView() {
     // The base class still sends selection and focus events while it takes its rows down.
     BindRowEvents(false);
-    if (m_doc != nullptr && m_doc->GetView() == this) {
-        m_doc->SetView(nullptr);
+    if (m_doc != nullptr && m_doc->HasView(this)) {
+        m_doc->AttachView(nullptr);
     }
 }
 
@@ -90,16 +103,15 @@ void CFolivexView::OnUpdate(int hint) {
     if (hint != HINT_PLUGIN_LOADED) {
         return;
     }
-    if (CFolivexDoc* doc = RequireDocument()) {
+    if (CFolivexDoc* doc = RequireDocument(m_doc)) {
         doc->StartPlugin(&m_pluginList);
     }
 }
 
-CFolivexDoc* CFolivexView::RequireDocument() const {
-    if (m_doc == nullptr) {
-        ShowHostError(U("内部処理エラーが発生しました。"));
+void CFolivexView::OnTitleChanged(const wxString& title) {
+    if (wxTopLevelWindow* window = wxDynamicCast(wxGetTopLevelParent(this), wxTopLevelWindow)) {
+        window->SetTitle(title + " - Folivex");
     }
-    return m_doc;
 }
 
 void CFolivexView::SetStatusText(const wxString& text) {
@@ -322,44 +334,15 @@ void CFolivexView::OnItemChanged(wxListEvent& event) {
 
 // ---- item and HTML commands ------------------------------------------------------------
 
-void CFolivexView::OnAddItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument(); doc && doc->RunPluginCommand(PluginCommand::AddItem, &m_pluginList)) {
+void CFolivexView::RunItemCommand(PluginCommand command, bool updatesStatus) {
+    CFolivexDoc* doc = RequireDocument(m_doc);
+    if (doc != nullptr && doc->RunPluginCommand(command, &m_pluginList) && updatesStatus) {
         UpdateSelectionStatus();
-    }
-}
-
-void CFolivexView::OnEditItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::EditItem, &m_pluginList);
-    }
-}
-
-void CFolivexView::OnDeleteItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument(); doc && doc->RunPluginCommand(PluginCommand::DeleteItem, &m_pluginList)) {
-        UpdateSelectionStatus();
-    }
-}
-
-void CFolivexView::OnCopyItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::CopyItem, &m_pluginList);
-    }
-}
-
-void CFolivexView::OnViewItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::ViewItem, &m_pluginList);
-    }
-}
-
-void CFolivexView::OnSearchItem(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument()) {
-        doc->RunPluginCommand(PluginCommand::SearchItem, &m_pluginList);
     }
 }
 
 void CFolivexView::OnClearList(wxCommandEvent&) {
-    CFolivexDoc* doc = RequireDocument();
+    CFolivexDoc* doc = RequireDocument(m_doc);
     if (doc == nullptr) {
         return;
     }
@@ -371,15 +354,15 @@ void CFolivexView::OnClearList(wxCommandEvent&) {
 }
 
 void CFolivexView::OnCreateHtml(wxCommandEvent&) {
-    CFolivexDoc* doc = RequireDocument();
+    CFolivexDoc* doc = RequireDocument(m_doc);
     if (doc != nullptr && doc->RunPluginCommand(PluginCommand::CreateHTML, &m_pluginList) &&
         doc->BrowseHTMLAfterCreate == 1) {
-        BrowseHtml(doc);
+        BrowseHtml(*doc);
     }
 }
 
 void CFolivexView::OnBrowseHtml(wxCommandEvent&) {
-    if (CFolivexDoc* doc = RequireDocument()) {
-        BrowseHtml(doc);
+    if (CFolivexDoc* doc = RequireDocument(m_doc)) {
+        BrowseHtml(*doc);
     }
 }

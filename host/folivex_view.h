@@ -9,9 +9,9 @@
 #include <wx/listctrl.h>
 
 #include "folivex/plugin.h"
+#include "folivex_doc.h"
 #include "list_rows.h"
 
-class CFolivexDoc;
 class CFolivexView;
 class wxMenu;
 
@@ -42,18 +42,20 @@ private:
 
 // A virtual list: the rows live in the view as CP932 and become display text only when drawn,
 // so a list of any length fills as fast as its rows can be stored.
-class CFolivexView : public wxListCtrl {
+class CFolivexView : public wxListCtrl, public IDocumentView {
 public:
+    // Attaches itself to `doc` while it exists.
     CFolivexView(wxWindow* parent, CFolivexDoc* doc);
     ~CFolivexView() override;
 
-    CFolivexDoc* GetDocument() const { return m_doc; }
     IPluginList& GetPluginList() { return m_pluginList; }
     // The inner window that shows the rows and receives keys and clicks.
     wxWindow* GetRowsWindow() const { return m_rowsWindow; }
 
     // For HINT_PLUGIN_LOADED: the plug-in's StartUp. Other hints do nothing.
-    void OnUpdate(int hint);
+    void OnUpdate(int hint) override;
+    // "<title> - Folivex" in the caption of the window that holds the view.
+    void OnTitleChanged(const wxString& title) override;
 
     // "%d: %s" for the first selected row, else "ﾚﾃﾞｨ", in the frame's message pane.
     void UpdateSelectionStatus();
@@ -85,18 +87,13 @@ private:
     void OnRightDown(wxMouseEvent& event);
     void OnItemChanged(wxListEvent& event);
 
-    void OnAddItem(wxCommandEvent& event);
-    void OnEditItem(wxCommandEvent& event);
-    void OnDeleteItem(wxCommandEvent& event);
-    void OnCopyItem(wxCommandEvent& event);
-    void OnViewItem(wxCommandEvent& event);
-    void OnSearchItem(wxCommandEvent& event);
+    // An item command through the guarded call; `updatesStatus`: the status bar follows the
+    // selection after a success.
+    void RunItemCommand(PluginCommand command, bool updatesStatus);
     void OnClearList(wxCommandEvent& event);
     void OnCreateHtml(wxCommandEvent& event);
     void OnBrowseHtml(wxCommandEvent& event);
 
-    // The document, or nullptr after reporting that there is none.
-    CFolivexDoc* RequireDocument() const;
     // Runs a command as the key filter or a mouse action would send it.
     void SendCommand(int id);
     void SetStatusText(const wxString& text);

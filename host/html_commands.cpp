@@ -28,41 +28,33 @@ wxString ChooserFolder(const std::string& outDirectory) {
 
 }  // namespace
 
-void BrowseHtml(CFolivexDoc* doc) {
-    if (!doc) {
-        ShowHostError(U("内部処理エラーが発生しました。"));
-        return;
-    }
-    if (doc->HTMLOutDirectory.empty()) {
+void BrowseHtml(const CFolivexDoc& doc) {
+    if (doc.HTMLOutDirectory.empty()) {
         ShowHostError(U("HTML出力ディレクトリが設定されていません。"));
         return;
     }
-    if (doc->HTMLIndexFileName.empty()) {
+    if (doc.HTMLIndexFileName.empty()) {
         ShowHostError(U("インデックスファイル名称が設定されていません。"));
         return;
     }
     const std::optional<wxString> target =
-        paths::SettingsToWx(paths::Join(doc->HTMLOutDirectory, doc->HTMLIndexFileName));
+        paths::SettingsToWx(paths::Join(doc.HTMLOutDirectory, doc.HTMLIndexFileName));
     if (!target || !shell::OpenWithAssociatedProgram(*target)) ShowHostError(U("HTMLブラウザの起動に失敗しました。"));
 }
 
-void EditHtml(CFolivexDoc* doc) {
-    if (!doc) {
-        ShowHostError(U("内部処理エラーが発生しました。"));
-        return;
-    }
-    if (doc->HTMLEditorPath.empty()) {
+void EditHtml(const CFolivexDoc& doc) {
+    if (doc.HTMLEditorPath.empty()) {
         ShowHostError(U("HTMLエディタが設定されていません。"));
         return;
     }
     shell::FileChoice choice;
     choice.message = U("ファイルを開く");
-    choice.defaultDirectory = ChooserFolder(doc->HTMLOutDirectory);
+    choice.defaultDirectory = ChooserFolder(doc.HTMLOutDirectory);
     choice.wildcard = "HTML Files (*.htm, *.html)|*.htm;*.html";
     choice.style = wxFD_OPEN;
     const std::optional<shell::ChosenFile> page = shell::ChooseFile(choice);
     if (!page) return;
-    const std::optional<wxString> editor = paths::SettingsToWx(doc->HTMLEditorPath);
+    const std::optional<wxString> editor = paths::SettingsToWx(doc.HTMLEditorPath);
     if (!editor || !shell::StartProgram({*editor, page->path})) ShowHostError(U("HTMLエディタの起動に失敗しました。"));
 }
 

@@ -7,10 +7,10 @@ class CFolivexDoc;
 
 // Opens the site's entry page (HTMLOutDirectory + "/" + HTMLIndexFileName) with its
 // associated program; reports a missing setting or a failed start.
-void BrowseHtml(CFolivexDoc* doc);
+void BrowseHtml(const CFolivexDoc& doc);
 
 // Lets the user choose a page and starts the configured HTML editor on it.
-void EditHtml(CFolivexDoc* doc);
+void EditHtml(const CFolivexDoc& doc);
 
 // Opens "Folivex Manual.txt" in `programDirectory` (file-system bytes); a failure stays
 // silent.

@@ -182,13 +182,13 @@ bool CMainFrame::TryBefore(wxEvent& event) {
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event) {
-    if (!m_doc) {
-        ShowHostError(U("内部処理エラーが発生しました。"));
+    CFolivexDoc* doc = RequireDocument(m_doc);
+    if (!doc) {
         if (event.CanVeto()) {
             event.Veto();
             return;
         }
-    } else if (!m_doc->SaveHostSettings() &&
+    } else if (!doc->SaveHostSettings() &&
                !AskHostOkCancel(U("プロパティの保存に失敗しました。このまま終了しますか？")) && event.CanVeto()) {
         event.Veto();
         return;
@@ -201,7 +201,7 @@ void CMainFrame::OnExit(wxCommandEvent&) {
 }
 
 void CMainFrame::OnEditHtml(wxCommandEvent&) {
-    EditHtml(m_doc);
+    if (CFolivexDoc* doc = RequireDocument(m_doc)) EditHtml(*doc);
 }
 
 void CMainFrame::OnManual(wxCommandEvent&) {
@@ -209,7 +209,7 @@ void CMainFrame::OnManual(wxCommandEvent&) {
 }
 
 void CMainFrame::OnOptions(wxCommandEvent&) {
-    RunHostOptions(this, m_doc, m_view);
+    if (CFolivexDoc* doc = RequireDocument(m_doc)) RunHostOptions(this, *doc, *m_view);
 }
 
 void CMainFrame::OnPluginOption(wxCommandEvent&) {
@@ -225,11 +225,7 @@ void CMainFrame::OnPluginHelp(wxCommandEvent&) {
 }
 
 void CMainFrame::RunPluginWindowCommand(PluginCommand command) {
-    if (!m_doc) {
-        ShowHostError(U("内部処理エラーが発生しました。"));
-        return;
-    }
-    m_doc->RunPluginCommand(command, nullptr);
+    if (CFolivexDoc* doc = RequireDocument(m_doc)) doc->RunPluginCommand(command, nullptr);
 }
 
 void CMainFrame::OnToggleToolBar(wxCommandEvent&) {

@@ -7,43 +7,13 @@
 #include <wx/frame.h>
 
 #include "folivex_doc.h"
+#include "host_commands.h"
 
 class CFolivexView;
 class wxKeyEvent;
 class wxIdleEvent;
 class wxCloseEvent;
 class wxCommandEvent;
-
-// Command ids of the menus and the tool bar. The host's command numbers (32771 and up)
-// lie above the window ids wx accepts (below 0x7FFF), so each wx id is its command number
-// less 0x8000, which keeps the numbers apart and in order.
-constexpr int CommandWindowId(int command) {
-    return command - 0x8000;
-}
-
-namespace HostCommand {
-enum : int {
-    CreateHTML = CommandWindowId(32771),
-    BrowseHTML = CommandWindowId(32772),
-    EditHTML = CommandWindowId(32773),
-    AddItem = CommandWindowId(32774),
-    EditItem = CommandWindowId(32775),
-    DeleteItem = CommandWindowId(32776),
-    ViewItem = CommandWindowId(32777),
-    SearchItem = CommandWindowId(32778),
-    ClearList = CommandWindowId(32779),
-    Manual = CommandWindowId(32780),
-    PluginAbout = CommandWindowId(32781),
-    PluginHelp = CommandWindowId(32782),
-    Options = CommandWindowId(32783),
-    PluginOption = CommandWindowId(32784),
-    CopyItem = CommandWindowId(32786),
-    About = CommandWindowId(57664),
-    Exit = CommandWindowId(57665),
-    ToggleToolBar = CommandWindowId(59392),
-    ToggleStatusBar = CommandWindowId(59393),
-};
-}
 
 // Status bar panes, in order.
 enum StatusPane : int { MessagePane = 0, KanaPane, CapsPane, NumPane, ScrollPane, PaneCount };
@@ -54,7 +24,6 @@ public:
     explicit CMainFrame(CFolivexDoc* doc);
 
     CFolivexView* GetView() const { return m_view; }
-    CFolivexDoc* GetDocument() const { return m_doc; }
 
     // Directory of the executable, where the manual lives.
     const std::string programDirectory;

@@ -221,15 +221,10 @@ void COptionPropertySheet::GetPluginName(std::string& name) const {
     name = m_pluginPage->m_strPluginName;
 }
 
-void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view) {
-    if (!doc || !view) {
-        ShowHostError(U("内部処理エラーが発生しました。"));
-        return;
-    }
+void RunHostOptions(wxWindow* parent, CFolivexDoc& doc, CFolivexView& view) {
     COptionPropertySheet sheet(parent);
-    sheet.SetHtmlSettings(doc->HTMLOutDirectory, doc->HTMLIndexFileName, doc->HTMLEditorPath,
-                          doc->BrowseHTMLAfterCreate);
-    sheet.SetPluginName(doc->PluginName);
+    sheet.SetHtmlSettings(doc.HTMLOutDirectory, doc.HTMLIndexFileName, doc.HTMLEditorPath, doc.BrowseHTMLAfterCreate);
+    sheet.SetPluginName(doc.PluginName);
     if (sheet.ShowModal() != wxID_OK) return;
 
     HtmlSettings html;
@@ -237,17 +232,17 @@ void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view) {
     std::string pluginName;
     sheet.GetPluginName(pluginName);
 
-    doc->BrowseHTMLAfterCreate = html.browseAfterCreate;
-    doc->HTMLEditorPath = html.editorPath;
-    doc->HTMLIndexFileName = html.indexFileName;
-    doc->HTMLOutDirectory = html.outDirectory;
+    doc.BrowseHTMLAfterCreate = html.browseAfterCreate;
+    doc.HTMLEditorPath = html.editorPath;
+    doc.HTMLIndexFileName = html.indexFileName;
+    doc.HTMLOutDirectory = html.outDirectory;
     // Bytes, not names: a change of letter case loads another library on a case-sensitive
     // file system.
-    if (doc->PluginName != pluginName) {
-        view->ResetListControl();
-        doc->PluginName = pluginName;
-        doc->LoadPlugin();
+    if (doc.PluginName != pluginName) {
+        view.ResetListControl();
+        doc.PluginName = pluginName;
+        doc.LoadPlugin();
     }
-    if (!doc->SaveHostSettings()) ShowHostError(U("オプションの保存に失敗しました。"));
-    doc->UpdateTitle();
+    if (!doc.SaveHostSettings()) ShowHostError(U("オプションの保存に失敗しました。"));
+    doc.UpdateTitle();
 }

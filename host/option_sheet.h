@@ -83,4 +83,4 @@ private:
 
 // The Options command: shows the sheet over `parent` and, on OK, stores the settings,
 // reloads a changed plug-in, writes the settings file and retitles the main window.
-void RunHostOptions(wxWindow* parent, CFolivexDoc* doc, CFolivexView* view);
+void RunHostOptions(wxWindow* parent, CFolivexDoc& doc, CFolivexView& view);

@@ -1,6 +1,6 @@
 // Where the host keeps Folivex.ini: beside the program, or, when the program directory cannot
-// be written (a system-wide install), in the user's configuration folder, the way the
-// original platform redirected such writes to a per-user store.
+// be written (a system-wide install), in the user's configuration folder, so that every user
+// of such an install still keeps settings of their own.
 #pragma once
 
 #include <string>

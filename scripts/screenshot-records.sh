@@ -91,6 +91,6 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/program" "$work/workspace"
 cp "$build/bin/Folivex" "$build/bin/Barvella.so" "$build/bin/Barvella.txt" "$work/program/"
 printf '[DEFAULT]\r\nPluginName=Barvella.so\r\n' >"$work/program/Folivex.ini"
-"$build/samples/make_sample_workspace" samples/cocktails.tsv "$work/workspace" >/dev/null
+"$build/bin/barvella" import --dir "$work/workspace" samples/cocktails.csv >/dev/null
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --session "$work" "$PWD/docs"
 ls docs/screenshot-record-*.png

@@ -1,5 +1,6 @@
 // barvella: the command-line companion. Each command lives in its own file and registers
 // itself here.
+#include <algorithm>
 #include <cstdio>
 
 #include <SQLiteCpp/Exception.h>
@@ -7,16 +8,30 @@
 
 #include "command.h"
 #include "generate_command.h"
+#include "platform/command_line.h"
 #include "transfer_commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app("Barvella cocktail workspace tool", "barvella");
     app.require_subcommand(1);
+    app.set_version_flag("--version", "barvella " BARVELLA_VERSION);
     AddGenerateCommand(app);
     AddImportCommand(app);
     AddExportCommand(app);
+    // The parser would call a mistyped command a missing one.
+    const auto named = [&argv](const CLI::App* command) { return command->check_name(argv[1]); };
+    if (argc > 1 && argv[1][0] != '-' && app.get_subcommands(named).empty()) {
+        std::fprintf(
+            stderr,
+            "barvella: unknown command \"%s\": the commands are generate, import and export (see barvella --help)\n",
+            argv[1]);
+        return 1;
+    }
     try {
-        app.parse(argc, argv);
+        // CLI11 takes the arguments last first.
+        std::vector<std::string> arguments = platform::CommandLineArguments(argc, argv);
+        std::reverse(arguments.begin(), arguments.end());
+        app.parse(arguments);
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : 1;
     } catch (const CommandFailure& e) {

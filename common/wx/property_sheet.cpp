@@ -1,6 +1,6 @@
 #include "property_sheet.h"
 
-#include <wx/bookctrl.h>
+#include <wx/listbook.h>
 
 #include "utf8_text.h"
 
@@ -11,12 +11,21 @@ DialogLayout PropertyPageLayout(wxWindow* page) {
 }
 
 CheckedPropertySheet::CheckedPropertySheet(wxWindow* parent, const wxString& caption) {
+    // The pages are listed beside them rather than on tabs: GTK hides the tabs that do not fit
+    // the sheet's width behind scroll arrows, where a user never finds them.
+    SetSheetStyle(wxPROPSHEET_LISTBOOK);
     Create(parent, wxID_ANY, caption);
     SetFont(DialogFont());
-    CreateButtons(wxOK | wxCANCEL);
+    CreateButtons(wxOK | wxCANCEL | wxAPPLY);
     if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(U("キャンセル"));
+    // Shown as every property sheet shows it; the pages take effect only on OK, so it never
+    // has anything to apply.
+    if (wxWindow* apply = FindWindow(wxID_APPLY)) {
+        apply->SetLabel(U("適用(&A)"));
+        apply->Disable();
+    }
 
-    Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CheckedPropertySheet::OnPageChanging, this);
+    Bind(wxEVT_LISTBOOK_PAGE_CHANGING, &CheckedPropertySheet::OnPageChanging, this);
     Bind(wxEVT_BUTTON, &CheckedPropertySheet::OnOK, this, wxID_OK);
 }
 
@@ -39,11 +48,7 @@ bool CheckedPropertySheet::LeaveCurrentPage() {
 void CheckedPropertySheet::OnPageChanging(wxBookCtrlEvent& event) {
     if (event.GetEventObject() != GetBookCtrl()) return;
     const int leaving = event.GetOldSelection();
-    if (leaving == wxNOT_FOUND || GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow()) return;
-    event.Veto();
-    // GTK switches a page set by the program even when the change is vetoed; putting the
-    // refused page back once the switch is over keeps the sheet where the user must act.
-    CallAfter([this, leaving] { GetBookCtrl()->ChangeSelection(leaving); });
+    if (leaving != wxNOT_FOUND && !GetBookCtrl()->GetPage(leaving)->TransferDataFromWindow()) event.Veto();
 }
 
 void CheckedPropertySheet::OnOK(wxCommandEvent&) {

@@ -1,5 +1,5 @@
 // Option sheets whose pages check their fields when the user leaves them: the page's
-// TransferDataFromWindow runs before another tab shows and before OK closes the sheet, and a
+// TransferDataFromWindow runs before another page shows and before OK closes the sheet, and a
 // false answer keeps the page and the sheet open. The page shows its own message first.
 #pragma once
 

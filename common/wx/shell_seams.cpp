@@ -1,5 +1,6 @@
 #include "shell_seams.h"
 
+#include <wx/arrstr.h>
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
@@ -47,13 +48,27 @@ std::optional<wxString> ChooseFolderWithDialog(wxWindow* parent, const wxString&
 }
 
 std::optional<ChosenFile> ChooseFileWithDialog(const FileChoice& choice) {
-    wxFileDialog dialog(choice.parent, choice.message, choice.defaultDirectory, wxEmptyString, choice.wildcard,
-                        choice.style);
+    wxFileDialog dialog(choice.parent, choice.message, choice.defaultDirectory, wxEmptyString,
+                        InBothCases(choice.wildcard), choice.style);
     if (dialog.ShowModal() != wxID_OK) return std::nullopt;
     return ChosenFile{dialog.GetPath(), dialog.GetFilename()};
 }
 
 }  // namespace
+
+wxString InBothCases(const wxString& wildcard) {
+    wxArrayString parts = wxSplit(wildcard, '|', '\0');
+    for (std::size_t i = 1; i < parts.size(); i += 2) {
+        wxArrayString patterns;
+        for (wxString pattern : wxSplit(parts[i], ';', '\0')) {
+            pattern.Trim(false).Trim(true);
+            for (const wxString& spelling : {pattern, pattern.Lower(), pattern.Upper()})
+                if (patterns.Index(spelling) == wxNOT_FOUND) patterns.Add(spelling);
+        }
+        parts[i] = wxJoin(patterns, ';', '\0');
+    }
+    return wxJoin(parts, '|', '\0');
+}
 
 Seams DesktopSeams() {
     return Seams{OpenWithDesktop, StartDetached, ChooseFolderWithDialog, ChooseFileWithDialog};

@@ -38,6 +38,10 @@ struct Seams {
     std::function<std::optional<ChosenFile>(const FileChoice& choice)> chooseFile;
 };
 
+// `wildcard` with every pattern also in lower and in upper case. GTK matches a chooser's
+// patterns by case, and pictures from cameras end in .JPG; the real file chooser uses this.
+wxString InBothCases(const wxString& wildcard);
+
 // The real implementations.
 Seams DesktopSeams();
 

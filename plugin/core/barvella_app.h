@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/settings.h"
-#include "core/workspace_mark.h"
+#include "platform/workspace_lock.h"
 #include "store/cocktail_store.h"
 
 class CBarvellaApp {
@@ -21,7 +21,7 @@ public:
     std::unique_ptr<CocktailStore> store;
     std::string hostDirectory;  // as the host passed it, nothing added or removed
     // Held while `store` is open, so the command-line import can tell.
-    std::unique_ptr<WorkspaceMark> workspaceMark;
+    std::unique_ptr<platform::WorkspaceLock> workspaceLock;
     // Clean-up writes the settings back only when start-up could read them: defaults must
     // never replace what the user's files hold.
     bool settingsLoaded = false;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include "atomic_file.h"
 #include "paths.h"
@@ -91,19 +92,19 @@ int ReadInteger(const std::string& text) {
 
 // Reads the comment in fixed chunks; each chunk counts only up to its first NUL byte.
 bool ReadComment(const std::string& path, std::string& comment) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return true;
+    std::ifstream file(paths::Native(path), std::ios::binary);
+    if (!file) return true;
     std::string text;
     char buffer[kCommentChunk + 1];
-    std::size_t got = 0;
+    const auto chunk = static_cast<std::streamsize>(kCommentChunk);
+    std::streamsize got = 0;
     do {
         std::memset(buffer, 0, sizeof buffer);
-        got = std::fread(buffer, 1, kCommentChunk, file);
+        file.read(buffer, chunk);
+        got = file.gcount();
         if (got > 0) text.append(buffer, std::strlen(buffer));
-    } while (got == kCommentChunk);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return false;
+    } while (got == chunk);
+    if (file.bad()) return false;
     comment = std::move(text);
     return true;
 }

@@ -38,7 +38,7 @@ int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& direc
     const StoreStatus opened =
         CocktailStore::Open(paths::Join(app.hostDirectory, kDatabaseFileName), StoreAccess::Change, app.store);
     if (!opened.ok()) return Failed(app, opened.reason);
-    app.workspaceMark = std::make_unique<WorkspaceMark>(app.hostDirectory);
+    app.workspaceLock = std::make_unique<platform::WorkspaceLock>(app.hostDirectory);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         const ColumnDefinition& definition = kColumns[column];
         list.InsertColumn(column, cp932::Literal(definition.heading), definition.align, definition.width);
@@ -56,6 +56,6 @@ int CleanUpPlugin(CBarvellaApp& app) {
         return Failed(app, "cannot save the settings and the top-page comment in " + app.hostDirectory);
     }
     app.store.reset();
-    app.workspaceMark.reset();
+    app.workspaceLock.reset();
     return PLUGIN_OK;
 }

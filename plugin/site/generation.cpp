@@ -14,17 +14,17 @@
 namespace {
 
 int CurrentYear() {
+    // One thread only, so std::localtime's shared result is safe here.
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_year + 1900;
+    const std::tm* local = std::localtime(&now);
+    return (local != nullptr ? local->tm_year : 0) + 1900;
 }
 
 // A reason when the directory is neither there nor can be made.
 std::string MakeDirectory(const std::string& directory) {
     std::error_code error;
-    std::filesystem::create_directories(directory, error);
-    if (!error && std::filesystem::is_directory(directory, error)) return {};
+    std::filesystem::create_directories(paths::Native(directory), error);
+    if (!error && std::filesystem::is_directory(paths::Native(directory), error)) return {};
     return "cannot create the output directory " + directory + ": " +
            (error ? error.message() : std::string("a file of that name is in the way"));
 }

@@ -27,10 +27,12 @@
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/file.h"
 #include "site/site_page.h"
 
 class PageSink {
@@ -67,8 +69,8 @@ public:
 
 private:
     struct OpenedFile {
-        int fd = -1;
-        bool created = false;  // by this run, so there is nothing to compare with
+        std::unique_ptr<platform::File> file;  // null when it could not be opened
+        bool created = false;                  // by this run, so there is nothing to compare with
     };
     bool Write(const SitePage& page);
     OpenedFile OpenFile(const std::string& path);

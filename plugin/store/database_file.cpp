@@ -1,18 +1,14 @@
 #include "store/database_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
-#include "atomic_file.h"
+#include "paths.h"
+#include "platform/file.h"
 #include "store/schema.h"
 
 namespace {
@@ -31,8 +27,13 @@ StoreStatus Fail(StoreOutcome outcome, std::string reason) {
     return StoreStatus::Fail(outcome, std::move(reason));
 }
 
-std::string SystemError(const std::string& path, const char* doing) {
-    return std::string("cannot ") + doing + " " + path + ": " + std::strerror(errno);
+std::string SystemError(const std::string& path, const char* doing, const std::string& why) {
+    return std::string("cannot ") + doing + " " + path + ": " + why;
+}
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(paths::Native(path), error);
 }
 
 std::unique_ptr<SQLite::Database> Connect(const std::string& path, int flags) {
@@ -92,25 +93,26 @@ Found OpenExisting(const std::string& path, StoreAccess access, std::unique_ptr<
 
 Found Examine(const std::string& path, StoreAccess access, std::unique_ptr<SQLite::Database>& database,
               StoreStatus& status) {
-    struct stat file {};
-    if (::stat(path.c_str(), &file) != 0) {
-        if (errno == ENOENT) return Found::NoStore;
-        status = Fail(StoreOutcome::Failed, SystemError(path, "open"));
+    std::error_code error;
+    const auto file = std::filesystem::status(paths::Native(path), error);
+    if (file.type() == std::filesystem::file_type::not_found) return Found::NoStore;
+    if (error) {
+        status = Fail(StoreOutcome::Failed, SystemError(path, "open", error.message()));
         return Found::Refused;
     }
-    if (!S_ISREG(file.st_mode)) {
+    if (file.type() != std::filesystem::file_type::regular) {
         status = Fail(StoreOutcome::Foreign, path + " is not a cocktail database: it is not a file");
         return Found::Refused;
     }
-    if (file.st_size == 0) return Found::NoStore;
+    if (std::filesystem::file_size(paths::Native(path), error) == 0 && !error) return Found::NoStore;
     return OpenExisting(path, access, database, status);
 }
 
-// A complete empty store under a temporary name beside `path`, held by `fd` while it lives.
-StoreStatus BuildEmptyStore(const std::string& path, std::string& temporary, int& fd) {
-    fd = fileio::CreateHeldTemporary(path, temporary);
-    if (fd < 0) return Fail(StoreOutcome::Failed, SystemError(path, "create"));
-    fileio::RemoveStaleTemporaries(path, {kJournalSuffix});
+// A complete empty store under a temporary name beside `path`.
+StoreStatus BuildEmptyStore(const std::string& path, std::string& temporary) {
+    platform::File file;
+    if (!file.OpenTemporaryBeside(path, temporary) || !file.Close())
+        return Fail(StoreOutcome::Failed, SystemError(path, "create", file.ErrorText()));
     try {
         auto database = Connect(temporary, SQLite::OPEN_READWRITE);
         SQLite::Transaction transaction(*database, SQLite::TransactionBehavior::IMMEDIATE);
@@ -122,13 +124,12 @@ StoreStatus BuildEmptyStore(const std::string& path, std::string& temporary, int
     }
 }
 
-// Still the file found empty (or without tables), now that it is held against other creators.
-bool StillNoStore(const std::string& path, int heldFd) {
-    struct stat held {
-    }, current{};
-    if (::fstat(heldFd, &held) != 0 || ::stat(path.c_str(), &current) != 0) return false;
-    if (held.st_dev != current.st_dev || held.st_ino != current.st_ino) return false;
-    if (current.st_size == 0) return true;
+// Still no store at `path`: missing, empty, or an SQLite file without any table.
+bool StillNoStore(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(paths::Native(path), error);
+    if (error) return !Exists(path);
+    if (size == 0) return true;
     try {
         return CheckTables(*Connect(path, SQLite::OPEN_READONLY)) == TableCheck::None;
     } catch (const std::exception&) {
@@ -136,37 +137,19 @@ bool StillNoStore(const std::string& path, int heldFd) {
     }
 }
 
-// Puts the built store at `path` unless another program put something there first; the
+// Puts the built store at `path` unless another program put a store there meanwhile; the
 // caller then opens whatever is there.
-bool Publish(const std::string& path, const std::string& temporary) {
-    if (::link(temporary.c_str(), path.c_str()) == 0) return true;
-    if (errno != EEXIST) {
-        // A file system without hard links: the existence test and the rename are two steps.
-        return ::access(path.c_str(), F_OK) != 0 && ::rename(temporary.c_str(), path.c_str()) == 0;
-    }
-    // The file there holds no store yet: replace it, one creator at a time.
-    const int existing = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (existing < 0) return false;
-    bool replaced = false;
-    if (::flock(existing, LOCK_EX) == 0 && StillNoStore(path, existing)) {
-        // Whatever journal the empty file has describes nothing of the new store.
-        ::unlink((path + kJournalSuffix).c_str());
-        replaced = ::rename(temporary.c_str(), path.c_str()) == 0;
-    }
-    ::close(existing);
-    return replaced;
-}
-
 StoreStatus Create(const std::string& path) {
     std::string temporary;
-    int fd = -1;
-    StoreStatus status = BuildEmptyStore(path, temporary, fd);
-    if (status.ok() && !Publish(path, temporary) && ::access(path.c_str(), F_OK) != 0)
-        status = Fail(StoreOutcome::Failed, SystemError(path, "create"));
-    if (fd >= 0) {
-        ::unlink(temporary.c_str());
-        ::close(fd);
+    StoreStatus status = BuildEmptyStore(path, temporary);
+    if (status.ok() && StillNoStore(path)) {
+        // Whatever journal the empty file has describes nothing of the new store.
+        platform::RemoveFile(path + kJournalSuffix);
+        if (!platform::ReplaceFile(temporary, path))
+            status = Fail(StoreOutcome::Failed, SystemError(path, "create", "the new store cannot be put in place"));
     }
+    platform::RemoveFile(temporary);
+    platform::RemoveFile(temporary + kJournalSuffix);
     return status;
 }
 
@@ -199,7 +182,7 @@ StoreStatus OpenDatabaseFile(const std::string& path, StoreAccess access, std::u
                 break;
         }
         if (access == StoreAccess::Read) {
-            const bool exists = ::access(path.c_str(), F_OK) == 0;
+            const bool exists = Exists(path);
             return Fail(StoreOutcome::NotFound,
                         "no cocktail database: " + path + (exists ? " holds none yet" : " does not exist"));
         }

@@ -8,7 +8,7 @@
 #include <SQLiteCpp/Database.h>
 
 #include "cp932.h"
-#include "test_support.h"
+#include "shell_support.h"
 
 namespace fs = std::filesystem;
 
@@ -86,8 +86,76 @@ TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncodi
     EXPECT_NE(again.err.find(sample + ":2: cocktail \"マティーニ\" is already stored\n"), std::string::npos)
         << again.err;
     EXPECT_TRUE(again.err.ends_with("\nbarvella: nothing was imported (" + std::to_string(Cocktails(first)) +
-                                    " lines refused)\n"));
+                                    " cocktails refused)\n"));
     EXPECT_EQ(Barvella("export --dir " + Quoted(first)).out, exported.out);
+}
+
+// What a newcomer types first, and the mistakes a newcomer makes, each answered in one line.
+TEST_F(DemoEndToEnd, TheToolSaysItsVersionAndExplainsEveryMistakeInOneLine) {
+    const auto run = [this](const std::string& arguments) {
+        return Shell("cd " + Quoted(dir.path) + " && " + Quoted(kProgramDirectory + "/barvella") + " " + arguments);
+    };
+    const ShellOutcome version = run("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.starts_with("barvella 0.")) << version.out;
+    const auto refused = [&run](const std::string& arguments, const std::string& line) {
+        const ShellOutcome outcome = run(arguments);
+        EXPECT_EQ(outcome.exitCode, 1) << arguments;
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n') + 1), line) << outcome.err;
+    };
+    refused("imprt x.csv",
+            "barvella: unknown command \"imprt\": the commands are generate, import and export (see barvella "
+            "--help)\n");
+    refused("import --encoding latin1 x.csv", "--encoding: unknown encoding \"latin1\": use utf-8 or cp932\n");
+    refused("import missing.csv", "barvella: cannot read missing.csv: No such file or directory\n");
+    // The sample in Shift-JIS, imported as if it were UTF-8.
+    testsupport::WriteFile(dir.File("sjis.csv"), Sjis(ReadFile(sample)));
+    refused("import --dir one sjis.csv",
+            "barvella: sjis.csv is Shift-JIS (CP932), not UTF-8: import it with --encoding cp932\n");
+    EXPECT_FALSE(fs::exists(dir.File("one")));
+
+    const std::string header = ReadFile(sample).substr(0, ReadFile(sample).find('\n') + 1);
+    testsupport::WriteFile(dir.File("one.csv"), header + "Gimlet,G,Gin,Short,1,2,,Gin,45 ml,Shake.,,\n");
+    const ShellOutcome one = run("import --dir one one.csv");
+    EXPECT_EQ(one.out, "imported 1 cocktail\n") << one.err;
+    refused("import --dir one one.csv", "one.csv:2: cocktail \"Gimlet\" is already stored\n");
+    EXPECT_TRUE(run("import --dir one one.csv").err.ends_with("(1 cocktail refused)\n"));
+}
+
+// An installed copy as a newcomer finds it: the sample the manual names, icons for every size,
+// the menu entry, and a launcher that explains itself and makes no folder by mistake.
+TEST_F(DemoEndToEnd, TheInstalledCopyShipsWhatTheManualNamesAndItsLauncherMakesNoFolderByMistake) {
+    const std::string prefix = dir.File("prefix");
+    const ShellOutcome installed = Shell(Quoted(FOLIVEX_TEST_CMAKE) + " --install " + Quoted(FOLIVEX_TEST_BINARY_DIR) +
+                                         " --prefix " + Quoted(prefix));
+    ASSERT_EQ(installed.exitCode, 0) << installed.err;
+    EXPECT_EQ(ReadFile(prefix + "/share/folivex/samples/cocktails.csv"), ReadFile(sample));
+    EXPECT_TRUE(fs::exists(prefix + "/share/icons/hicolor/scalable/apps/folivex.svg"));
+    EXPECT_NE(ReadFile(prefix + "/share/applications/folivex.desktop").find("\nExec=folivex\n"), std::string::npos);
+
+    const std::string home = dir.File("home");
+    fs::create_directory(home);
+    const auto launch = [&](const std::string& arguments) {
+        return Shell("cd " + Quoted(home) + " && env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CONFIG_HOME HOME=" +
+                     Quoted(home) + " " + Quoted(prefix + "/bin/folivex") + " " + arguments);
+    };
+    const ShellOutcome help = launch("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: folivex [FOLDER]\n")) << help.out;
+    EXPECT_TRUE(launch("--version").out.starts_with("folivex 0."));
+    const ShellOutcome unknown = launch("--hepl");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.starts_with("folivex: unknown option --hepl\n")) << unknown.err;
+    EXPECT_TRUE(fs::is_empty(home)) << "an option became a workspace";
+
+    // The remembered workspace was deleted: said, and not made again empty.
+    fs::create_directories(home + "/.config/folivex");
+    testsupport::WriteFile(home + "/.config/folivex/workspace", home + "/gone\n");
+    const ShellOutcome gone = launch("");
+    EXPECT_EQ(gone.exitCode, 1);
+    EXPECT_EQ(gone.err,
+              "folivex: the workspace " + home + "/gone no longer exists; start 'folivex FOLDER' to choose one\n");
+    EXPECT_FALSE(fs::exists(home + "/gone"));
 }
 
 TEST_F(DemoEndToEnd, TheGeneratedSiteLoadsInChromiumWithEveryLinkResolvedAndItsJapaneseRead) {

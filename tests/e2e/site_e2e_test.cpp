@@ -16,6 +16,7 @@
 
 #include "barvella_session.h"
 #include "expect_message_box.h"
+#include "shell_support.h"
 #include "site_fixture.h"
 #include "store/schema.h"
 
@@ -135,8 +136,12 @@ protected:
         EXPECT_EQ(BarvellaSession::Get().CleanUp(), PLUGIN_OK);
         return result;
     }
+    // FOLIVEX_TEST_BARVELLA names another build of the tool to run instead, as a command line
+    // (the Windows one under Wine), so that its site is held to the same bytes.
     ShellOutcome Generate(const fs::path& out, const std::string& more = "") {
-        return RunShell(Quoted(BarvellaSession::ProgramDirectory() + "/barvella") + " generate --dir " +
+        const char* tool = std::getenv("FOLIVEX_TEST_BARVELLA");
+        return RunShell((tool != nullptr ? tool : Quoted(BarvellaSession::ProgramDirectory() + "/barvella")) +
+                            " generate --dir " +
                             Quoted(work.string()) + " --out " + Quoted(out.string()) + more,
                         root);
     }

@@ -2,63 +2,52 @@
 // the host's list.
 #pragma once
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cp932.h"
 #include "folivex/plugin.h"
+#include "paths.h"
 
 namespace testsupport {
 
 // A fresh directory under the system's temporary directory, removed with everything in it.
 struct TempDirectory {
-    std::string path = (std::filesystem::temp_directory_path() / "barvella-core-XXXXXX").string();
-    TempDirectory() {
-        if (::mkdtemp(path.data()) == nullptr) throw std::runtime_error("no temporary directory");
+    std::string path = Create();
+    static std::string Create() {
+        std::random_device random;
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        for (int attempt = 0; !error && attempt < 100; ++attempt) {
+            const std::filesystem::path candidate = base / ("barvella-core-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error)) return paths::FromNative(candidate);
+        }
+        throw std::runtime_error("no temporary directory");
     }
     ~TempDirectory() {
         std::error_code ignored;
         // A test may have taken the rights away to provoke a failure.
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(path, ignored);
+        std::filesystem::permissions(paths::Native(path), std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(paths::Native(path), ignored);
     }
     std::string File(std::string_view name) const { return path + "/" + std::string(name); }
 };
 
 inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(paths::Native(path), std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteFile(const std::string& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
+    std::ofstream(paths::Native(path), std::ios::binary | std::ios::trunc)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// A command line run through the shell, and what it printed.
-struct ShellOutcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-inline std::string Quoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
-inline ShellOutcome RunShell(const std::string& command, const TempDirectory& scratch) {
-    const std::string out = scratch.File("shell.out"), err = scratch.File("shell.err");
-    const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
 }
 
 inline std::string Sjis(std::string_view utf8) {

@@ -11,7 +11,7 @@ public:
     // Opens on "デザイン".
     explicit CBarvellaOption(wxWindow* parent);
 
-    // Every page, in tab order; the FILE group goes to its page as one record.
+    // Every page, in page order; the FILE group goes to its page as one record.
     void Load(const PluginSettings& settings);
     void Store(PluginSettings& settings) const;
 

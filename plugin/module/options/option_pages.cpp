@@ -1,16 +1,27 @@
 #include "options/option_pages.h"
 
+#include <algorithm>
+#include <optional>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/filedlg.h>
 #include <wx/textctrl.h>
-#include <wx/valnum.h>
 
+#include "shell_seams.h"
 #include "utf8_text.h"
 
 namespace {
 
 constexpr std::size_t kColourBytes = 50;
+
+// The frame border's thickness in pixels, as typed: digits only.
+std::optional<int> Thickness(const wxString& text) {
+    const auto digit = [](wxUniChar c) { return c >= '0' && c <= '9'; };
+    if (text.empty() || text.length() > 3 || !std::all_of(text.begin(), text.end(), digit)) return std::nullopt;
+    const int value = wxAtoi(text);
+    return value <= 100 ? std::optional<int>(value) : std::nullopt;
+}
 
 // Addresses take slashes; one typed with backslashes is turned around where the user sees it.
 void UseSlashes(wxTextCtrl* edit, bool endWithSlash) {
@@ -23,20 +34,17 @@ void UseSlashes(wxTextCtrl* edit, bool endWithSlash) {
 }  // namespace
 
 CPluginOptionDesign::CPluginOptionDesign(wxWindow* parent) : COptionPage(parent) {
-    m_editBackground = AddField(3024, m_strBackground, "背景画像", kProfileValueBytes, {40, 5, 135, 15});
-    Controls().Button(3036, "参照...", 180, 5, 25, 15);
-    m_editBgColor = AddField(3025, m_strBgColor, "背景色", kColourBytes, {40, 23, 55, 15});
+    m_editBackground = AddField(IdBackground, m_strBackground, "背景画像", kProfileValueBytes, {40, 5, 135, 15});
+    Controls().Button(IdBrowseBackground, "参照...", 180, 5, 25, 15);
+    m_editBgColor = AddField(IdBgColor, m_strBgColor, "背景色", kColourBytes, {40, 23, 55, 15});
     Controls().GroupBox("フレーム", 5, 47, 200, 48);
-    m_checkFrameBorder = Controls().CheckBox(3046, "ボーダーあり", 15, 64, 50, 8);
-    m_editBorderColor = AddField(3026, m_strBorderColor, "色", kColourBytes, {85, 60, 55, 15}, 72);
+    m_checkFrameBorder = Controls().CheckBox(IdFrameBorder, "ボーダーあり", 15, 64, 50, 8);
+    m_editBorderColor = AddField(IdBorderColor, m_strBorderColor, "色", kColourBytes, {85, 60, 55, 15}, 72);
     Controls().Label("太さ", 145, 63, 14, 8);
-    m_editFrameSpacing = Controls().Edit(3048, 161, 60, 39, 15);
-    wxIntegerValidator<int> thickness(&m_nFrameSpacing);
-    thickness.SetRange(0, 100);
-    m_editFrameSpacing->SetValidator(thickness);
-    m_checkFrameResize = Controls().CheckBox(3049, "リサイズ", 15, 80, 40, 8);
+    m_editFrameSpacing = Controls().Edit(IdFrameSpacing, 161, 60, 39, 15);
+    m_checkFrameResize = Controls().CheckBox(IdFrameResize, "リサイズ", 15, 80, 40, 8);
 
-    Bind(wxEVT_BUTTON, &CPluginOptionDesign::OnBrowseBackground, this, 3036);
+    Bind(wxEVT_BUTTON, &CPluginOptionDesign::OnBrowseBackground, this, IdBrowseBackground);
 }
 
 void CPluginOptionDesign::Load(const DesignSettings& design) {
@@ -60,16 +68,19 @@ void CPluginOptionDesign::Store(DesignSettings& design) const {
 bool CPluginOptionDesign::TransferDataToWindow() {
     m_checkFrameBorder->SetValue(m_bFrameBorder == 1);
     m_checkFrameResize->SetValue(m_bFrameResize == 1);
-    return COptionPage::TransferDataToWindow() && m_editFrameSpacing->GetValidator()->TransferToWindow();
+    m_editFrameSpacing->ChangeValue(wxString::Format("%d", m_nFrameSpacing));
+    return COptionPage::TransferDataToWindow();
 }
 
 bool CPluginOptionDesign::TransferDataFromWindow() {
     if (!COptionPage::TransferDataFromWindow()) return false;
-    if (!m_editFrameSpacing->GetValidator()->TransferFromWindow()) {
+    const std::optional<int> thickness = Thickness(m_editFrameSpacing->GetValue());
+    if (!thickness) {
         Warn(U("「太さ」には 0 から 100 までの整数を入力してください。"));
         m_editFrameSpacing->SetFocus();
         return false;
     }
+    m_nFrameSpacing = *thickness;
     m_bFrameBorder = m_checkFrameBorder->GetValue() ? 1 : 0;
     m_bFrameResize = m_checkFrameResize->GetValue() ? 1 : 0;
     return RefuseQuotes({m_editBackground, m_editBgColor});
@@ -77,23 +88,26 @@ bool CPluginOptionDesign::TransferDataFromWindow() {
 
 // The pages name the image after the image folder's address, so only the file name is kept.
 void CPluginOptionDesign::OnBrowseBackground(wxCommandEvent&) {
-    wxFileDialog dialog(this, U("ファイルを開く"), wxEmptyString, wxEmptyString,
-                        "Image Files (*.gif;*.bmp;*.jpg;*.jpeg)|*.gif;*.bmp;*.jpg;*.jpeg|All Files (*.*)|*",
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK) return;
+    shell::FileChoice choice;
+    choice.parent = this;
+    choice.message = U("ファイルを開く");
+    choice.wildcard = "Image Files (*.gif;*.bmp;*.jpg;*.jpeg)|*.gif;*.bmp;*.jpg;*.jpeg|All Files (*.*)|*";
+    choice.style = wxFD_OPEN | wxFD_FILE_MUST_EXIST;
+    const std::optional<shell::ChosenFile> image = shell::ChooseFile(choice);
+    if (!image) return;
     wxString refusal;
-    if (!SettingBytes(dialog.GetFilename(), {}, {U("背景画像"), kProfileValueBytes}, refusal)) {
+    if (!SettingBytes(image->name, {}, {U("背景画像"), kProfileValueBytes}, refusal)) {
         Warn(refusal);
         return;
     }
-    m_editBackground->ChangeValue(dialog.GetFilename());
+    m_editBackground->ChangeValue(image->name);
 }
 
 CPluginOptionTitle::CPluginOptionTitle(wxWindow* parent) : COptionPage(parent) {
-    m_editWindowTitle = AddField(3032, m_strWindowTitle, "タイトル", 100, {35, 5, 170, 15});
-    m_editTitleColor = AddField(3026, m_strTitleColor, "文字色", kColourBytes, {35, 25, 55, 15});
-    m_editTitleSize = AddField(3027, m_strTitleSize, "サイズ", kColourBytes, {35, 45, 55, 15});
-    m_editTitleFace = AddField(3028, m_strTitleFace, "フォント", kColourBytes, {35, 65, 55, 15});
+    m_editWindowTitle = AddField(IdWindowTitle, m_strWindowTitle, "タイトル", 100, {35, 5, 170, 15});
+    m_editTitleColor = AddField(IdTitleColor, m_strTitleColor, "文字色", kColourBytes, {35, 25, 55, 15});
+    m_editTitleSize = AddField(IdTitleSize, m_strTitleSize, "サイズ", kColourBytes, {35, 45, 55, 15});
+    m_editTitleFace = AddField(IdTitleFace, m_strTitleFace, "フォント", kColourBytes, {35, 65, 55, 15});
 }
 
 void CPluginOptionTitle::Load(const TitleSettings& title) {
@@ -115,12 +129,12 @@ bool CPluginOptionTitle::TransferDataFromWindow() {
 }
 
 CPluginOptionFont::CPluginOptionFont(wxWindow* parent) : COptionPage(parent) {
-    m_editTextColor = AddField(3029, m_strTextColor, "文字色", kColourBytes, {35, 5, 55, 15});
-    m_editFontSize = AddField(3030, m_strFontSize, "サイズ", kColourBytes, {35, 23, 55, 15});
-    m_editFontFace = AddField(3031, m_strFontFace, "フォント", kColourBytes, {35, 41, 55, 15});
-    m_editLinkColor = AddField(3033, m_strLinkColor, "LINK 色", kColourBytes, {35, 60, 55, 15});
-    m_editALinkColor = AddField(3034, m_strALinkColor, "ALINK 色", kColourBytes, {35, 78, 55, 15});
-    m_editVLinkColor = AddField(3035, m_strVLinkColor, "VLINK 色", kColourBytes, {35, 96, 55, 15});
+    m_editTextColor = AddField(IdTextColor, m_strTextColor, "文字色", kColourBytes, {35, 5, 55, 15});
+    m_editFontSize = AddField(IdFontSize, m_strFontSize, "サイズ", kColourBytes, {35, 23, 55, 15});
+    m_editFontFace = AddField(IdFontFace, m_strFontFace, "フォント", kColourBytes, {35, 41, 55, 15});
+    m_editLinkColor = AddField(IdLinkColor, m_strLinkColor, "LINK 色", kColourBytes, {35, 60, 55, 15});
+    m_editALinkColor = AddField(IdALinkColor, m_strALinkColor, "ALINK 色", kColourBytes, {35, 78, 55, 15});
+    m_editVLinkColor = AddField(IdVLinkColor, m_strVLinkColor, "VLINK 色", kColourBytes, {35, 96, 55, 15});
 }
 
 void CPluginOptionFont::Load(const FontSettings& font) {
@@ -147,13 +161,13 @@ bool CPluginOptionFont::TransferDataFromWindow() {
 }
 
 CPluginOptionFile::CPluginOptionFile(wxWindow* parent) : COptionPage(parent) {
-    m_checkAlphabet = Controls().CheckBox(3037, "アルファベット別ページ", 5, 5, 85, 10);
-    m_checkBasePage = Controls().CheckBox(3038, "ベース別ページ", 5, 20, 85, 10);
-    m_checkStrongPage = Controls().CheckBox(3041, "アルコール強度別ページ", 5, 35, 85, 10);
-    m_checkTastePage = Controls().CheckBox(3040, "味わい別ページ", 5, 50, 85, 10);
-    m_checkStylePage = Controls().CheckBox(3039, "スタイル別ページ", 5, 65, 85, 10);
-    m_checkMasterPage = Controls().CheckBox(3042, "作者別ページ", 5, 80, 85, 10);
-    m_checkAllPage = Controls().CheckBox(3043, "すべてのカクテルページ", 5, 95, 85, 8);
+    m_checkAlphabet = Controls().CheckBox(IdAlphabet, "アルファベット別ページ", 5, 5, 85, 10);
+    m_checkBasePage = Controls().CheckBox(IdBasePage, "ベース別ページ", 5, 20, 85, 10);
+    m_checkStrongPage = Controls().CheckBox(IdStrongPage, "アルコール強度別ページ", 5, 35, 85, 10);
+    m_checkTastePage = Controls().CheckBox(IdTastePage, "味わい別ページ", 5, 50, 85, 10);
+    m_checkStylePage = Controls().CheckBox(IdStylePage, "スタイル別ページ", 5, 65, 85, 10);
+    m_checkMasterPage = Controls().CheckBox(IdMasterPage, "作者別ページ", 5, 80, 85, 10);
+    m_checkAllPage = Controls().CheckBox(IdAllPage, "すべてのカクテルページ", 5, 95, 85, 8);
     m_boxes = {Box{m_checkAlphabet, &m_bAlphabet},     Box{m_checkBasePage, &m_bBasePage},
                Box{m_checkStrongPage, &m_bStrongPage}, Box{m_checkTastePage, &m_bTastePage},
                Box{m_checkStylePage, &m_bStylePage},   Box{m_checkMasterPage, &m_bMasterPage},
@@ -196,8 +210,8 @@ bool CPluginOptionFile::TransferDataFromWindow() {
 }
 
 CPluginOptionUser::CPluginOptionUser(wxWindow* parent) : COptionPage(parent) {
-    m_editUserName = AddField(3041, m_strUserName, "作成者", kProfileValueBytes, {30, 5, 175, 15});
-    m_editUserMail = AddField(3042, m_strUserMail, "メール", kProfileValueBytes, {30, 23, 175, 15});
+    m_editUserName = AddField(IdUserName, m_strUserName, "作成者", kProfileValueBytes, {30, 5, 175, 15});
+    m_editUserMail = AddField(IdUserMail, m_strUserMail, "メール", kProfileValueBytes, {30, 23, 175, 15});
 }
 
 void CPluginOptionUser::Load(const UserSettings& user) {
@@ -211,8 +225,8 @@ void CPluginOptionUser::Store(UserSettings& user) const {
 }
 
 CPluginOptionURL::CPluginOptionURL(wxWindow* parent) : COptionPage(parent) {
-    m_editURLTopPage = AddField(3039, m_strURLTopPage, "トップページ", kProfileValueBytes, {45, 5, 160, 15});
-    m_editURLImages = AddField(3040, m_strURLImages, "画像格納", kProfileValueBytes, {45, 25, 160, 15});
+    m_editURLTopPage = AddField(IdURLTopPage, m_strURLTopPage, "トップページ", kProfileValueBytes, {45, 5, 160, 15});
+    m_editURLImages = AddField(IdURLImages, m_strURLImages, "画像格納", kProfileValueBytes, {45, 25, 160, 15});
 }
 
 void CPluginOptionURL::Load(const UrlSettings& url) {
@@ -235,7 +249,7 @@ bool CPluginOptionURL::TransferDataFromWindow() {
 
 CPluginOptionComment::CPluginOptionComment(wxWindow* parent) : COptionPage(parent) {
     Controls().Label("トップページのコメント （HTMLタグも使用できます）", 5, 5, 200, 8);
-    m_editComment = BindField(Controls().Edit(3043, 5, 15, 200, 134, wxTE_MULTILINE), m_strComment,
+    m_editComment = BindField(Controls().Edit(IdComment, 5, 15, 200, 134, wxTE_MULTILINE), m_strComment,
                               {U("トップページのコメント"), 0, true});
 }
 

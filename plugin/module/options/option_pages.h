@@ -11,6 +11,39 @@
 
 class wxCheckBox;
 
+// Control ids of the pages; ids repeat between pages, never on one.
+enum OptionControlId : int {
+    IdBackground = 3024,
+    IdBgColor = 3025,
+    IdBorderColor = 3026,
+    IdBrowseBackground = 3036,
+    IdFrameBorder = 3046,
+    IdFrameSpacing = 3048,
+    IdFrameResize = 3049,
+    IdTitleColor = 3026,
+    IdTitleSize = 3027,
+    IdTitleFace = 3028,
+    IdWindowTitle = 3032,
+    IdTextColor = 3029,
+    IdFontSize = 3030,
+    IdFontFace = 3031,
+    IdLinkColor = 3033,
+    IdALinkColor = 3034,
+    IdVLinkColor = 3035,
+    IdAlphabet = 3037,
+    IdBasePage = 3038,
+    IdStylePage = 3039,
+    IdTastePage = 3040,
+    IdStrongPage = 3041,
+    IdMasterPage = 3042,
+    IdAllPage = 3043,
+    IdUserName = 3041,
+    IdUserMail = 3042,
+    IdURLTopPage = 3039,
+    IdURLImages = 3040,
+    IdComment = 3043,
+};
+
 class CPluginOptionDesign : public COptionPage {
 public:
     explicit CPluginOptionDesign(wxWindow* parent);
@@ -19,7 +52,8 @@ public:
     void Store(DesignSettings& design) const;
 
     bool TransferDataToWindow() override;
-    // Also refuses a thickness outside 0 to 100 and quotes in the background fields.
+    // Also refuses a thickness that is not a whole number from 0 to 100, and quotes in the
+    // background fields. The thickness field takes any text until then.
     bool TransferDataFromWindow() override;
 
     std::string m_strBackground;

@@ -7,6 +7,7 @@
 #include <wx/odcombo.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include "core/code_tables.h"
 #include "cp932.h"
@@ -98,11 +99,12 @@ CCocktailDialog::CCocktailDialog() : wxDialog(nullptr, wxID_ANY, wxString()) {
     layout.Button(wxID_CANCEL, "ｷｬﾝｾﾙ", 260, 235, 50, 14);
     SetClientSize(layout.Size(319, 255));
 
-    // Counted in characters here, which keeps typing near the byte limits checked on reading.
-    m_editName->SetMaxLength(kNameLimit);
-    for (wxOwnerDrawnComboBox* combo : {m_comboBase, m_comboStyle, m_comboMaster})
-        combo->GetTextCtrl()->SetMaxLength(kCategoryLimit);
-    m_editQuantity->SetMaxLength(kQuantityLimit);
+    LimitTyping(m_editName, kNameLimit);
+    LimitTyping(m_comboBase, kCategoryLimit, &m_listBaseNames);
+    LimitTyping(m_comboStyle, kCategoryLimit, &m_listStyleNames);
+    LimitTyping(m_comboMaster, kCategoryLimit, &m_listMasterNames);
+    LimitTyping(m_comboMaterialName, kMaxTextBytes, &m_listMaterialNames);
+    LimitTyping(m_editQuantity, kQuantityLimit);
 
     m_comboInitial->Append(CodeLabels(InitialLabel, kInitialCount));
     m_comboStrong->Append(CodeLabels(StrongLabel, kStrongCount));
@@ -121,6 +123,7 @@ CCocktailDialog::CCocktailDialog() : wxDialog(nullptr, wxID_ANY, wxString()) {
             if (OnOK()) EndModal(wxID_OK);
         },
         wxID_OK);
+    Bind(wxEVT_CHAR_HOOK, &CCocktailDialog::OnCharHook, this);
     m_editQuantity->Bind(wxEVT_KILL_FOCUS, &CCocktailDialog::OnQuantityKillFocus, this);
     m_comboInitial->Bind(wxEVT_KEY_DOWN, &CCocktailDialog::OnInitialKeyDown, this);
     Bind(wxEVT_TEXT, &CCocktailDialog::OnKeyFieldChange, this, IdName);
@@ -193,6 +196,7 @@ bool CCocktailDialog::TransferDataToWindow() {
     m_editQuantity->ChangeValue(cp932::ToWx(m_strQuantity));
     ShowName(m_comboStyle, m_listStyleNames, m_strStyle);
     SelectCode(m_comboInitial, m_nInitial);
+    for (TypedLimit& field : m_typedLimits) field.accepted = field.entry->GetValue();
     return true;
 }
 
@@ -237,11 +241,15 @@ bool CCocktailDialog::TransferDataFromWindow() {
     return true;
 }
 
+// The limit is for what the user typed: the text that was shown, or a name offered, is
+// taken whole, since the store already holds it.
 template <class Control>
 bool CCocktailDialog::Take(Control* control, const char* field, std::size_t limit, std::span<const std::string> offered,
                            std::string& bytes) {
     const std::optional<std::string> converted = cp932::FromWx(control->GetValue(), bytes, offered);
-    if (const std::optional<wxString> refusal = FieldRefusal(converted, U(field), limit)) {
+    const bool known =
+        converted && (*converted == bytes || std::find(offered.begin(), offered.end(), *converted) != offered.end());
+    if (const std::optional<wxString> refusal = FieldRefusal(converted, U(field), known ? 0 : limit)) {
         Warn(*refusal);
         control->SetFocus();
         return false;
@@ -315,10 +323,67 @@ void CCocktailDialog::OnReadOnlyFieldChange(wxCommandEvent&) {
     TransferDataToWindow();
 }
 
-// A refusal cannot be shown while the focus moves, so the reading waits for that to end.
+// A refusal cannot be shown while the focus moves, so the reading waits for that to end. A
+// button reads and checks the fields itself when pressed, so focus going to one is left to it:
+// the same refusal would otherwise show twice.
 void CCocktailDialog::OnQuantityKillFocus(wxFocusEvent& event) {
     event.Skip();
+    if (dynamic_cast<wxButton*>(event.GetWindow()) != nullptr) return;
     CallAfter([this] { TransferDataFromWindow(); });
+}
+
+template <class Control>
+void CCocktailDialog::LimitTyping(Control* control, std::size_t limit, const std::vector<std::string>* offered) {
+    const std::size_t field = m_typedLimits.size();
+    m_typedLimits.push_back({control, limit, offered, wxString()});
+    control->Bind(wxEVT_TEXT, [this, field](wxCommandEvent& event) { OnLimitedText(field, event); });
+}
+
+// A change that would take the text past its limit is undone, as a field with a length limit
+// refuses a key. A text already longer (a stored value) may still be shortened, and a name
+// picked from the list is always taken. Text CP932 cannot hold is refused by name on reading.
+void CCocktailDialog::OnLimitedText(std::size_t index, wxCommandEvent& event) {
+    TypedLimit& field = m_typedLimits[index];
+    const wxString text = field.entry->GetValue();
+    const auto byteCount = [](const wxString& shown) {
+        const std::optional<std::string> bytes = cp932::FromWx(shown);
+        return bytes ? bytes->size() : std::string::npos;
+    };
+    const std::size_t bytes = byteCount(text);
+    const bool offered =
+        field.offered && std::any_of(field.offered->begin(), field.offered->end(),
+                                     [&text](const std::string& name) { return cp932::ToWx(name) == text; });
+    if (m_bTransferring || bytes == std::string::npos || bytes <= field.limit || bytes <= byteCount(field.accepted) ||
+        offered) {
+        field.accepted = text;
+        event.Skip();
+        return;
+    }
+    const long insertion = field.entry->GetInsertionPoint() - static_cast<long>(text.length()) +
+                           static_cast<long>(field.accepted.length());
+    field.entry->ChangeValue(field.accepted);
+    field.entry->SetInsertionPoint(std::clamp(insertion, 0L, static_cast<long>(field.accepted.length())));
+    wxBell();
+}
+
+// Escape closes an open list, not the dialog with the input. Alt+A and Alt+D press their
+// buttons wherever the focus is: a combo box would take those keys for its own list.
+void CCocktailDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
+        for (wxOwnerDrawnComboBox* combo : {m_comboInitial, m_comboBase, m_comboStrong, m_comboTaste, m_comboStyle,
+                                            m_comboMaster, m_comboMaterialName, m_comboUnit}) {
+            if (combo->IsPopupShown()) {
+                combo->Dismiss();
+                return;
+            }
+        }
+    }
+    if (event.GetModifiers() == wxMOD_ALT && (event.GetKeyCode() == 'A' || event.GetKeyCode() == 'D')) {
+        if (event.GetKeyCode() == 'A' && m_buttonAddMaterial->IsEnabled()) OnAddMaterial();
+        if (event.GetKeyCode() == 'D' && m_buttonDeleteMaterial->IsEnabled()) OnDeleteMaterial();
+        return;
+    }
+    event.Skip();
 }
 
 // Keys A to Z pick "Ａ" to "Ｚ" whatever the shift state, in place of the list's own search

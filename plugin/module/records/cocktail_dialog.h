@@ -19,6 +19,7 @@ class wxKeyEvent;
 class wxListCtrl;
 class wxOwnerDrawnComboBox;
 class wxTextCtrl;
+class wxTextEntry;
 
 enum RecordDialogMode { ModeAdd = 0, ModeEdit = 1, ModeView = 2 };
 
@@ -92,7 +93,19 @@ private:
         const char* message;
     };
 
+    // A field that takes no more CP932 bytes than its limit as the user types.
+    struct TypedLimit {
+        wxTextEntry* entry;
+        std::size_t limit;
+        const std::vector<std::string>* offered;  // names that pass whatever their length
+        wxString accepted;                        // the text last let through
+    };
+
     void OnInitDialog();
+    template <class Control>
+    void LimitTyping(Control* control, std::size_t limit, const std::vector<std::string>* offered = nullptr);
+    void OnLimitedText(std::size_t field, wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
     void OnKeyFieldChange(wxCommandEvent& event);
     void OnReadOnlyFieldChange(wxCommandEvent& event);
     void OnQuantityKillFocus(wxFocusEvent& event);
@@ -111,6 +124,7 @@ private:
 
     // Set while members go into the controls: the guards leave those changes alone.
     bool m_bTransferring = false;
+    std::vector<TypedLimit> m_typedLimits;
     // CP932 name and quantity text of every row ever added; a row's item data indexes it.
     std::vector<std::pair<std::string, std::string>> m_rowTexts;
 };

@@ -67,9 +67,11 @@ void ShowCocktail(CCocktailDialog& dialog, const CocktailRecord& cocktail) {
     dialog.m_mapMaterials = cocktail.materials;
 }
 
-// The dialog's cocktail; the store resolves the names and the picture stays empty.
-CocktailRecord EnteredCocktail(const CCocktailDialog& dialog) {
+// The dialog's cocktail with `picture`, which the dialog does not show; the store resolves
+// the names.
+CocktailRecord EnteredCocktail(const CCocktailDialog& dialog, const std::string& picture) {
     CocktailRecord cocktail;
+    cocktail.picture = picture;
     cocktail.name = dialog.m_strName;
     cocktail.initial = dialog.m_nInitial;
     cocktail.strong = dialog.m_nStrong;
@@ -91,8 +93,8 @@ void ShowInRow(IPluginList& list, int row, const CCocktailDialog& dialog) {
 }
 
 // Runs the dialog until a new cocktail is stored or the user cancels; a refused or failed
-// write shows the dialog again with everything entered.
-int AddUntilStored(IPluginList& list, CCocktailDialog& dialog) {
+// write shows the dialog again with everything entered. A copy keeps its source's picture.
+int AddUntilStored(IPluginList& list, CCocktailDialog& dialog, const std::string& picture = {}) {
     while (dialog.ShowModal() == wxID_OK) {
         bool taken = false;
         if (const StoreStatus found = Store().ContainsCocktail(dialog.m_strName, taken); !found.ok()) {
@@ -106,7 +108,7 @@ int AddUntilStored(IPluginList& list, CCocktailDialog& dialog) {
         const int row = list.InsertItem(0, dialog.m_strName);
         if (row < 0) return PLUGIN_FAILED;
         ShowInRow(list, row, dialog);
-        CocktailRecord cocktail = EnteredCocktail(dialog);
+        CocktailRecord cocktail = EnteredCocktail(dialog, picture);
         const StoreStatus stored = Store().Insert(cocktail);
         if (stored.ok()) return PLUGIN_OK;
         list.DeleteItem(row);
@@ -130,7 +132,7 @@ FOLIVEX_PLUGIN_EXPORT int CopyItem(IPluginList* list) {
     CCocktailDialog dialog;
     if (!PrepareDialog(dialog, "カクテルをコピーして追加", ModeAdd)) return PLUGIN_FAILED;
     ShowCocktail(dialog, source);
-    return AddUntilStored(*list, dialog);
+    return AddUntilStored(*list, dialog, source.picture);
 }
 
 // The name cannot change, so the edit replaces the cocktail of that name in one transaction:
@@ -144,7 +146,7 @@ FOLIVEX_PLUGIN_EXPORT int EditItem(IPluginList* list) {
     dialog.m_strName = stored.name;
     while (dialog.ShowModal() == wxID_OK) {
         const int row = list->GetFirstSelectedItem();
-        CocktailRecord edited = EnteredCocktail(dialog);
+        CocktailRecord edited = EnteredCocktail(dialog, stored.picture);
         if (row < 0) return PLUGIN_FAILED;
         const StoreStatus replaced = Store().Replace(dialog.m_strName, edited);
         if (replaced.ok()) {

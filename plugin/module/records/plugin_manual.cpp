@@ -1,11 +1,10 @@
 #include "plugin_manual.h"
 
-#include <dlfcn.h>
-
 #include <filesystem>
 #include <system_error>
 
 #include "paths.h"
+#include "platform/library.h"
 
 namespace {
 
@@ -16,16 +15,11 @@ constexpr const char* kManualFileName = "Barvella.txt";
 std::string PluginManualPath(const std::string& hostDirectory) {
     const std::string inWorkspace = paths::Join(hostDirectory, kManualFileName);
     std::error_code error;
-    if (std::filesystem::is_regular_file(inWorkspace, error)) return inWorkspace;
+    if (std::filesystem::is_regular_file(paths::Native(inWorkspace), error)) return inWorkspace;
     return paths::Join(ModuleDirectory(), kManualFileName);
 }
 
 std::string ModuleDirectory() {
-    Dl_info info{};
-    if (::dladdr(reinterpret_cast<const void*>(&ModuleDirectory), &info) == 0 || info.dli_fname == nullptr ||
-        *info.dli_fname == '\0')
-        return {};
-    std::error_code error;
-    const std::filesystem::path module = std::filesystem::weakly_canonical(info.dli_fname, error);
-    return error ? std::string() : module.parent_path().string();
+    const std::string module = platform::ModuleFile(reinterpret_cast<const void*>(&ModuleDirectory));
+    return module.empty() ? std::string() : paths::FromNative(paths::Native(module).parent_path());
 }

@@ -9,46 +9,60 @@ using Names = std::vector<std::string>;
 constexpr const char* kInvalidResult = "プラグイン関数の戻り値が不正です。";
 constexpr const char* kException = "プラグイン関数の実行中に例外が発生しました。";
 
-struct LoaderTest : HostFrameTest {
-    bool Run(PluginCommand command) { return doc->RunPluginCommand(command, &view->GetPluginList()); }
-    // True while the library `name` of the program directory is mapped into the process.
-    bool IsMapped(const char* name) const {
-        void* handle = ::dlopen(scratch.File(name).c_str(), RTLD_LAZY | RTLD_NOLOAD);
-        return handle != nullptr && ::dlclose(handle) == 0;
-    }
-};
+// True while the library at `path` is mapped into the process.
+bool IsMapped(const std::string& path) {
+    void* handle = ::dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    return handle != nullptr && ::dlclose(handle) == 0;
+}
 
-TEST_F(LoaderTest, BareNamesComeFromTheProgramDirectoryThenTheSystemAndFailuresLeaveNothing) {
-    EXPECT_TRUE(IsMapped("RecordingPlugin.so"));
+using PluginLoaderTest = HostTest;
+
+TEST_F(PluginLoaderTest, ABareNameComesFromTheProgramDirectoryBeforeTheSystemsSearch) {
+    PluginLoader loader;
+    ASSERT_TRUE(loader.Load("RecordingPlugin.so", programDirectory));
+    EXPECT_TRUE(loader.IsComplete() && IsMapped(scratch.File("RecordingPlugin.so")));
+    loader.Free();
     // Not in the program directory: the system finds it, a library without entry points.
-    doc->PluginName = "libm.so.6";
-    wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage(kIncomplete));
-    EXPECT_TRUE(doc->IsPluginLoaded());
-    EXPECT_FALSE(IsMapped("RecordingPlugin.so"));
+    ASSERT_TRUE(loader.Load("libm.so.6", programDirectory));
+    EXPECT_FALSE(loader.IsComplete());
+    loader.Free();
+}
 
+TEST_F(PluginLoaderTest, ANameThatGivesNoLibraryLeavesTheTableEmpty) {
+    PluginLoader loader;
+    ASSERT_TRUE(loader.Load("RecordingPlugin.so", programDirectory));
     // A name that is not CP932 must not become the empty name, which loads the host itself.
     for (const std::string& name : {std::string("NotAPlugin.so"), std::string("NoSuchPlugin.so"),
                                     scratch.File("missing/RecordingPlugin.so"), std::string("\x81")}) {
-        doc->PluginName = name;
-        wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグインのロードに失敗しました。"));
-        wxTEST_DIALOG(Run(ViewItem), ExpectHostMessage("プラグインが読みこまれていません。"));
+        EXPECT_FALSE(loader.Load(name, programDirectory)) << name;
+        EXPECT_FALSE(loader.IsLoaded() || loader.Entry(0)) << name;
     }
-
-    // An empty name keeps whatever is loaded.
-    LoadRecording();
-    doc->PluginName.clear();
-    wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグイン名称が未設定です。"));
-    EXPECT_TRUE(doc->IsPluginLoaded());
-    EXPECT_TRUE(Calls().empty());
 }
 
-TEST_F(LoaderTest, APartialPluginWarnsOnceReportsEachMissingEntryAndIsFreedWithoutCleanUp) {
+struct LoaderTest : HostFrameTest {
+    bool Run(PluginCommand command) { return doc->RunPluginCommand(command, &view->GetPluginList()); }
+};
+
+TEST_F(LoaderTest, AnEmptyNameIsReportedAndKeepsThePluginLoaded) {
+    doc->PluginName.clear();
+    wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグイン名称が未設定です。"));
+    EXPECT_TRUE(Run(Help));
+}
+
+TEST_F(LoaderTest, ALibraryThatCannotBeLoadedIsReportedAndLeavesNoPlugin) {
+    doc->PluginName = "NoSuchPlugin.so";
+    wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage("プラグインのロードに失敗しました。"));
+    wxTEST_DIALOG(Run(Help), ExpectHostMessage("プラグインが読みこまれていません。"));
+}
+
+TEST_F(LoaderTest, APartialPluginWarnsOnceAndEachMissingEntryIsReportedByItsCommand) {
     doc->PluginName = "PartialPlugin.so";
     wxTEST_DIALOG(EXPECT_FALSE(doc->LoadPlugin()), ExpectHostMessage(kIncomplete));
     EXPECT_TRUE(Run(AddItem));
     wxTEST_DIALOG(EXPECT_FALSE(Run(Help)), ExpectHostMessage("この機能はプラグインに実装されていません。"));
+    // Without CleanUp the library is freed at once.
     doc->UnloadPlugin();
-    EXPECT_FALSE(IsMapped("PartialPlugin.so"));
+    EXPECT_FALSE(IsMapped(scratch.File("PartialPlugin.so")));
 }
 
 TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
@@ -61,28 +75,33 @@ TEST_F(LoaderTest, CommandResultsGiveTheFollowUpOrExactlyOneMessage) {
         SetResult("Help", invalid);
         wxTEST_DIALOG(EXPECT_FALSE(Run(Help)), ExpectHostMessage(kInvalidResult));
     }
-    SetResult("CopyItem", "throw");
-    wxTEST_DIALOG(EXPECT_FALSE(Run(CopyItem)), ExpectHostMessage(kException));
-    // An exception out of a command leaves the plug-in loaded and working.
-    EXPECT_TRUE(Run(ViewItem));
-    EXPECT_EQ(Calls(true), (Names{"EditItem", "EditItem", "EditItem", "Help", "Help", "CopyItem", "ViewItem"}));
+    EXPECT_EQ(Calls(true), (Names{"EditItem", "EditItem", "EditItem", "Help", "Help"}));
 }
 
-TEST_F(LoaderTest, StartUpFailureKeepsThePluginButAnExceptionUnloadsIt) {
+TEST_F(LoaderTest, AnExceptionOutOfACommandIsReportedAndThePluginStaysLoaded) {
+    SetResult("CopyItem", "throw");
+    wxTEST_DIALOG(EXPECT_FALSE(Run(CopyItem)), ExpectHostMessage(kException));
+    EXPECT_TRUE(Run(ViewItem));
+}
+
+TEST_F(LoaderTest, AFailedStartUpIsReportedAndKeepsThePlugin) {
     doc->PluginName = "RecordingPlugin.so";
     SetResult("StartUp", "-1");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの初期化に失敗しました。"));
     SetResult("StartUp", "7");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kInvalidResult));
     EXPECT_TRUE(Run(AddItem));
-    ClearLog();
+}
+
+TEST_F(LoaderTest, AnExceptionOutOfStartUpUnloadsThePluginThroughCleanUp) {
+    doc->PluginName = "RecordingPlugin.so";
     SetResult("StartUp", "throw");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kException));
-    EXPECT_FALSE(IsMapped("RecordingPlugin.so"));
+    EXPECT_FALSE(IsMapped(scratch.File("RecordingPlugin.so")));
     EXPECT_EQ(Calls(true), (Names{"CleanUp", "StartUp", "CleanUp"}));
 }
 
-TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
+TEST_F(LoaderTest, OnlyACleanUpThatSucceedsOrThrowsFreesTheLibrary) {
     SetResult("CleanUp", "-1001");
     doc->UnloadPlugin();
     SetResult("CleanUp", "3");
@@ -90,14 +109,15 @@ TEST_F(LoaderTest, CleanUpResultsDecideWhetherTheLibraryIsFreed) {
     EXPECT_TRUE(doc->IsPluginLoaded());
     SetResult("CleanUp", "throw");
     wxTEST_DIALOG(doc->UnloadPlugin(), ExpectHostMessage(kException));
-    EXPECT_FALSE(IsMapped("RecordingPlugin.so"));
+    EXPECT_FALSE(IsMapped(scratch.File("RecordingPlugin.so")));
+}
 
-    // A refusal at reload keeps the old library beside the new one, whose entries alone are bound.
+TEST_F(LoaderTest, AFailedCleanUpAtReloadKeepsTheOldLibraryBesideTheNewOne) {
     SetResult("CleanUp", "-1");
-    LoadRecording();
     doc->PluginName = "PartialPlugin.so";
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの終了処理に失敗しました。"),
                   ExpectHostMessage(kIncomplete));
-    EXPECT_TRUE(IsMapped("RecordingPlugin.so"));
+    EXPECT_TRUE(IsMapped(scratch.File("RecordingPlugin.so")));
+    // Only the new library's entries are bound.
     EXPECT_FALSE(doc->HasEntry(EditItem));
 }

@@ -60,12 +60,15 @@ TEST_F(HostFrameTest, ChosenRootLikeDirectoryTakesEffectEvenUnsaved) {
     EXPECT_EQ(doc->HTMLOutDirectory + doc->HTMLIndexFileName, "/srv/root/index.html");
 }
 
-TEST_F(HostFrameTest, FieldsTakeChosenFilesAndRefuseWhatTheSettingsCannotHold) {
+TEST_F(HostFrameTest, TheChosenPluginGivesItsBareName) {
     COptionPropertySheet sheet(frame);
     shell.file = shell::ChosenFile{"/usr/lib/folivex/Barvella.so", "Barvella.so"};
     Press(sheet.GetPluginPage(), 1007);
     EXPECT_EQ(sheet.GetPluginPage()->m_editPluginName->GetValue(), "Barvella.so");
+}
 
+TEST_F(HostFrameTest, FieldsRefuseWhatTheSettingsCannotHold) {
+    COptionPropertySheet sheet(frame);
     COptionHtmlPropertyPage* page = sheet.GetHtmlPage();
     // A folder name may hold what no setting can.
     shell.folder = "/srv/new\nline";

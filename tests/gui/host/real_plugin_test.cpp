@@ -3,11 +3,16 @@
 #include "cp932.h"
 #include "host_test_support.h"
 
-TEST_F(HostFrameTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnOutputDirectory) {
-    doc->PluginName = FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so";
-    ASSERT_TRUE(doc->LoadPlugin());
-    EXPECT_TRUE(std::filesystem::is_regular_file(startDirectory + "/Barvella.mdb"));
+struct RealPluginTest : HostFrameTest {
+    void SetUp() override {
+        HostFrameTest::SetUp();
+        doc->PluginName = FOLIVEX_TEST_PROGRAM_DIR "/Barvella.so";
+        ASSERT_TRUE(doc->LoadPlugin());
+    }
+};
 
+TEST_F(RealPluginTest, JapaneseNamesGoFromTheWorkspaceToTheBrowsedSite) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(startDirectory + "/Barvella.mdb"));
     const std::string site = scratch.File("サイト");
     std::filesystem::create_directory(site);
     doc->HTMLOutDirectory = *cp932::FromUtf8(site);
@@ -17,8 +22,9 @@ TEST_F(HostFrameTest, JapaneseNamesFromWorkspaceToBrowsedSiteAndNoSiteWithoutAnO
     EXPECT_TRUE(std::filesystem::is_regular_file(site + "/fvxmain.html"));
     EXPECT_EQ(shell.opened, std::vector<wxString>{wxString::FromUTF8(site + "/目次.html")});
     EXPECT_TRUE(wxFileExists(shell.opened.at(0)));
+}
 
-    doc->HTMLOutDirectory.clear();
+TEST_F(RealPluginTest, GenerateWithoutAnOutputDirectoryFailsBeforeItAsks) {
     testing::internal::CaptureStderr();
     wxTEST_DIALOG(Command(HostCommand::CreateHTML), ExpectHostMessage("HTMLの生成に失敗しました。"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Barvella: no output directory"), std::string::npos);

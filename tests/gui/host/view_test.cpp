@@ -51,7 +51,7 @@ struct ViewTest : HostTest {
 
 using Texts = std::vector<std::string>;
 
-TEST_F(ViewTest, InsertionSortsFoldingOnlySingleByteLettersAndRefusesWhatIsOutOfRange) {
+TEST_F(ViewTest, RowsNeedAColumnAndCellsOutsideTheListAreRefused) {
     view->ResetListControl();
     IPluginList& list = view->GetPluginList();
     EXPECT_EQ(list.InsertItem(0, "no columns yet"), -1);
@@ -60,12 +60,18 @@ TEST_F(ViewTest, InsertionSortsFoldingOnlySingleByteLettersAndRefusesWhatIsOutOf
     EXPECT_EQ(list.InsertItem(-1, "negative"), -1);
     EXPECT_FALSE(list.SetItemText(0, 1, "no such column"));
     EXPECT_FALSE(list.DeleteItem(1));
+}
+
+TEST_F(ViewTest, SortedInsertionFoldsOnlySingleByteLetters) {
+    view->ResetListControl();
+    IPluginList& list = view->GetPluginList();
+    list.InsertColumn(0, "name", ListColumnAlign::Left, 100);
     list.SetSortAscending(true);
     // 0x83 0x61 and 0x83 0x41 differ only in a trail byte that looks like 'a' and 'A'.
     Texts order;
-    for (const std::string text : {"C", "a", "\x83\x61", "B", "\x83\x41", "A"}) list.InsertItem(0, text);
+    for (const std::string text : {"C", "a", "\x83\x61", "B", "\x83\x41", "A", "b"}) list.InsertItem(0, text);
     for (int row = 0; row < list.GetItemCount(); ++row) order.push_back(list.GetItemText(row, 0));
-    EXPECT_EQ(order, (Texts{"a", "A", "b", "B", "C", "\x83\x41", "\x83\x61"}));
+    EXPECT_EQ(order, (Texts{"a", "A", "B", "b", "C", "\x83\x41", "\x83\x61"}));
 }
 
 TEST_F(ViewTest, SelectionAndFocusStayWithTheirRowWhenRowsOrColumnsComeAndGo) {
@@ -84,17 +90,21 @@ TEST_F(ViewTest, SelectionAndFocusStayWithTheirRowWhenRowsOrColumnsComeAndGo) {
     EXPECT_EQ(list.GetItemText(4, 0), "last");
 }
 
-TEST_F(ViewTest, KeysEditOnceAfterCtrlThenViewAndTheKeypadsInsertAndDeleteActAsTheMainOnes) {
-    // Ctrl+Return edits once; a released Ctrl leaves a plain Return.
+TEST_F(ViewTest, CtrlReturnEditsOnceAndReturnAloneViews) {
+    // A released Ctrl leaves a plain Return.
     for (const int code : {WXK_CONTROL, WXK_RETURN, WXK_RETURN, WXK_CONTROL}) Key(code);
     Key(WXK_CONTROL, wxEVT_KEY_UP);
-    // The keypad's keys (NumLock off) act as the main ones.
-    for (const int code : {WXK_RETURN, WXK_INSERT, WXK_DELETE, WXK_NUMPAD_INSERT, WXK_NUMPAD_DELETE}) Key(code);
-    EXPECT_EQ(Calls(true),
-              (Texts{"EditItem", "ViewItem", "ViewItem", "AddItem", "DeleteItem", "AddItem", "DeleteItem"}));
+    Key(WXK_RETURN);
+    EXPECT_EQ(Calls(true), (Texts{"EditItem", "ViewItem", "ViewItem"}));
 }
 
-TEST_F(ViewTest, StatusFollowsSelectionClicksOnEmptySpaceAndAdds) {
+TEST_F(ViewTest, InsertAndDeleteAddAndDeleteFromEitherKeypad) {
+    // The keypad's keys (NumLock off) act as the main ones.
+    for (const int code : {WXK_INSERT, WXK_DELETE, WXK_NUMPAD_INSERT, WXK_NUMPAD_DELETE}) Key(code);
+    EXPECT_EQ(Calls(true), (Texts{"AddItem", "DeleteItem", "AddItem", "DeleteItem"}));
+}
+
+TEST_F(ViewTest, StatusBarShowsTheSelectedRowOrTheIdleText) {
     Select(2);
     EXPECT_EQ(StatusText(), "3: モスコー・ミュール");
     view->SetItemState(2, 0, wxLIST_STATE_SELECTED);
@@ -111,20 +121,24 @@ TEST_F(ViewTest, StatusFollowsSelectionClicksOnEmptySpaceAndAdds) {
     EXPECT_EQ(StatusText(), "something else");
 }
 
-TEST_F(ViewTest, MouseViewsOnARowAndTheContextMenuSelectsOnlyARowItHits) {
+TEST_F(ViewTest, DoubleClickViewsOnlyOnARow) {
     Mouse(wxEVT_LEFT_DCLICK, 3, true);
     Mouse(wxEVT_LEFT_DCLICK, 0);
+    EXPECT_EQ(Calls(), (Texts{"ViewItem\t-1\t4"}));
+}
+
+TEST_F(ViewTest, ContextMenuSelectsARowItHitsAndActsOnTheSelection) {
     Select(1);
     static_cast<MenuChoosingView*>(view)->choice = L"削除";
     Mouse(wxEVT_RIGHT_DOWN, 3, true);
     static_cast<MenuChoosingView*>(view)->choice = L"ｺﾋﾟｰ";
     Mouse(wxEVT_RIGHT_DOWN, 2);
     EXPECT_EQ(view->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED), 2);
-    EXPECT_EQ(Calls(), (Texts{"ViewItem\t-1\t4", "DeleteItem\t1\t4", "CopyItem\t2\t4"}));
+    EXPECT_EQ(Calls(), (Texts{"DeleteItem\t1\t4", "CopyItem\t2\t4"}));
     EXPECT_EQ(StatusText(), "3: モスコー・ミュール");
 }
 
-TEST_F(ViewTest, ClearKeepsColumnsAndKeepsRowsOnlyWhenThePluginDoesNotClear) {
+TEST_F(ViewTest, ClearEmptiesTheRowsUnlessThePluginDeclines) {
     SetResult("ClearList", "-1001");
     Command(HostCommand::ClearList);
     EXPECT_EQ(view->GetItemCount(), 4);

@@ -27,6 +27,7 @@ TEST_F(RecordsTest, AddRefusesAStoredNameAndOpensAgainWithTheInputKept) {
                   }));
     EXPECT_EQ(list.rows.at(1), (Names{"Gin & It", "Gin", "Short", Sjis("強"), Sjis("辛"), ""}));
     EXPECT_EQ(Stored("Gin & It").materials, (MaterialMap{{"vermouth", "30 ml"}}));
+    EXPECT_EQ(Stored("Gin & It").picture, "");
 }
 
 TEST_F(RecordsTest, CopyOpensWithAllButTheName) {
@@ -74,6 +75,40 @@ TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChang
     EXPECT_EQ(list.rows.at(0).at(1), "Gin");
     EXPECT_EQ(Stored("Bee's Knees").baseName, "Gin");
     EXPECT_THAT(app.store->BaseNames(), testing::UnorderedElementsAre("Gin", "Rum & Brandy's"));
+}
+
+// The typing limits are for what the user types: the store takes up to 255 bytes, and the
+// dialog shows and keeps whatever it holds. The dialog does not show the picture; it stays.
+TEST_F(RecordsTest, StoredValuesPastTheTypingLimitsAreShownWholeAndKeptWithThePicture) {
+    CocktailRecord stored = Stored("Tom & Jerry");
+    std::tie(stored.name, stored.baseName, stored.styleName, stored.masterName, stored.picture) =
+        std::tuple("Long", std::string(200, 'B'), std::string(129, 'S'), std::string(255, 'M'), "long.jpg");
+    ASSERT_TRUE(app.store->Insert(stored).ok());
+    const auto kept = [](const CocktailRecord& r) {
+        return std::tie(r.initial, r.strong, r.taste, r.styleName, r.baseName, r.howTo, r.memo, r.picture, r.masterName,
+                        r.materials);
+    };
+    const auto shownWhole = [&stored](CCocktailDialog& d) {
+        EXPECT_EQ(d.m_comboBase->GetValue() + d.m_comboStyle->GetValue() + d.m_comboMaster->GetValue(),
+                  stored.baseName + stored.styleName + stored.masterName);
+        // Leaving the quantity reads every field: a stored value is no refusal.
+        wxFocusEvent leaving(wxEVT_KILL_FOCUS, d.m_editQuantity->GetId());
+        leaving.SetWindow(d.m_editMemo);
+        d.m_editQuantity->ProcessWindowEvent(leaving);
+        wxTheApp->ProcessPendingEvents();
+    };
+    list.selected = list.InsertItem(0, "Long");
+    wxTEST_DIALOG(ViewItem(&list), AtCocktail([&](CCocktailDialog& d) { return shownWhole(d), wxID_CANCEL; }));
+    wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK),
+                  AtCocktail([&](CCocktailDialog& d) { return shownWhole(d), PressOK(d); }));
+    EXPECT_EQ(kept(Stored("Long")), kept(stored));
+    EXPECT_THAT(app.store->MasterNames(), testing::Contains(stored.masterName));
+    wxTEST_DIALOG(EXPECT_EQ(CopyItem(&list), PLUGIN_OK), AtCocktail([&](CCocktailDialog& d) {
+                      shownWhole(d);
+                      d.m_editName->SetValue("Long too");
+                      return PressOK(d);
+                  }));
+    EXPECT_EQ(kept(Stored("Long too")), kept(stored));
 }
 
 TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {

@@ -1,9 +1,14 @@
+#include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 #include <wx/bookctrl.h>
 #include <wx/checkbox.h>
-#include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/listbook.h>
+#include <wx/listctrl.h>
+#include <wx/panel.h>
+
+#include "shell_seams.h"
 
 #include "options/barvella_option.h"
 #include "records_test_support.h"
@@ -109,6 +114,26 @@ TEST_F(PluginOptionTest, RefusesQuotesWhereTheyWouldEndAnAttributeAndTextTheSett
     EXPECT_TRUE(user->m_strUserMail.empty());
 }
 
+TEST_F(PluginOptionTest, EveryPageIsInSightWithRoomForAnEighthAndApplyIsShownButNeverEnabled) {
+    auto& sheet = *new CBarvellaOption(frame);
+    auto* book = dynamic_cast<wxListbook*>(sheet.GetBookCtrl());
+    ASSERT_NE(book, nullptr);
+    book->AddPage(new wxPanel(book), U("サイト形式"));
+    sheet.Show();
+    wxString captions;
+    for (std::size_t page = 0; page < book->GetPageCount(); ++page) {
+        captions += book->GetPageText(page) + " ";
+        wxRect item;
+        ASSERT_TRUE(book->GetListView()->GetItemRect(static_cast<long>(page), item));
+        EXPECT_TRUE(wxRect(book->GetListView()->GetClientSize()).Contains(item)) << page;
+    }
+    EXPECT_EQ(captions, U("デザイン タイトル フォント 生成ファイル ユーザ URL コメント サイト形式 "));
+    wxWindow* apply = sheet.FindWindow(wxID_APPLY);
+    ASSERT_NE(apply, nullptr);
+    EXPECT_TRUE(apply->IsShown() && !apply->IsEnabled());
+    EXPECT_EQ(apply->GetLabel(), U("適用(&A)"));
+}
+
 TEST_F(PluginOptionTest, AddressesTakeSlashesThicknessIsAWholeNumberUpToHundredAndBrowsingKeepsTheFileName) {
     auto& sheet = *new CBarvellaOption(frame);
     sheet.Show();
@@ -122,19 +147,37 @@ TEST_F(PluginOptionTest, AddressesTakeSlashesThicknessIsAWholeNumberUpToHundredA
     EXPECT_TRUE(url->TransferDataFromWindow());
     EXPECT_EQ(url->m_strURLImages, "");
 
+    // The thickness field takes every key; what it holds is checked on leaving the page.
     CPluginOptionDesign* design = sheet.m_pageDesign;
-    for (const char* refused : {"101", "x"}) {
+    design->m_editFrameSpacing->ChangeValue("10");
+    wxKeyEvent key(wxEVT_CHAR);
+    key.m_keyCode = key.m_uniChar = '1';
+    EXPECT_FALSE(design->m_editFrameSpacing->ProcessWindowEvent(key)) << "the key was swallowed";
+    for (const char* refused : {"101", "x", "-1", ""}) {
         design->m_editFrameSpacing->SetValue(refused);
         wxTEST_DIALOG(EXPECT_FALSE(design->TransferDataFromWindow()),
                       ExpectWarning("「太さ」には 0 から 100 までの整数を入力してください。", design));
     }
     design->m_editFrameSpacing->SetValue("100");
-    std::filesystem::create_directory(dir.File("pictures"));
-    testsupport::WriteFile(dir.File("pictures/back.gif"), "GIF89a");
-    wxTEST_DIALOG(Press(design, 3036), wxExpectModal<wxFileDialog>(dir.File("pictures/back.gif")));
+
+    // The chooser keeps the file name; its image filter shows a name in any case.
+    shell::FileChoice choice;
+    shell::Current().chooseFile = [&choice](const shell::FileChoice& asked) {
+        choice = asked;
+        return std::optional<shell::ChosenFile>({"/home/pictures/back.GIF", "back.GIF"});
+    };
+    Press(design, IdBrowseBackground);
+    shell::Current() = shell::DesktopSeams();
+    EXPECT_EQ(choice.parent, design);
+    const wxArrayString imagePatterns = wxSplit(wxSplit(shell::InBothCases(choice.wildcard), '|')[1], ';');
+    const auto shown = [&imagePatterns](const char* file) {
+        return std::any_of(imagePatterns.begin(), imagePatterns.end(),
+                           [file](const wxString& pattern) { return wxMatchWild(pattern, file); });
+    };
+    EXPECT_TRUE(shown("photo.JPG") && shown("back.gif") && !shown("notes.txt"));
     EXPECT_TRUE(design->TransferDataFromWindow());
     EXPECT_EQ(design->m_nFrameSpacing, 100);
-    EXPECT_EQ(design->m_strBackground, "back.gif");
+    EXPECT_EQ(design->m_strBackground, "back.GIF");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "core/barvella_app.h"
 #include "core/cocktail_transfer.h"
 #include "core/startup.h"
-#include "core/workspace_mark.h"
+#include "platform/workspace_lock.h"
 #include "test_support.h"
 
 namespace {
@@ -124,11 +124,11 @@ TEST_F(Import, ALockedStoreIsToldApartAndLeftAsItWas) {
     // A plug-in that merely has the store open locks nothing, so it marks its workspace.
     CBarvellaApp plugin;
     FakePluginList list;
-    EXPECT_FALSE(IsWorkspaceMarked(dir.path));
+    EXPECT_FALSE(platform::IsWorkspaceLocked(dir.path));
     ASSERT_EQ(StartUpPlugin(plugin, list, dir.path, [](const std::string&) {}), PLUGIN_OK);
-    EXPECT_TRUE(IsWorkspaceMarked(dir.path));
+    EXPECT_TRUE(platform::IsWorkspaceLocked(dir.path));
     ASSERT_EQ(CleanUpPlugin(plugin), PLUGIN_OK);
-    EXPECT_FALSE(IsWorkspaceMarked(dir.path));
+    EXPECT_FALSE(platform::IsWorkspaceLocked(dir.path));
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#include "platform/command_line.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/wide_text.h"
+
+namespace platform {
+
+std::vector<std::string> CommandLineArguments(int, char**) {
+    int count = 0;
+    wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> utf8;
+    for (int i = 1; i < count; ++i) utf8.push_back(ToUtf8(arguments[i]));
+    ::LocalFree(arguments);
+    return utf8;
+}
+
+}  // namespace platform
