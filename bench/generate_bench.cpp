@@ -17,7 +17,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "bench_support.h"
-#include "core/schema.h"
+#include "store/schema.h"
 #include "synthetic_workspace.h"
 
 namespace fs = std::filesystem;

@@ -17,9 +17,9 @@
 
 #include "bench_support.h"
 #include "core/list_fill.h"
-#include "core/schema.h"
 #include "folivex_view.h"
 #include "paths.h"
+#include "store/schema.h"
 #include "synthetic_workspace.h"
 
 namespace {
@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     const BenchWorkspace bench("host-list-bench", SyntheticWorkspaceOptions{});
     if (!bench.Built()) return 1;
     const std::string workspace = bench.directory.string();
-    std::unique_ptr<SQLite::Database> database;
-    if (OpenCocktailDatabase(paths::Join(workspace, kDatabaseFileName), database) != 0) {
+    std::unique_ptr<CocktailStore> store;
+    if (!CocktailStore::Open(paths::Join(workspace, kDatabaseFileName), StoreAccess::Read, store).ok()) {
         std::fprintf(stderr, "cannot open the workspace\n");
         return 1;
     }
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         rows = list.GetItemCount();
         refill.seconds.push_back(SecondsOf([&] {
             list.DeleteAllItems();
-            FillCocktailList(*database, list, CocktailQuery{}, [](const std::string&) {});
+            static_cast<void>(FillCocktailList(*store, list, SearchConditions{}, [](const std::string&) {}));
             Repaint(frame);
         }));
         view->SetItemState(rows / 2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         frame->Destroy();
         wxTheApp->ProcessIdle();
     }
-    database.reset();
+    store.reset();
     std::printf("host list, %d rows, %d runs\n", rows, runs);
     for (const Figures& figures : {startUp, refill, insert, remove}) Report(figures.what, figures.seconds);
     wxEntryCleanup();

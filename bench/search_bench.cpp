@@ -17,9 +17,9 @@
 
 #include "bench_support.h"
 #include "core/barvella_app.h"
-#include "core/cocktail_database.h"
-#include "core/cocktail_search.h"
 #include "core/startup.h"
+#include "store/cocktail_record.h"
+#include "store/cocktail_store.h"
 #include "synthetic_workspace.h"
 
 extern "C" {
@@ -71,20 +71,20 @@ int main(int argc, char** argv) {
     CollectingList list;
     std::vector<std::string> materialNames;
     if (StartUpPlugin(app, list, workspace.directory.string(), [](const std::string&) {}) != PLUGIN_OK ||
-        !LoadMaterialNames(*app.database, materialNames)) {
+        !app.store->ReadMaterialNames(materialNames).ok()) {
         std::fprintf(stderr, "could not open the workspace in %s\n", workspace.directory.c_str());
         return 1;
     }
     std::printf("workspace: %d cocktails, %zu bases, %zu styles, %zu authors, %zu ingredient names; %d runs each\n",
-                list.GetItemCount(), app.baseNames.size(), app.styleNames.size(), app.masterNames.size(),
-                materialNames.size(), runs);
+                list.GetItemCount(), app.store->BaseNames().size(), app.store->StyleNames().size(),
+                app.store->MasterNames().size(), materialNames.size(), runs);
 
     const std::pair<const char*, SearchConditions> searches[] = {
-        {"search: base", {.baseName = app.baseNames.front()}},
+        {"search: base", {.baseName = app.store->BaseNames().front()}},
         {"search: ingredient", {.materialName = materialNames.front()}},
         {"search: strength", {.strong = 2}},
         {"search: taste", {.taste = 3}},
-        {"search: all four", {app.baseNames.front(), materialNames.front(), 2, 3}},
+        {"search: all four", {app.store->BaseNames().front(), materialNames.front(), 2, 3}},
         {"search: none (every row)", {}},
     };
     for (const auto& [what, conditions] : searches) {
@@ -92,14 +92,14 @@ int main(int argc, char** argv) {
         for (int run = 0; run < runs; ++run) {
             const auto start = Clock::now();
             list.DeleteAllItems();
-            FillCocktailList(*app.database, list, ComposeSearchQuery(conditions), [](const std::string&) {});
+            static_cast<void>(FillCocktailList(*app.store, list, conditions, [](const std::string&) {}));
             seconds.push_back(SecondsSince(start));
         }
         Report(what, seconds, "ms", std::to_string(list.GetItemCount()) + " rows");
     }
 
     list.DeleteAllItems();
-    FillCocktailList(*app.database, list, {}, [](const std::string&) {});
+    static_cast<void>(FillCocktailList(*app.store, list, {}, [](const std::string&) {}));
     list.selected = list.GetItemCount() / 2;
     OpenTimer timer;
     timer.Register();

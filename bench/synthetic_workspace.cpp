@@ -9,11 +9,12 @@
 #include <vector>
 
 #include <SQLiteCpp/Statement.h>
-#include "core/transaction.h"
+#include <SQLiteCpp/Transaction.h>
 
-#include "core/schema.h"
 #include "cp932.h"
 #include "paths.h"
+#include "store/cocktail_store.h"
+#include "store/schema.h"
 
 namespace {
 
@@ -111,12 +112,16 @@ bool BuildSyntheticWorkspace(const std::string& directory, const SyntheticWorksp
         options.maxIngredients > options.ingredientPool) {
         return false;
     }
-    std::unique_ptr<SQLite::Database> database;
-    if (!CreateCocktailDatabase(paths::Join(directory, kDatabaseFileName), database)) return false;
+    const std::string path = paths::Join(directory, kDatabaseFileName);
+    std::unique_ptr<CocktailStore> store;
+    if (!CocktailStore::Open(path, StoreAccess::Change, store).ok()) return false;
+    store.reset();
     try {
-        TransactionScope transaction(*database);
-        Fill(*database, options);
-        transaction.Commit();
+        // Plain bound inserts, far faster than the store's one change at a time.
+        SQLite::Database database(path, SQLite::OPEN_READWRITE);
+        SQLite::Transaction transaction(database, SQLite::TransactionBehavior::IMMEDIATE);
+        Fill(database, options);
+        transaction.commit();
         return true;
     } catch (const std::exception&) {
         return false;

@@ -49,7 +49,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
     const bool written = file.Write(bytes) && file.Flush();
     const bool closed = file.Close();
-    if (!written || !closed || !platform::ReplaceFile(temporary, destination)) {
+    if (!written || !closed || !platform::RenameOver(temporary, destination)) {
         platform::RemoveFile(temporary);
         return false;
     }

@@ -6,9 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include <SQLiteCpp/Database.h>
-
 #include "core/cocktail_file.h"
+#include "store/cocktail_store.h"
 
 namespace CLI {
 class App;
@@ -19,17 +18,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The failure of a command that found the store locked by another program.
-CommandFailure LockedFailure(const std::string& reason);
+// The failure of a command whose store call failed, in the store's words.
+CommandFailure StoreFailure(const StoreStatus& status);
 
-enum class StoreUse {
-    Read,    // the store must exist; it is opened read-only
-    Change,  // the store is created, with its directory, when missing (as the plug-in's start-up does)
-};
-
-// `directory`/Barvella.mdb. A missing (for Read) or damaged store is a CommandFailure. The
-// connection waits a moment for a store that another program is changing.
-std::unique_ptr<SQLite::Database> OpenStore(const std::string& directory, StoreUse use);
+// `directory`/Barvella.mdb. For Change the store is created, with its directory, when there
+// is none yet (as the plug-in's start-up does). A store that cannot be opened is a
+// CommandFailure.
+std::unique_ptr<CocktailStore> OpenStore(const std::string& directory, StoreAccess access);
 
 // --encoding utf-8|cp932 (utf-8 by default).
 void AddEncodingOption(CLI::App& command, FileEncoding& encoding);

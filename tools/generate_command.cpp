@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include <SQLiteCpp/Database.h>
 #include <CLI/CLI.hpp>
 
 #include "command.h"
@@ -36,7 +35,7 @@ void Generate(const GenerateOptions& options) {
     if (!paths::IsFileName(options.indexFileName))
         throw CommandFailure(std::string(kIndexNotAFileName) + ": " + options.indexFileName);
     const auto started = std::chrono::steady_clock::now();
-    const std::unique_ptr<SQLite::Database> database = OpenStore(options.directory, StoreUse::Read);
+    const std::unique_ptr<CocktailStore> store = OpenStore(options.directory, StoreAccess::Read);
     PluginSettings settings;
     if (!LoadSettings(options.directory, settings))
         throw CommandFailure("cannot read the top-page comment " + paths::Join(options.directory, "BarvellaTC.fvxcmt"));
@@ -44,7 +43,7 @@ void Generate(const GenerateOptions& options) {
 
     SilentObserver observer;
     const GenerationResult result =
-        GenerateSite(*database, settings, options.outDirectory, options.indexFileName, observer);
+        GenerateSite(*store, settings, options.outDirectory, options.indexFileName, observer);
     if (!result.ok) throw CommandFailure("generation failed: " + DescribeFailure(result));
 
     if (options.listWritten) {

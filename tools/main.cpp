@@ -14,6 +14,8 @@
 int main(int argc, char** argv) {
     CLI::App app("Barvella cocktail workspace tool", "barvella");
     app.require_subcommand(1);
+    // A path may begin with '/' on Windows too, so "/name" is never an option.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", "barvella " BARVELLA_VERSION);
     AddGenerateCommand(app);
     AddImportCommand(app);

@@ -11,9 +11,7 @@
 
 #include "atomic_file.h"
 #include "command.h"
-#include "core/barvella_app.h"
 #include "core/cocktail_transfer.h"
-#include "core/schema.h"
 #include "cp932.h"
 #include "platform/workspace_lock.h"
 
@@ -73,13 +71,8 @@ void Import(const TransferOptions& options) {
         throw CommandFailure("the workspace " + options.directory +
                              " is open in Folivex; nothing was imported, close Folivex and import again");
     }
-    CBarvellaApp app;
-    app.database = OpenStore(options.directory, StoreUse::Change);
-    // The lists as the plug-in would hold them, so the import changes them as the dialogs do.
-    LoadBaseNames(*app.database, app.baseNames);
-    LoadStyleNames(*app.database, app.styleNames);
-    LoadMasterNames(*app.database, app.masterNames);
-    const ImportResult result = ImportCocktails(app, file.cocktails, options.skipExisting);
+    const std::unique_ptr<CocktailStore> store = OpenStore(options.directory, StoreAccess::Change);
+    const ImportResult result = ImportCocktails(*store, file.cocktails, options.skipExisting);
     switch (result.outcome) {
         case ImportOutcome::Stored:
             break;
@@ -87,7 +80,7 @@ void Import(const TransferOptions& options) {
             ReportRefusals(options.file, result.refusals, "cocktail");
             break;
         case ImportOutcome::Locked:
-            throw LockedFailure(result.failure);
+            throw StoreFailure({StoreOutcome::Busy, result.failure});
         case ImportOutcome::Failed:
             throw CommandFailure("nothing was imported: " + result.failure);
     }
@@ -97,9 +90,13 @@ void Import(const TransferOptions& options) {
 }
 
 void Export(const TransferOptions& options) {
-    const std::unique_ptr<SQLite::Database> database = OpenStore(options.directory, StoreUse::Read);
+    const std::unique_ptr<CocktailStore> store = OpenStore(options.directory, StoreAccess::Read);
     std::vector<CocktailRecord> cocktails;
-    if (!ReadAllCocktails(*database, cocktails)) throw CommandFailure("cannot export: " + LastDatabaseError());
+    const StoreStatus read = store->VisitCocktails([&](const CocktailRecord& record, std::string&) {
+        cocktails.push_back(record);
+        return true;
+    });
+    if (!read.ok()) throw CommandFailure("cannot export: " + read.reason);
     std::string bytes;
     std::string failure;
     if (!WriteCocktailFile(cocktails, options.encoding, bytes, failure))

@@ -67,7 +67,7 @@ private:
 bool ReadFileBytes(const std::string& path, std::string& bytes, bool* missing = nullptr);
 
 // Renames `from` to `to`, replacing a file already there in one step.
-bool ReplaceFile(const std::string& from, const std::string& to);
+bool RenameOver(const std::string& from, const std::string& to);
 
 bool RemoveFile(const std::string& path);
 

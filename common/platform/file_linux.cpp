@@ -124,7 +124,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, bool* missing) {
     return ok;
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
+bool RenameOver(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 

@@ -4,7 +4,7 @@
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 
-#include "platform/desktop.h"
+#include "desktop.h"
 
 namespace shell {
 namespace {

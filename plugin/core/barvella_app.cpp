@@ -1,10 +1,4 @@
-#include "barvella_app.h"
-
-#include "schema.h"
-
-CBarvellaApp::~CBarvellaApp() {
-    CloseCocktailDatabase(database);
-}
+#include "core/barvella_app.h"
 
 CBarvellaApp& BarvellaApp() {
     static CBarvellaApp app;

@@ -1,13 +1,13 @@
-#include "cocktail_file.h"
+#include "core/cocktail_file.h"
 
 #include <array>
 #include <map>
 #include <optional>
 
-#include "code_tables.h"
+#include "core/code_tables.h"
+#include "core/csv.h"
 #include "cp932.h"
-#include "csv.h"
-#include "schema.h"
+#include "store/schema.h"
 
 namespace {
 

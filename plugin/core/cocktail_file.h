@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cocktail_database.h"
+#include "store/cocktail_record.h"
 
 enum class FileEncoding { Utf8, Cp932 };
 

@@ -4,10 +4,8 @@
 #include <string>
 #include <vector>
 
-#include <SQLiteCpp/Database.h>
-
-#include "barvella_app.h"
-#include "cocktail_file.h"
+#include "core/cocktail_file.h"
+#include "store/cocktail_store.h"
 
 enum class ImportOutcome { Stored, Refused, Locked, Failed };
 
@@ -19,13 +17,8 @@ struct ImportResult {
     std::string failure;                // Locked and Failed: the store's reason
 };
 
-// Adds the cocktails through InsertCocktail, as the record dialog does, inside one
-// transaction: all or nothing. A name already stored is refused, or skipped with
-// `skipExisting`. Unless the outcome is Stored, the store and the app's name lists are left
-// as they were. Locked: another connection holds the store for longer than its busy timeout.
-ImportResult ImportCocktails(CBarvellaApp& app, const std::vector<FileCocktail>& cocktails, bool skipExisting);
-
-// Every stored cocktail with its ingredients, in ascending FLD_INDEX, read in bulk. False,
-// with the reason in LastDatabaseError, when one of them cannot be read (ReadCocktail would
-// refuse it too).
-bool ReadAllCocktails(SQLite::Database& database, std::vector<CocktailRecord>& cocktails);
+// Adds the cocktails to the store in one batch: all or nothing. A name already stored is
+// refused, or skipped with `skipExisting`. Unless the outcome is Stored, the store and its
+// name lists are left as they were. Locked: another program holds the store for longer than
+// its busy wait.
+ImportResult ImportCocktails(CocktailStore& store, const std::vector<FileCocktail>& cocktails, bool skipExisting);

@@ -1,4 +1,4 @@
-#include "code_tables.h"
+#include "core/code_tables.h"
 
 #include <array>
 

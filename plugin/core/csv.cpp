@@ -1,4 +1,4 @@
-#include "csv.h"
+#include "core/csv.h"
 
 namespace csv {
 

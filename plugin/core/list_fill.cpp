@@ -1,38 +1,26 @@
-#include "list_fill.h"
+#include "core/list_fill.h"
 
 #include <climits>
 
-#include <SQLiteCpp/Statement.h>
-
-#include "code_tables.h"
+#include "core/code_tables.h"
 #include "cp932.h"
-#include "schema.h"
 
 namespace {
 
-// One joined query instead of two name look-ups per row; a missing base or style row
-// shows as NULL.
-constexpr const char* kSelectRows =
-    "SELECT A.FLD_NAME, BASEROW.FLD_NAME, STYLEROW.FLD_NAME, A.FLD_STRONG, A.FLD_TASTE FROM TBL_COCKTAIL A "
-    "LEFT JOIN TBL_BASE BASEROW ON BASEROW.FLD_INDEX = A.FLD_BASE "
-    "LEFT JOIN TBL_STYLE STYLEROW ON STYLEROW.FLD_INDEX = A.FLD_STYLE";
-
 // A stored code as the code tables take it; -1 (no label) for NULL or a value beyond int.
-int StoredCode(const SQLite::Column& column) {
-    if (column.isNull()) return -1;
-    const long long value = column.getInt64();
-    return value < INT_MIN || value > INT_MAX ? -1 : static_cast<int>(value);
+int StoredCode(const std::optional<long long>& code) {
+    if (!code || *code < INT_MIN || *code > INT_MAX) return -1;
+    return static_cast<int>(*code);
 }
 
 // The five cell texts of a row, or false when the row cannot be shown.
-bool RowTexts(SQLite::Statement& rows, std::string (&cells)[5]) {
-    for (int column = 0; column < 3; ++column) {
-        if (rows.getColumn(column).isNull()) return false;
-        cells[column] = rows.getColumn(column).getString();
-    }
-    return StrongLabel(StoredCode(rows.getColumn(3)), cells[3]) && TasteLabel(StoredCode(rows.getColumn(4)), cells[4]);
+bool RowTexts(const ListRow& row, std::string (&cells)[5]) {
+    if (!row.baseName || !row.styleName) return false;
+    cells[0] = row.name;
+    cells[1] = *row.baseName;
+    cells[2] = *row.styleName;
+    return StrongLabel(StoredCode(row.strong), cells[3]) && TasteLabel(StoredCode(row.taste), cells[4]);
 }
-
 bool AddRow(IPluginList& list, const std::string (&cells)[5]) {
     const int item = list.InsertItem(0, cells[0]);
     if (item < 0) return false;
@@ -47,28 +35,17 @@ bool AddRow(IPluginList& list, const std::string (&cells)[5]) {
 
 }  // namespace
 
-bool FillCocktailList(SQLite::Database& database, IPluginList& list, const CocktailQuery& query,
-                      const PluginNotifier& notify) {
+StoreStatus FillCocktailList(CocktailStore& store, IPluginList& list, const SearchConditions& conditions,
+                             const PluginNotifier& notify) {
     bool skipped = false;
-    try {
-        std::string sql = kSelectRows;
-        if (!query.condition.empty()) sql += " WHERE " + query.condition;
-        SQLite::Statement rows(database, sql);
-        int position = 1;
-        for (const auto& value : query.values) {
-            std::visit([&](const auto& bound) { rows.bind(position, bound); }, value);
-            ++position;
-        }
-        std::string cells[5];
-        while (rows.executeStep()) {
-            if (!RowTexts(rows, cells) || !AddRow(list, cells)) skipped = true;
-        }
-    } catch (const std::exception& error) {
-        return DatabaseFailed(error.what());
-    }
+    std::string cells[5];
+    const StoreStatus status = store.VisitListRows(conditions, [&](const ListRow& row) {
+        if (!RowTexts(row, cells) || !AddRow(list, cells)) skipped = true;
+    });
+    if (!status.ok()) return status;
     if (skipped) {
         static const std::string message = cp932::Literal("エラーのため、取得できないレコードが存在します。");
         notify(message);
     }
-    return true;
+    return status;
 }

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "barvella_app.h"
+#include "core/barvella_app.h"
+#include "core/list_fill.h"
 #include "folivex/plugin.h"
-#include "list_fill.h"
 
-// Loads the settings, opens Barvella.mdb in `directory` (creating it when it is missing),
-// loads the name lists, sets up the five columns and fills the list. PLUGIN_OK or
+// Loads the settings, opens Barvella.mdb in `directory` (creating it when there is none yet)
+// with its name lists, sets up the five columns and fills the list. PLUGIN_OK or
 // PLUGIN_FAILED with the reason in app.failure; what was done before a failing step stays done.
 int StartUpPlugin(CBarvellaApp& app, IPluginList& list, const std::string& directory, const PluginNotifier& notify);
 

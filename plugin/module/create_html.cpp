@@ -55,7 +55,7 @@ FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList*, const char* outDirectory, con
     if (answer != wxID_OK) return PLUGIN_CANCELLED;
 
     CBarvellaApp& app = BarvellaApp();
-    if (!app.database) {
+    if (!app.store) {
         ReportFailure("generation failed: the database is not open");
         return PLUGIN_FAILED;
     }
@@ -68,7 +68,7 @@ FOLIVEX_PLUGIN_EXPORT int CreateHTML(IPluginList*, const char* outDirectory, con
 
     ProgressObserver observer(dialog);
     const GenerationResult result =
-        GenerateSite(*app.database, app.settings, directory, indexFileName ? indexFileName : "", observer);
+        GenerateSite(*app.store, app.settings, directory, indexFileName ? indexFileName : "", observer);
     if (!result.ok) ReportFailure("generation failed: " + DescribeFailure(result));
     return result.ok ? PLUGIN_OK : PLUGIN_FAILED;
 }

@@ -4,14 +4,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include <SQLiteCpp/Exception.h>
-
 #include "cp932.h"
 #include "paths.h"
 #include "site/classic/classic_site.h"
 #include "site/modern/modern_site.h"
 #include "site/site_model.h"
 #include "site/site_writer.h"
+#include "store/cocktail_store.h"
 
 namespace {
 
@@ -52,9 +51,8 @@ std::string DescribeFailure(const GenerationResult& result) {
     return "cocktail " + cp932::ToUtf8(result.errorCocktail).value_or(result.errorCocktail) + " " + result.error;
 }
 
-GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
-                              const std::string& outDirectory, const std::string& indexFileName,
-                              GenerationObserver& observer) {
+GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings, const std::string& outDirectory,
+                              const std::string& indexFileName, GenerationObserver& observer) {
     GenerationResult result;
     if (outDirectory.empty()) {
         result.error = kNoOutputDirectory;
@@ -66,12 +64,12 @@ GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& 
     }
     observer.ShowStatus(GenerationStatusTexts().common);
     SiteModel model;
-    try {
-        model.Load(database);
-    } catch (const SQLite::Exception& e) {
-        result.error = std::string("cannot read the database: ") + e.what();
+    StoreSnapshot snapshot;
+    if (const StoreStatus read = store.ReadSnapshot(snapshot); !read.ok()) {
+        result.error = "cannot read the database: " + read.reason;
         return result;
     }
+    model.Load(std::move(snapshot));
     result.error = MakeDirectory(outDirectory);
     if (!result.error.empty()) return result;
 

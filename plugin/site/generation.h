@@ -9,9 +9,7 @@
 
 #include "core/settings.h"
 
-namespace SQLite {
-class Database;
-}
+class CocktailStore;
 
 // Ten status texts and nine steps of the bar, so the bar ends at nine steps.
 inline constexpr int GENERATION_RANGE = 90;
@@ -64,6 +62,5 @@ std::string DescribeFailure(const GenerationResult& result);
 
 // Reads the whole store first; then creates the output directory with its parents when it is
 // missing, and writes the pages of the settings' site style.
-GenerationResult GenerateSite(SQLite::Database& database, const PluginSettings& settings,
-                              const std::string& outDirectory, const std::string& indexFileName,
-                              GenerationObserver& observer);
+GenerationResult GenerateSite(CocktailStore& store, const PluginSettings& settings, const std::string& outDirectory,
+                              const std::string& indexFileName, GenerationObserver& observer);

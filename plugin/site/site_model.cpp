@@ -4,58 +4,33 @@
 #include <tuple>
 #include <unordered_map>
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-
 #include "cp932.h"
 
-namespace {
-
-std::vector<NamedRow> LoadNames(SQLite::Database& database, const char* sql) {
-    std::vector<NamedRow> rows;
-    SQLite::Statement query(database, sql);
-    while (query.executeStep()) rows.push_back({query.getColumn(0).getInt(), query.getColumn(1).getString()});
-    return rows;
-}
-
-}  // namespace
-
-void SiteModel::Load(SQLite::Database& database) {
+void SiteModel::Load(StoreSnapshot&& snapshot) {
     m_cocktails.clear();
     for (auto& groups : m_groups) groups.clear();
     m_withoutMaster.clear();
-    m_bases = LoadNames(database, "SELECT FLD_INDEX, FLD_NAME FROM TBL_BASE ORDER BY FLD_INDEX");
-    m_styles = LoadNames(database, "SELECT FLD_INDEX, FLD_NAME FROM TBL_STYLE ORDER BY FLD_INDEX");
-    m_masters = LoadNames(database, "SELECT FLD_INDEX, FLD_NAME FROM TBL_MASTER ORDER BY FLD_INDEX");
+    m_bases = std::move(snapshot.bases);
+    m_styles = std::move(snapshot.styles);
+    m_masters = std::move(snapshot.masters);
 
-    std::vector<SiteCocktail> stored;
-    SQLite::Statement cocktails(database, kCocktailSelect);
-    while (cocktails.executeStep()) {
-        SiteCocktail& c = stored.emplace_back();
-        c.readable = ReadCocktailRow(cocktails, c, c.hasMaster);
-    }
     // Ordered here rather than by the query: the codes are plain integers, and SQLite's sorter
     // cost more than the rest of the load. Each record moves once.
-    std::vector<SiteCocktail*> order;
-    order.reserve(stored.size());
-    for (SiteCocktail& c : stored) order.push_back(&c);
-    std::sort(order.begin(), order.end(), [](const SiteCocktail* a, const SiteCocktail* b) {
+    std::vector<StoredCocktail*> order;
+    order.reserve(snapshot.cocktails.size());
+    for (StoredCocktail& c : snapshot.cocktails) order.push_back(&c);
+    std::sort(order.begin(), order.end(), [](const StoredCocktail* a, const StoredCocktail* b) {
         return std::tie(a->baseIndex, a->styleIndex, a->strong, a->taste, a->initial, a->index) <
                std::tie(b->baseIndex, b->styleIndex, b->strong, b->taste, b->initial, b->index);
     });
-    m_cocktails.reserve(stored.size());
-    for (SiteCocktail* c : order) m_cocktails.push_back(std::move(*c));
-
-    std::unordered_map<int, CocktailRecord*> byIndex;
-    for (SiteCocktail& c : m_cocktails) byIndex.emplace(c.index, &c);
-    ReadEveryMaterial(database, byIndex);
+    m_cocktails.reserve(order.size());
+    for (StoredCocktail* c : order) m_cocktails.push_back(SiteCocktail{std::move(*c), nullptr});
 
     // A read by name finds the first stored cocktail of a matching name.
     std::unordered_map<std::string, const SiteCocktail*> firstStored;
     std::vector<std::string> keys;
     keys.reserve(m_cocktails.size());
     for (SiteCocktail& c : m_cocktails) {
-        c.readable = c.readable && !c.materials.empty();
         const auto [first, added] = firstStored.try_emplace(keys.emplace_back(cp932::NameKey(c.name)), &c);
         if (!added && c.index < first->second->index) first->second = &c;
     }

@@ -1,5 +1,5 @@
-// Everything a site generation reads from the database, loaded once with a fixed handful of
-// set-based queries; the page writers then work from memory only.
+// Everything a site generation reads from the store, taken from one snapshot; the page
+// writers then work from memory only.
 #pragma once
 
 #include <array>
@@ -8,20 +8,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/cocktail_database.h"
 #include "core/settings.h"
-
-struct NamedRow {
-    int index = 0;
-    std::string name;
-};
+#include "store/cocktail_record.h"
 
 // A stored cocktail as the pages see it: read by the same rules as a single-record read.
-struct SiteCocktail : CocktailRecord {
-    bool hasMaster = false;
-    // False when a single-record read refuses the cocktail: a missing base, style or author,
-    // or no ingredient.
-    bool readable = false;
+struct SiteCocktail : StoredCocktail {
     // What a single-record read of this cocktail's name finds: the first stored cocktail of a
     // matching name; nullptr when that one cannot be read.
     const SiteCocktail* read = nullptr;
@@ -37,8 +28,7 @@ enum class SiteGrouping { Initial, Strong, Taste, Base, Style, Master };
 
 class SiteModel {
 public:
-    // Throws SQLite::Exception when the database cannot be read.
-    void Load(SQLite::Database& database);
+    void Load(StoreSnapshot&& snapshot);
 
     // In page order: base, style, strength, taste and initial codes, then FLD_INDEX.
     const std::vector<SiteCocktail>& Cocktails() const { return m_cocktails; }

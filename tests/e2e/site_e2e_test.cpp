@@ -15,10 +15,10 @@
 #include <wx/testing.h>
 
 #include "barvella_session.h"
-#include "core/schema.h"
 #include "expect_message_box.h"
 #include "shell_support.h"
 #include "site_fixture.h"
+#include "store/schema.h"
 
 namespace fs = std::filesystem;
 
@@ -90,7 +90,7 @@ protected:
         frame->Show();
 
         // A few cocktails with Japanese names, quotes and ampersands, and every kind of setting.
-        store = std::make_unique<CocktailStore>(work);
+        store = std::make_unique<TestStore>(work);
         for (const char* base : {"ジン", "ラム & ホワイト", "ウイスキー"}) store->AddBase(base);
         store->AddStyle("ショート");
         store->AddStyle("ロング");
@@ -147,7 +147,7 @@ protected:
 
     TempDirectory root;
     fs::path work = fs::path(root.path) / "work";
-    std::unique_ptr<CocktailStore> store;
+    std::unique_ptr<TestStore> store;
     wxFrame* frame = nullptr;
 
     // After a run, whatever its end: the main window works again and the progress window is gone.
@@ -260,7 +260,7 @@ TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
     { std::ofstream(work / kDatabaseFileName) << "not a database"; }
     run = Generate(out);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("damaged database"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Barvella.mdb is not a cocktail database"), std::string::npos) << run.err;
     EXPECT_EQ(ReadFile(work / kDatabaseFileName), "not a database");
     EXPECT_FALSE(fs::exists(out));
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "core/barvella_app.h"
-#include "core/cocktail_database.h"
-#include "core/cocktail_search.h"
-#include "core/schema.h"
+#include "core/list_fill.h"
 #include "cp932.h"
+#include "store/cocktail_record.h"
+#include "store/cocktail_store.h"
+#include "store/schema.h"
 #include "test_support.h"
 
 namespace {
@@ -30,14 +30,14 @@ std::vector<CocktailRecord> Cocktails() {
     return cocktails;
 }
 
-CBarvellaApp& Store() {
+CocktailStore& Store() {
     static testsupport::TempDirectory directory;
-    static CBarvellaApp app;
-    if (app.database) return app;
-    if (!CreateCocktailDatabase(directory.File("Barvella.mdb"), app.database)) std::abort();
+    static std::unique_ptr<CocktailStore> store;
+    if (store) return *store;
+    if (!CocktailStore::Open(directory.File("Barvella.mdb"), StoreAccess::Change, store).ok()) std::abort();
     for (CocktailRecord c : Cocktails())
-        if (!InsertCocktail(app, c, MaterialMap(c.materials))) std::abort();
-    return app;
+        if (!store->Insert(c).ok()) std::abort();
+    return *store;
 }
 
 bool Same(const std::string& a, const std::string& b) {
@@ -57,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     testsupport::FakePluginList list;
     for (int column = 0; column < 5; ++column) list.InsertColumn(column, "", ListColumnAlign::Left, 10);
-    if (!FillCocktailList(*Store().database, list, ComposeSearchQuery(conditions), [](const std::string&) {}))
-        std::abort();
+    if (!FillCocktailList(Store(), list, conditions, [](const std::string&) {}).ok()) std::abort();
     std::vector<std::string> expected;
     for (const CocktailRecord& c : Cocktails()) {
         const bool base = conditions.baseName.empty() || Same(c.baseName, conditions.baseName);

@@ -2,6 +2,6 @@
 # Fails when a file of the GUI-free libraries includes a wx header.
 set -euo pipefail
 cd "$1"
-if grep -rnE '#[[:space:]]*include[[:space:]]*[<"]wx/' plugin/core plugin/site common --exclude-dir=wx; then
+if grep -rnE '#[[:space:]]*include[[:space:]]*[<"]wx/' plugin/store plugin/core plugin/site common --exclude-dir=wx; then
   exit 1
 fi

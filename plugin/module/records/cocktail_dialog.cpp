@@ -10,13 +10,13 @@
 #include <wx/utils.h>
 
 #include "core/code_tables.h"
-#include "core/schema.h"
 #include "cp932.h"
 #include "cp932_wx.h"
 #include "dialog_layout.h"
 #include "plugin_messages.h"
 #include "setting_text.h"
 #include "shown_texts.h"
+#include "store/schema.h"
 #include "utf8_text.h"
 
 namespace {

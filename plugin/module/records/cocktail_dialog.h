@@ -11,7 +11,7 @@
 
 #include <wx/dialog.h>
 
-#include "core/cocktail_database.h"
+#include "store/cocktail_record.h"
 
 class wxButton;
 class wxFocusEvent;

@@ -7,7 +7,7 @@
 
 #include <wx/dialog.h>
 
-#include "core/cocktail_search.h"
+#include "store/cocktail_record.h"
 
 class wxOwnerDrawnComboBox;
 

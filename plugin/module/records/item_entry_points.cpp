@@ -4,8 +4,6 @@
 
 #include "cocktail_dialog.h"
 #include "core/barvella_app.h"
-#include "core/cocktail_database.h"
-#include "core/schema.h"
 #include "cp932.h"
 #include "folivex/plugin.h"
 #include "plugin_messages.h"
@@ -18,31 +16,40 @@ void Warn(const char* utf8) {
 }
 
 // The user is told that the change failed; a terminal, why.
-void WarnStoreFailed(const char* utf8) {
-    ReportFailure(LastDatabaseError());
+void WarnStoreFailed(const StoreStatus& status, const char* utf8) {
+    ReportFailure(status.reason);
     Warn(utf8);
 }
 
+CocktailStore& Store() {
+    return *BarvellaApp().store;
+}
+
 bool Ready(const IPluginList* list) {
-    return list != nullptr && BarvellaApp().database != nullptr;
+    return list != nullptr && BarvellaApp().store != nullptr;
 }
 
 // The cocktail named in the first selected row; false when none is selected or it cannot be read.
 bool ReadSelectedCocktail(const IPluginList& list, CocktailRecord& cocktail) {
     const int row = list.GetFirstSelectedItem();
-    return row >= 0 && ReadCocktail(*BarvellaApp().database, list.GetItemText(row, 0), cocktail);
+    if (row < 0) return false;
+    const StoreStatus read = Store().ReadCocktail(list.GetItemText(row, 0), cocktail);
+    if (!read.ok()) ReportFailure(read.reason);
+    return read.ok();
 }
 
 // Caption, mode and the name lists; false when the ingredient names cannot be read.
 bool PrepareDialog(CCocktailDialog& dialog, const char* caption, RecordDialogMode mode) {
-    const CBarvellaApp& app = BarvellaApp();
     std::vector<std::string> materialNames;
-    if (!LoadMaterialNames(*app.database, materialNames)) return false;
+    if (const StoreStatus read = Store().ReadMaterialNames(materialNames); !read.ok()) {
+        ReportFailure(read.reason);
+        return false;
+    }
     dialog.SetCaption(cp932::Literal(caption));
     dialog.m_nMode = mode;
-    dialog.SetBaseNames(app.baseNames);
-    dialog.SetMasterNames(app.masterNames);
-    dialog.SetStyleNames(app.styleNames);
+    dialog.SetBaseNames(Store().BaseNames());
+    dialog.SetMasterNames(Store().MasterNames());
+    dialog.SetStyleNames(Store().StyleNames());
     dialog.SetMaterialNames(materialNames);
     return true;
 }
@@ -74,6 +81,7 @@ CocktailRecord EnteredCocktail(const CCocktailDialog& dialog, const std::string&
     cocktail.howTo = dialog.m_strHowTo;
     cocktail.memo = dialog.m_strMemo;
     cocktail.masterName = dialog.m_strMaster;
+    cocktail.materials = dialog.m_mapMaterials;
     return cocktail;
 }
 
@@ -87,10 +95,13 @@ void ShowInRow(IPluginList& list, int row, const CCocktailDialog& dialog) {
 // Runs the dialog until a new cocktail is stored or the user cancels; a refused or failed
 // write shows the dialog again with everything entered. A copy keeps its source's picture.
 int AddUntilStored(IPluginList& list, CCocktailDialog& dialog, const std::string& picture = {}) {
-    CBarvellaApp& app = BarvellaApp();
     while (dialog.ShowModal() == wxID_OK) {
-        int index = 0;
-        if (FindCocktailIndex(*app.database, dialog.m_strName, index)) {
+        bool taken = false;
+        if (const StoreStatus found = Store().ContainsCocktail(dialog.m_strName, taken); !found.ok()) {
+            WarnStoreFailed(found, "カクテルの追加に失敗しました。");
+            continue;
+        }
+        if (taken) {
             Warn("指定されたカクテルはすでに登録済みです。");
             continue;
         }
@@ -98,9 +109,10 @@ int AddUntilStored(IPluginList& list, CCocktailDialog& dialog, const std::string
         if (row < 0) return PLUGIN_FAILED;
         ShowInRow(list, row, dialog);
         CocktailRecord cocktail = EnteredCocktail(dialog, picture);
-        if (InsertCocktail(app, cocktail, dialog.m_mapMaterials)) return PLUGIN_OK;
+        const StoreStatus stored = Store().Insert(cocktail);
+        if (stored.ok()) return PLUGIN_OK;
         list.DeleteItem(row);
-        WarnStoreFailed("カクテルの追加に失敗しました。");
+        WarnStoreFailed(stored, "カクテルの追加に失敗しました。");
     }
     return PLUGIN_OK;
 }
@@ -135,11 +147,13 @@ FOLIVEX_PLUGIN_EXPORT int EditItem(IPluginList* list) {
     while (dialog.ShowModal() == wxID_OK) {
         const int row = list->GetFirstSelectedItem();
         CocktailRecord edited = EnteredCocktail(dialog, stored.picture);
-        if (row >= 0 && ReplaceCocktail(BarvellaApp(), dialog.m_strName, edited, dialog.m_mapMaterials)) {
+        if (row < 0) return PLUGIN_FAILED;
+        const StoreStatus replaced = Store().Replace(dialog.m_strName, edited);
+        if (replaced.ok()) {
             ShowInRow(*list, row, dialog);
             return PLUGIN_OK;
         }
-        WarnStoreFailed("カクテルの編集に失敗しました。");
+        WarnStoreFailed(replaced, "カクテルの編集に失敗しました。");
     }
     return PLUGIN_OK;
 }
@@ -162,8 +176,8 @@ FOLIVEX_PLUGIN_EXPORT int DeleteItem(IPluginList* list) {
     if (ShowPluginMessage(U("選択中のカクテルを削除してもよろしいですか？"), wxOK | wxCANCEL | wxICON_QUESTION) !=
         wxID_OK)
         return PLUGIN_OK;
-    if (!DeleteCocktail(BarvellaApp(), list->GetItemText(row, 0))) {
-        ReportFailure(LastDatabaseError());
+    if (const StoreStatus deleted = Store().Delete(list->GetItemText(row, 0)); !deleted.ok()) {
+        ReportFailure(deleted.reason);
         return PLUGIN_FAILED;
     }
     if (!list->DeleteItem(row)) return PLUGIN_FAILED;

@@ -13,8 +13,8 @@ TEST_F(RecordsTest, RealStartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms
     ASSERT_TRUE(startUp && cleanUp && clearList);
     // Both cocktails, and a third, hold a strength code without a label.
     Store("Zombie", "Rum", "Long", {{"ice", "1"}});
-    app.database->exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME <> 'Zombie'");
-    CloseCocktailDatabase(app.database);
+    Raw().exec("UPDATE TBL_COCKTAIL SET FLD_STRONG = 7 WHERE FLD_NAME <> 'Zombie'");
+    app.store.reset();
 
     testsupport::FakePluginList shown;
     int result = -99;

@@ -63,7 +63,7 @@ TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChang
     EXPECT_EQ(edited.initial, 10) << "K picks the eleventh letter";
     EXPECT_EQ(edited.styleName + edited.memo, "Shortkept");
 
-    app.database->exec("CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL BEGIN SELECT RAISE(ABORT, 'no'); END");
+    Raw().exec("CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL BEGIN SELECT RAISE(ABORT, 'no'); END");
     wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
                       d.m_comboBase->SetValue("Vodka");
                       return PressOK(d);
@@ -74,7 +74,7 @@ TEST_F(RecordsTest, EditKeepsTheNameStoresExactlyTheRowsAtOkAndAFailedWriteChang
                   }));
     EXPECT_EQ(list.rows.at(0).at(1), "Gin");
     EXPECT_EQ(Stored("Bee's Knees").baseName, "Gin");
-    EXPECT_THAT(app.baseNames, testing::UnorderedElementsAre("Gin", "Rum & Brandy's"));
+    EXPECT_THAT(app.store->BaseNames(), testing::UnorderedElementsAre("Gin", "Rum & Brandy's"));
 }
 
 // The typing limits are for what the user types: the store takes up to 255 bytes, and the
@@ -83,7 +83,7 @@ TEST_F(RecordsTest, StoredValuesPastTheTypingLimitsAreShownWholeAndKeptWithThePi
     CocktailRecord stored = Stored("Tom & Jerry");
     std::tie(stored.name, stored.baseName, stored.styleName, stored.masterName, stored.picture) =
         std::tuple("Long", std::string(200, 'B'), std::string(129, 'S'), std::string(255, 'M'), "long.jpg");
-    ASSERT_TRUE(InsertCocktail(app, stored, stored.materials));
+    ASSERT_TRUE(app.store->Insert(stored).ok());
     const auto kept = [](const CocktailRecord& r) {
         return std::tie(r.initial, r.strong, r.taste, r.styleName, r.baseName, r.howTo, r.memo, r.picture, r.masterName,
                         r.materials);
@@ -102,7 +102,7 @@ TEST_F(RecordsTest, StoredValuesPastTheTypingLimitsAreShownWholeAndKeptWithThePi
     wxTEST_DIALOG(EXPECT_EQ(EditItem(&list), PLUGIN_OK),
                   AtCocktail([&](CCocktailDialog& d) { return shownWhole(d), PressOK(d); }));
     EXPECT_EQ(kept(Stored("Long")), kept(stored));
-    EXPECT_THAT(app.masterNames, testing::Contains(stored.masterName));
+    EXPECT_THAT(app.store->MasterNames(), testing::Contains(stored.masterName));
     wxTEST_DIALOG(EXPECT_EQ(CopyItem(&list), PLUGIN_OK), AtCocktail([&](CCocktailDialog& d) {
                       shownWhole(d);
                       d.m_editName->SetValue("Long too");
@@ -113,7 +113,9 @@ TEST_F(RecordsTest, StoredValuesPastTheTypingLimitsAreShownWholeAndKeptWithThePi
 
 TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
     list.selected = 1;  // Tom & Jerry
-    const int changes = app.database->getTotalChanges();
+    SQLite::Database raw = Raw();
+    const auto version = [&raw] { return raw.execAndGet("PRAGMA data_version").getInt(); };
+    const int before = version();
     wxTEST_DIALOG(
         EXPECT_EQ(ViewItem(&list), PLUGIN_OK), AtCocktail([](CCocktailDialog& d) {
             for (wxWindow* button : {d.m_buttonOK, d.m_buttonAddMaterial, d.m_buttonDeleteMaterial})
@@ -140,7 +142,7 @@ TEST_F(RecordsTest, ViewRefusesEveryChangeAndNeverWrites) {
             EXPECT_EQ(d.m_comboInitial->GetSelection(), 1);
             return wxID_CANCEL;
         }));
-    EXPECT_EQ(app.database->getTotalChanges(), changes);
+    EXPECT_EQ(version(), before) << "no other connection committed";
 }
 
 TEST_F(RecordsTest, DeleteAsksFirstAndTakesNamesNoOtherCocktailUses) {

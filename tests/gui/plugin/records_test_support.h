@@ -12,12 +12,12 @@
 #include <wx/textctrl.h>
 
 #include "../sheet_test_support.h"
-#include "core/schema.h"
 #include "core/startup.h"
 #include "expect_message_box.h"
 #include "records/cocktail_dialog.h"
 #include "records/cocktail_search_dialog.h"
 #include "records/plugin_about_dialog.h"
+#include "store/schema.h"
 #include "test_support.h"
 
 // The entry points, linked in with the plug-in's windows.
@@ -75,20 +75,23 @@ protected:
         // The style listed first begins the other one.
         Store("Tom & Jerry", "Rum & Brandy's", "Short drink", {{"egg", "1"}, {"milk", "90 ml"}});
         Store("Bee's Knees", "Gin", "Short", {{"Gin", "60 ml"}, {"Lemon's juice", "20 ml"}, {"honey", "15 ml"}});
-        ASSERT_TRUE(FillCocktailList(*app.database, list, {}, [](const std::string&) {}));
+        ASSERT_TRUE(FillCocktailList(*app.store, list, {}, [](const std::string&) {}).ok());
     }
-    void TearDown() override { CloseCocktailDatabase(app.database); }
+    void TearDown() override { app.store.reset(); }
+    // A connection of the test's own, for what the store does not offer.
+    SQLite::Database Raw() { return SQLite::Database(dir.File(kDatabaseFileName), SQLite::OPEN_READWRITE); }
 
     void Store(const char* name, const char* base, const char* style, const MaterialMap& materials) {
         CocktailRecord record;
         std::tie(record.name, record.initial, record.strong, record.taste, record.styleName, record.baseName) =
             std::tuple(name, 1, 2, 3, style, base);
         std::tie(record.howTo, record.memo, record.masterName) = std::tuple("Shake.", "1920s", "Harry's");
-        ASSERT_TRUE(InsertCocktail(app, record, materials));
+        record.materials = materials;
+        ASSERT_TRUE(app.store->Insert(record).ok());
     }
     CocktailRecord Stored(const std::string& name) {
         CocktailRecord record;
-        EXPECT_TRUE(ReadCocktail(*app.database, name, record)) << name;
+        EXPECT_TRUE(app.store->ReadCocktail(name, record).ok()) << name;
         return record;
     }
 

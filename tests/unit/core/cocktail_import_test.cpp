@@ -4,7 +4,6 @@
 
 #include "core/barvella_app.h"
 #include "core/cocktail_transfer.h"
-#include "core/schema.h"
 #include "core/startup.h"
 #include "platform/workspace_lock.h"
 #include "test_support.h"
@@ -69,22 +68,25 @@ TEST(CocktailFile, ReadsCocktailsAndRefusesEveryFaultyLineWithItsReason) {
 
 class Import : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), app.database)); }
+    void SetUp() override {
+        ASSERT_TRUE(CocktailStore::Open(dir.File("Barvella.mdb"), StoreAccess::Change, store).ok());
+    }
     static std::vector<FileCocktail> Cocktails(const std::string& rows) {
         CocktailFile file = ReadCocktailFile(kFields + "\n" + rows, FileEncoding::Utf8);
         EXPECT_TRUE(file.refusals.empty());
         return file.cocktails;
     }
-    int Stored() { return app.database->execAndGet("SELECT count(*) FROM TBL_COCKTAIL").getInt(); }
-    std::vector<Names> Lists() { return {app.baseNames, app.styleNames, app.masterNames}; }
+    int Stored() { return Raw().execAndGet("SELECT count(*) FROM TBL_COCKTAIL").getInt(); }
+    std::vector<Names> Lists() { return {store->BaseNames(), store->StyleNames(), store->MasterNames()}; }
+    SQLite::Database Raw() { return SQLite::Database(dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE); }
 
     TempDirectory dir;
-    CBarvellaApp app;
+    std::unique_ptr<CocktailStore> store;
 };
 
 TEST_F(Import, AddsEveryCocktailOrNoneAndKeepsTheNameListsInStep) {
     ImportResult result =
-        ImportCocktails(app, Cocktails("Gimlet,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"), false);
+        ImportCocktails(*store, Cocktails("Gimlet,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"), false);
     ASSERT_EQ(result.outcome, ImportOutcome::Stored) << result.failure;
 
     // The first cocktail is stored with a new author, base and style before the later ones are refused.
@@ -92,19 +94,20 @@ TEST_F(Import, AddsEveryCocktailOrNoneAndKeepsTheNameListsInStep) {
         "ネグローニ,N,ラム,ロック,1,2,カミーロ,カンパリ,30 ml,ビルド,,\n"
         "ダイキリ,D,ラム,ショート,1,1,,ライム,15 ml,シェーク,,\n"
         "GIMLET,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n");
-    app.database->exec(
-        "CREATE TEMP TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL WHEN NEW.FLD_INITIAL = 3 "
+    Raw().exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON TBL_COCKTAIL WHEN NEW.FLD_INITIAL = 3 "
         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    result = ImportCocktails(app, more, false);
-    EXPECT_EQ(Lines(result.refusals), (Refusals{{3, "cocktail \"ダイキリ\" cannot be stored: refused"},
-                                                {4, "cocktail \"GIMLET\" is already stored"}}));
+    result = ImportCocktails(*store, more, false);
+    EXPECT_EQ(Lines(result.refusals),
+              (Refusals{{3, "cocktail \"ダイキリ\" cannot be stored: " + dir.File("Barvella.mdb") + ": refused"},
+                        {4, "cocktail \"GIMLET\" is already stored"}}));
     EXPECT_EQ(std::tuple(result.outcome, Stored(), Lists()),
               std::tuple(ImportOutcome::Refused, 1, std::vector<Names>{{Sjis("ジン")}, {Sjis("ショート")}, {}}));
 
-    app.database->exec("DROP TRIGGER refuse");
-    result = ImportCocktails(app, more, true);
+    Raw().exec("DROP TRIGGER refuse");
+    result = ImportCocktails(*store, more, true);
     ASSERT_EQ(result.outcome, ImportOutcome::Stored) << result.failure;
-    EXPECT_EQ(std::tuple(result.stored, result.skipped, Stored(), app.masterNames),
+    EXPECT_EQ(std::tuple(result.stored, result.skipped, Stored(), store->MasterNames()),
               std::tuple(2, 1, 3, Names{Sjis("カミーロ")}));
 }
 
@@ -112,10 +115,11 @@ TEST_F(Import, ALockedStoreIsToldApartAndLeftAsItWas) {
     SQLite::Database other(dir.File("Barvella.mdb"), SQLite::OPEN_READWRITE);
     other.exec("BEGIN EXCLUSIVE");
     const ImportResult result =
-        ImportCocktails(app, Cocktails("ギムレット,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"), false);
+        ImportCocktails(*store, Cocktails("ギムレット,G,ジン,ショート,1,1,,ライム,15 ml,シェーク,,\n"), false);
     other.exec("ROLLBACK");
     EXPECT_EQ(std::tuple(result.outcome, result.failure, Stored(), Lists()),
-              std::tuple(ImportOutcome::Locked, "database is locked", 0, std::vector<Names>(3)));
+              std::tuple(ImportOutcome::Locked, dir.File("Barvella.mdb") + " is in use by another program", 0,
+                         std::vector<Names>(3)));
 
     // A plug-in that merely has the store open locks nothing, so it marks its workspace.
     CBarvellaApp plugin;

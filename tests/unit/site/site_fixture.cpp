@@ -5,21 +5,23 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/VariadicBind.h>
 
-#include "core/schema.h"
+#include "store/schema.h"
 
-CocktailStore::CocktailStore(const std::filesystem::path& directory) {
-    if (!CreateCocktailDatabase((directory / "Barvella.mdb").string(), m_database))
+TestStore::TestStore(const std::filesystem::path& directory) {
+    const std::string path = (directory / kDatabaseFileName).string();
+    if (!CocktailStore::Open(path, StoreAccess::Change, m_store).ok())
         throw std::runtime_error("cannot create the test store");
+    m_database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE);
 }
 
-int CocktailStore::AddName(const char* table, const std::string& name) {
+int TestStore::AddName(const char* table, const std::string& name) {
     SQLite::Statement insert(*m_database, std::string("INSERT INTO ") + table + " (FLD_NAME) VALUES (?)");
     insert.bind(1, Sjis(name));
     insert.exec();
     return static_cast<int>(m_database->getLastInsertRowid());
 }
 
-int CocktailStore::AddCocktail(const CocktailRow& row) {
+int TestStore::AddCocktail(const CocktailRow& row) {
     SQLite::Statement insert(*m_database,
                              "INSERT INTO TBL_COCKTAIL (FLD_NAME, FLD_INITIAL, FLD_STRONG, FLD_TASTE, FLD_STYLE, "
                              "FLD_BASE, FLD_HOWTO, FLD_MEMO, FLD_PICTURE, FLD_MASTER) VALUES (?,?,?,?,?,?,?,?,'',?)");

@@ -16,6 +16,7 @@
 #include "core/settings.h"
 #include "site/site_model.h"
 #include "site/site_writer.h"
+#include "store/cocktail_store.h"
 #include "test_support.h"
 
 using testsupport::ReadFile;
@@ -30,17 +31,20 @@ struct CocktailRow {
     std::vector<std::pair<std::string, std::string>> materials{{"Gin", "45ml"}};
 };
 
-class CocktailStore {
+// The store, and a connection of its own that writes rows the store would refuse.
+class TestStore {
 public:
-    explicit CocktailStore(const std::filesystem::path& directory);
+    explicit TestStore(const std::filesystem::path& directory);
     int AddBase(const std::string& name) { return AddName("TBL_BASE", name); }
     int AddStyle(const std::string& name) { return AddName("TBL_STYLE", name); }
     int AddMaster(const std::string& name) { return AddName("TBL_MASTER", name); }
     int AddCocktail(const CocktailRow& row);
+    CocktailStore& Store() { return *m_store; }
     SQLite::Database& Database() { return *m_database; }
 
 private:
     int AddName(const char* table, const std::string& name);
+    std::unique_ptr<CocktailStore> m_store;
     std::unique_ptr<SQLite::Database> m_database;
 };
 
@@ -73,12 +77,14 @@ class SiteTest : public ::testing::Test {
 protected:
     SiteTest() : store(workspace.path) {}
     SiteSource Source() {
-        model.Load(store.Database());
+        StoreSnapshot snapshot;
+        EXPECT_TRUE(store.Store().ReadSnapshot(snapshot).ok());
+        model.Load(std::move(snapshot));
         return {settings, model};
     }
 
     TempDirectory workspace;
-    CocktailStore store;
+    TestStore store;
     PluginSettings settings;
     SiteModel model;
 };

@@ -1,4 +1,4 @@
-#include "platform/desktop.h"
+#include "desktop.h"
 
 #include <wx/filefn.h>
 #include <wx/filename.h>

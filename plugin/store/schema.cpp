@@ -1,6 +1,8 @@
-#include "schema.h"
+#include "store/schema.h"
 
 #include <array>
+#include <algorithm>
+#include <string>
 #include <span>
 #include <string_view>
 
@@ -9,8 +11,6 @@
 #include <sqlite3.h>
 
 #include "cp932.h"
-#include "platform/file.h"
-#include "transaction.h"
 
 namespace {
 
@@ -54,7 +54,6 @@ constexpr FieldDefinition kMaterialFields[] = {
     {"FLD_QUANTITY", FieldKind::Text, true, false},
 };
 
-// Creation order; a file made by an interrupted creation holds a prefix of this list.
 constexpr std::array<TableDefinition, 5> kTables = {{
     {"TBL_COCKTAIL", kCocktailFields},
     {"TBL_BASE", kNameTableFields},
@@ -103,8 +102,9 @@ int CompareNameValues(void*, int leftLength, const void* left, int rightLength, 
         std::string_view(static_cast<const char*>(right), static_cast<std::size_t>(rightLength)));
 }
 
-bool HasAllTables(SQLite::Database& database) {
-    // The read also proves that the file is a database at all: SQLite opens lazily.
+}  // namespace
+
+TableCheck CheckTables(SQLite::Database& database) {
     SQLite::Statement query(database, "SELECT name FROM sqlite_master WHERE type = 'table'");
     std::array<bool, kTables.size()> found{};
     while (query.executeStep()) {
@@ -113,52 +113,12 @@ bool HasAllTables(SQLite::Database& database) {
             if (sqlite3_stricmp(name.c_str(), kTables[i].name) == 0) found[i] = true;
         }
     }
-    for (bool present : found) {
-        if (!present) return false;
-    }
-    return true;
-}
-
-// Each connection is used by one thread only, so SQLite need not lock it for every call;
-// a bulk read makes hundreds of thousands of calls.
-constexpr int kOneThread = SQLITE_OPEN_NOMUTEX;
-
-int OpenExisting(const std::string& path, int flags, std::unique_ptr<SQLite::Database>& database) {
-    if (database) return 0;
-    try {
-        auto opened = std::make_unique<SQLite::Database>(path, flags | kOneThread);
-        if (!HasAllTables(*opened)) {
-            DatabaseFailed(path + " lacks a table of the cocktail database");
-            return -1;
-        }
-        RegisterNameCollation(*opened);
-        opened->setBusyTimeout(kBusyTimeoutMilliseconds);
-        database = std::move(opened);
-        return 0;
-    } catch (const SQLite::Exception& error) {
-        DatabaseFailed(path + ": " + error.what());
-        return -1;
-    } catch (const std::exception& error) {
-        DatabaseFailed(path + ": " + error.what());
-        return -2;
-    }
-}
-
-}  // namespace
-
-namespace {
-
-std::string lastDatabaseError;
-
-}  // namespace
-
-const std::string& LastDatabaseError() {
-    return lastDatabaseError;
-}
-
-bool DatabaseFailed(std::string reason) {
-    lastDatabaseError = std::move(reason);
-    return false;
+    const auto present = std::count(found.begin(), found.end(), true);
+    if (present == static_cast<long>(kTables.size())) return TableCheck::All;
+    // Only a file without any table at all is a store not made yet; a file with other tables
+    // of its own belongs to someone else.
+    if (present == 0 && !database.execAndGet("SELECT count(*) FROM sqlite_master").getInt()) return TableCheck::None;
+    return TableCheck::Some;
 }
 
 void RegisterNameCollation(SQLite::Database& database) {
@@ -167,32 +127,6 @@ void RegisterNameCollation(SQLite::Database& database) {
     if (result != SQLITE_OK) throw SQLite::Exception(database.getHandle(), result);
 }
 
-bool CreateCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
-    // Creating only a new file makes the existence test and the creation one step.
-    platform::File file;
-    if (!file.Open(path, platform::File::Mode::CreateNew) || !file.Close())
-        return DatabaseFailed(path + ": " + file.ErrorText());
-    try {
-        database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE | kOneThread);
-        RegisterNameCollation(*database);
-        database->setBusyTimeout(kBusyTimeoutMilliseconds);
-        TransactionScope transaction(*database);
-        for (const TableDefinition& table : kTables) database->exec(CreateTableStatement(table));
-        transaction.Commit();
-        return true;
-    } catch (const std::exception& error) {
-        return DatabaseFailed(path + ": " + error.what());
-    }
-}
-
-int OpenCocktailDatabase(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
-    return OpenExisting(path, SQLite::OPEN_READWRITE, database);
-}
-
-int OpenCocktailDatabaseReadOnly(const std::string& path, std::unique_ptr<SQLite::Database>& database) {
-    return OpenExisting(path, SQLite::OPEN_READONLY, database);
-}
-
-void CloseCocktailDatabase(std::unique_ptr<SQLite::Database>& database) {
-    database.reset();
+void CreateTables(SQLite::Database& database) {
+    for (const TableDefinition& table : kTables) database.exec(CreateTableStatement(table));
 }

@@ -1,4 +1,4 @@
-#include "platform/desktop.h"
+#include "desktop.h"
 
 #include <windows.h>
 #include <shellapi.h>
