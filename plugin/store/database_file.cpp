@@ -145,7 +145,7 @@ StoreStatus Create(const std::string& path) {
     if (status.ok() && StillNoStore(path)) {
         // Whatever journal the empty file has describes nothing of the new store.
         platform::RemoveFile(path + kJournalSuffix);
-        if (!platform::ReplaceFile(temporary, path))
+        if (!platform::RenameOver(temporary, path))
             status = Fail(StoreOutcome::Failed, SystemError(path, "create", "the new store cannot be put in place"));
     }
     platform::RemoveFile(temporary);
