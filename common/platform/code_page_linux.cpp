@@ -2,36 +2,59 @@
 
 #include <iconv.h>
 
+#include <mutex>
+
 namespace platform {
 
 namespace {
 
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view input) {
-    iconv_t cd = ::iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::string output(input.size() * 4 + 4, '\0');
-    char* in = const_cast<char*>(input.data());
-    std::size_t inLeft = input.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    const std::size_t result = ::iconv(cd, &in, &inLeft, &out, &outLeft);
-    const bool flushed = result != static_cast<std::size_t>(-1) &&
-                         ::iconv(cd, nullptr, nullptr, &out, &outLeft) != static_cast<std::size_t>(-1);
-    ::iconv_close(cd);
-    // glibc counts irreversible conversions in the result; any of them would change the text.
-    if (!flushed || result != 0 || inLeft != 0) return std::nullopt;
-    output.resize(output.size() - outLeft);
-    return output;
-}
+// Opening a conversion costs far more than converting one short text, and pages convert
+// thousands of them, so one conversion per direction stays open, used by one caller at a time.
+// (Not thread_local: a thread-local object with a destructor would keep the plug-in from
+// ever being unloaded.)
+class Conversion {
+public:
+    Conversion(const char* to, const char* from) : m_cd(::iconv_open(to, from)) {}
+    Conversion(const Conversion&) = delete;
+    Conversion& operator=(const Conversion&) = delete;
+    ~Conversion() {
+        if (Opened()) ::iconv_close(m_cd);
+    }
+
+    std::optional<std::string> operator()(std::string_view input) {
+        if (!Opened()) return std::nullopt;
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        ::iconv(m_cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+        std::string output(input.size() * 4 + 4, '\0');
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        char* out = output.data();
+        std::size_t outLeft = output.size();
+        const std::size_t result = ::iconv(m_cd, &in, &inLeft, &out, &outLeft);
+        const bool flushed = result != static_cast<std::size_t>(-1) &&
+                             ::iconv(m_cd, nullptr, nullptr, &out, &outLeft) != static_cast<std::size_t>(-1);
+        // glibc counts irreversible conversions in the result; any of them would change the text.
+        if (!flushed || result != 0 || inLeft != 0) return std::nullopt;
+        output.resize(output.size() - outLeft);
+        return output;
+    }
+
+private:
+    bool Opened() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    iconv_t m_cd;
+    std::mutex m_mutex;
+};
 
 }  // namespace
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-    return Convert("CP932", "UTF-8", utf8);
+    static Conversion toCp932("CP932", "UTF-8");
+    return toCp932(utf8);
 }
 
 std::optional<std::string> Cp932ToUtf8(std::string_view sjis) {
-    return Convert("UTF-8", "CP932", sjis);
+    static Conversion toUtf8("UTF-8", "CP932");
+    return toUtf8(sjis);
 }
 
 }  // namespace platform
