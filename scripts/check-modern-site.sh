@@ -24,6 +24,8 @@ else
   failed=1
 fi
 
+# A port file left by an earlier run would be read before the new server has written its own.
+rm -f "$scratch/port"
 python3 "$root/scripts/serve-site.py" "$site" >"$scratch/port" &
 server=$!
 trap 'kill "$server"' EXIT
