@@ -12,8 +12,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 using namespace testsupport;
 
 const std::string kSource = FOLIVEX_TEST_SOURCE_DIR;
@@ -79,15 +77,6 @@ TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncodi
         "SELECT group_concat(FLD_NAME, '|') FROM (SELECT FLD_NAME FROM TBL_BASE UNION ALL SELECT FLD_NAME FROM "
         "TBL_STYLE UNION ALL SELECT FLD_NAME FROM TBL_MASTER)";
     EXPECT_EQ(Value(second, names), Value(first, names));
-
-    // The tool names each refused line; the refusals themselves are the import tests' business.
-    const ShellOutcome again = Barvella("import --dir " + Quoted(first) + " " + Quoted(sample));
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_NE(again.err.find(sample + ":2: cocktail \"マティーニ\" is already stored\n"), std::string::npos)
-        << again.err;
-    EXPECT_TRUE(again.err.ends_with("\nbarvella: nothing was imported (" + std::to_string(Cocktails(first)) +
-                                    " cocktails refused)\n"));
-    EXPECT_EQ(Barvella("export --dir " + Quoted(first)).out, exported.out);
 }
 
 // What a newcomer types first, and the mistakes a newcomer makes, each answered in one line.
@@ -107,6 +96,7 @@ TEST_F(DemoEndToEnd, TheToolSaysItsVersionAndExplainsEveryMistakeInOneLine) {
             "barvella: unknown command \"imprt\": the commands are generate, import and export (see barvella "
             "--help)\n");
     refused("import --encoding latin1 x.csv", "--encoding: unknown encoding \"latin1\": use utf-8 or cp932\n");
+    refused("generate --style fancy --out site", "--style: fancy not in {classic,modern}\n");
     refused("import missing.csv", "barvella: cannot read missing.csv: No such file or directory\n");
     refused("import /dev/zero", "barvella: cannot read /dev/zero: it is not a file (standard input is -)\n");
     // The sample in Shift-JIS, imported as if it were UTF-8.
@@ -121,7 +111,8 @@ TEST_F(DemoEndToEnd, TheToolSaysItsVersionAndExplainsEveryMistakeInOneLine) {
     EXPECT_EQ(one.out, "imported 1 cocktail\n") << one.err;
     refused("import --dir one one.csv", "one.csv:2: cocktail \"Gimlet\" is already stored\n");
     EXPECT_EQ(run("import --dir two - <one.csv").out, "imported 1 cocktail\n");
-    EXPECT_TRUE(run("import --dir one one.csv").err.ends_with("(1 cocktail refused)\n"));
+    EXPECT_TRUE(
+        run("import --dir one one.csv").err.ends_with("\nbarvella: nothing was imported (1 cocktail refused)\n"));
 }
 
 // An installed copy as a newcomer finds it: the sample the manual names, icons for every size,
@@ -182,18 +173,3 @@ TEST_F(DemoEndToEnd, TheGeneratedSiteLoadsInChromiumWithEveryLinkResolvedAndItsJ
     EXPECT_EQ(report[1].str(), "{\"pages\":" + std::to_string(pages) +
                                    ",\"broken\":[],\"misdecoded\":[],\"title\":\"カクテル・レシピ帳\"}");
 }
-
-// The checks of the modern pages themselves are scripts/check-modern-site.sh (Site.ModernChecks);
-// the workspace's own choice reaching the tool is the site end-to-end test's.
-TEST_F(DemoEndToEnd, TheCommandLinesStyleOverridesTheWorkspacesAndAnUnknownOneIsRefused) {
-    ASSERT_EQ(Prepare().exitCode, 0);
-    testsupport::WriteFile(workspace + "/Barvella.ini",
-                           ReadFile(workspace + "/Barvella.ini") + "[SITE]\r\nSTYLE=modern\r\n");
-    const std::string classic = dir.File("classic");
-    ASSERT_EQ(Barvella("generate --style classic --dir " + Quoted(workspace) + " --out " + Quoted(classic)).exitCode,
-              0);
-    EXPECT_TRUE(fs::exists(classic + "/fvxmain.html"));
-    EXPECT_NE(Barvella("generate --style fancy --dir " + Quoted(workspace) + " --out " + Quoted(classic)).exitCode, 0);
-}
-
-}  // namespace

@@ -10,9 +10,7 @@
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/gauge.h>
-#include <wx/msgdlg.h>
 #include <wx/stattext.h>
-#include <wx/testing.h>
 
 #include "barvella_session.h"
 #include "expect_message_box.h"
@@ -195,25 +193,20 @@ TEST_F(SiteEndToEnd, GenerateCommandAndToolWriteTheSameSite) {
     ExpectSnapshot(site);
 }
 
-// The workspace's style reaches the plug-in's Generate command: the tool's pages, the same
-// progress window and writer.
-TEST_F(SiteEndToEnd, TheModernStyleGoesThroughTheSameCommandWindowAndWriter) {
+// The workspace's style reaches the plug-in's Generate command and the tool alike; the tool's
+// command line overrides it.
+TEST_F(SiteEndToEnd, TheWorkspacesStyleChoosesTheSiteUnlessTheCommandLineOverridesIt) {
     PluginSettings settings;
     ASSERT_TRUE(LoadSettings(work.string(), settings));
     settings.siteStyle = SiteStyle::Modern;
     ASSERT_TRUE(SaveSettings(work.string(), settings));
-    const fs::path fromPlugin = fs::path(root.path) / "plugin";
-    ProgressWatcher watcher(frame);
+    const fs::path fromPlugin = fs::path(root.path) / "plugin", fromTool = fs::path(root.path) / "tool";
     ASSERT_EQ(Plugin(fromPlugin, wxID_OK), PLUGIN_OK);
-    ExpectWindowsFreed();
-    ASSERT_FALSE(watcher.positions.empty());
-    EXPECT_EQ(watcher.positions.back(), 90);
-    EXPECT_EQ(watcher.status, U("HTML生成を完了しました。"));
-
-    const fs::path fromTool = fs::path(root.path) / "tool";
     ASSERT_EQ(Generate(fromTool).exitCode, 0);
     EXPECT_EQ(Tree(fromTool), Tree(fromPlugin));
     EXPECT_TRUE(ReadFile(fromTool / "index.html").starts_with("<!doctype html>"));
+    ASSERT_EQ(Generate(fs::path(root.path) / "classic", " --style classic").exitCode, 0);
+    EXPECT_TRUE(fs::exists(fs::path(root.path) / "classic" / "fvxmain.html"));
 }
 
 // A deploy script learns which pages to copy: only those that differ from the files there.
@@ -235,39 +228,33 @@ TEST_F(SiteEndToEnd, ToolRegeneratesOnlyWhatChangedAndListsIt) {
 }
 
 TEST_F(SiteEndToEnd, ToolNamesWhatFailed) {
-    // A directory where the entry page should go cannot be written, even by root.
-    const fs::path blocked = fs::path(root.path) / "blocked";
-    fs::create_directories(blocked / "top.html");
-    ShellOutcome run = Generate(blocked, " --index top.html");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("cannot create " + (blocked / "top.html").string()), std::string::npos) << run.err;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
-
     const fs::path out = fs::path(root.path) / "o";
-    run = Generate(out, " --index ../escaped.html");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("the index file name must name a file inside the output directory"), std::string::npos)
-        << run.err;
+    // Exit 1 with one line that holds `reason`.
+    const auto failsWith = [&](const std::string& more, const std::string& reason) {
+        const ShellOutcome run = Generate(out, more);
+        EXPECT_EQ(run.exitCode, 1) << more;
+        EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    };
+    // A directory where the entry page should go cannot be written, even by root.
+    fs::create_directories(out / "top.html");
+    failsWith(" --index top.html", "cannot create " + (out / "top.html").string());
+    fs::remove_all(out);
+    failsWith(" --index ../escaped.html", "the index file name must name a file inside the output directory");
     EXPECT_FALSE(fs::exists(out));
 
     store->AddCocktail({.name = "孤独", .materials = {}});
-    run = Generate(out);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("cocktail 孤独 cannot be read"), std::string::npos) << run.err;
+    failsWith("", "cocktail 孤独 cannot be read");
 
     store.reset();
     fs::remove_all(out);
     { std::ofstream(work / kDatabaseFileName) << "not a database"; }
-    run = Generate(out);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("Barvella.mdb is not a cocktail database"), std::string::npos) << run.err;
+    failsWith("", "Barvella.mdb is not a cocktail database");
     EXPECT_EQ(ReadFile(work / kDatabaseFileName), "not a database");
     EXPECT_FALSE(fs::exists(out));
 
     fs::remove(work / kDatabaseFileName);
-    run = Generate(out);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("Barvella.mdb does not exist"), std::string::npos) << run.err;
+    failsWith("", "Barvella.mdb does not exist");
     EXPECT_FALSE(fs::exists(work / kDatabaseFileName));
 }
 

@@ -6,14 +6,6 @@
 
 #include "cp932.h"
 
-namespace {
-
-int Sign(int value) {
-    return (value > 0) - (value < 0);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     if (const auto utf8 = cp932::ToUtf8(input)) {
@@ -26,9 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto back = cp932::ToUtf8(*sjis);
         if (!back || cp932::FromUtf8(*back) != sjis) std::abort();
     }
+    const auto sign = [](int value) { return (value > 0) - (value < 0); };
     const std::size_t half = size / 2;
     const std::string a = input.substr(0, half), b = input.substr(half);
-    if (Sign(cp932::CompareNames(a, b)) != -Sign(cp932::CompareNames(b, a))) std::abort();
+    if (sign(cp932::CompareNames(a, b)) != -sign(cp932::CompareNames(b, a))) std::abort();
     if (cp932::CompareNames(a, a) != 0) std::abort();
     return 0;
 }

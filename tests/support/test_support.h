@@ -22,11 +22,10 @@ struct TempDirectory {
     std::string path = Create();
     static std::string Create() {
         std::random_device random;
-        std::error_code error;
-        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-        for (int attempt = 0; !error && attempt < 100; ++attempt) {
-            const std::filesystem::path candidate = base / ("barvella-core-" + std::to_string(random()));
-            if (std::filesystem::create_directory(candidate, error)) return paths::FromNative(candidate);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const auto candidate =
+                std::filesystem::temp_directory_path() / ("barvella-core-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate)) return paths::FromNative(candidate);
         }
         throw std::runtime_error("no temporary directory");
     }
@@ -88,8 +87,8 @@ public:
     void SetFullRowSelect(bool) override {}
     void SetSortAscending(bool on) override { sortAscending = on; }
 
-    std::vector<std::string> Texts(int column) const  // one column, top to bottom
-    {
+    // One column, top to bottom.
+    std::vector<std::string> Texts(int column) const {
         std::vector<std::string> texts;
         for (int row = 0; row < GetItemCount(); ++row) texts.push_back(GetItemText(row, column));
         return texts;

@@ -90,18 +90,14 @@ TEST_F(ViewTest, SelectionAndFocusStayWithTheirRowWhenRowsOrColumnsComeAndGo) {
     EXPECT_EQ(list.GetItemText(4, 0), "last");
 }
 
-TEST_F(ViewTest, CtrlReturnEditsOnceAndReturnAloneViews) {
-    // A released Ctrl leaves a plain Return.
+// Ctrl+Return edits once, and a released Ctrl leaves a plain Return; the keypad's keys (NumLock
+// off) act as the main ones.
+TEST_F(ViewTest, KeysRunTheirCommands) {
     for (const int code : {WXK_CONTROL, WXK_RETURN, WXK_RETURN, WXK_CONTROL}) Key(code);
     Key(WXK_CONTROL, wxEVT_KEY_UP);
-    Key(WXK_RETURN);
-    EXPECT_EQ(Calls(true), (Texts{"EditItem", "ViewItem", "ViewItem"}));
-}
-
-TEST_F(ViewTest, InsertAndDeleteAddAndDeleteFromEitherKeypad) {
-    // The keypad's keys (NumLock off) act as the main ones.
-    for (const int code : {WXK_INSERT, WXK_DELETE, WXK_NUMPAD_INSERT, WXK_NUMPAD_DELETE}) Key(code);
-    EXPECT_EQ(Calls(true), (Texts{"AddItem", "DeleteItem", "AddItem", "DeleteItem"}));
+    for (const int code : {WXK_RETURN, WXK_INSERT, WXK_DELETE, WXK_NUMPAD_INSERT, WXK_NUMPAD_DELETE}) Key(code);
+    EXPECT_EQ(Calls(true),
+              (Texts{"EditItem", "ViewItem", "ViewItem", "AddItem", "DeleteItem", "AddItem", "DeleteItem"}));
 }
 
 TEST_F(ViewTest, StatusBarShowsTheSelectedRowOrTheIdleText) {

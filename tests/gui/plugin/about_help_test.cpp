@@ -4,8 +4,6 @@
 #include "records_test_support.h"
 #include "shell_seams.h"
 
-namespace {
-
 TEST_F(RecordsTest, AboutShowsTheVersionAndHelpOpensTheWorkspaceManualElseTheInstalledOne) {
     wxTEST_DIALOG(EXPECT_EQ(About(), PLUGIN_OK), UserAt<CPluginAboutDialog>([](CPluginAboutDialog& d) {
                       EXPECT_NE(wxWindow::FindWindowByLabel("Barvella Version 0.9.1.1", &d), nullptr);
@@ -28,5 +26,3 @@ TEST_F(RecordsTest, AboutShowsTheVersionAndHelpOpensTheWorkspaceManualElseTheIns
                                              app.hostDirectory + "/Barvella.txt"}));
     EXPECT_TRUE(std::filesystem::exists(FOLIVEX_TEST_PROGRAM_DIR "/Barvella.txt"));
 }
-
-}  // namespace

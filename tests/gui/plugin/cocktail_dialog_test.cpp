@@ -1,7 +1,5 @@
 #include "records_test_support.h"
 
-namespace {
-
 TEST_F(RecordsTest, OkTakesExactlyTheAddedRowsAfterEveryCheckAndRefusesWhatCannotBeStored) {
     CCocktailDialog dialog;
     dialog.SetMaterialNames({"Lemon's juice"});
@@ -77,5 +75,3 @@ TEST_F(RecordsTest, EscapeClosesOnlyAnOpenListAltKeysPressTheButtonsAndARefusalS
                       return wxID_CANCEL;
                   }));
 }
-
-}  // namespace

@@ -3,8 +3,6 @@
 #include "platform/library.h"
 #include "records_test_support.h"
 
-namespace {
-
 TEST_F(RecordsTest, RealStartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms) {
     wxDynamicLibrary library(wxString(FOLIVEX_TEST_PROGRAM_DIR "/Barvella") + platform::kLibrarySuffix, wxDL_NOW);
     auto startUp = reinterpret_cast<StartUpFunc>(library.GetSymbol("StartUp"));
@@ -30,5 +28,3 @@ TEST_F(RecordsTest, RealStartUpTellsOnceAboutLeftOutRowsAndClearListOnlyConfirms
     EXPECT_EQ(cleanUp(), PLUGIN_OK);
     EXPECT_TRUE(std::filesystem::exists(dir.File("Barvella.ini")));
 }
-
-}  // namespace

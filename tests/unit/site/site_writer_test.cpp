@@ -11,8 +11,6 @@ using testsupport::ReadFile;
 using testsupport::TempDirectory;
 using testsupport::WriteFile;
 
-namespace {
-
 class SiteWriterTest : public ::testing::Test {
 protected:
     // A file of an earlier run, dated well back so that a write shows in its time stamp.
@@ -26,8 +24,6 @@ protected:
     TempDirectory out;
     SiteWriter writer{out.path};
 };
-
-}  // namespace
 
 TEST_F(SiteWriterTest, AnIdenticalFileKeepsItsTimeStampAndCountsAsUnchanged) {
     const auto stamp = Earlier("a.html", "<HTML>same</HTML>");
