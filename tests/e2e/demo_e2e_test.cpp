@@ -30,9 +30,6 @@ protected:
     static std::string Value(const std::string& directory, const char* query) {
         return SQLite::Database(directory + "/Barvella.mdb").execAndGet(query).getString();
     }
-    static int Cocktails(const std::string& directory) {
-        return std::stoi(Value(directory, "SELECT count(*) FROM TBL_COCKTAIL"));
-    }
 
     testsupport::TempDirectory dir;
     const std::string workspace = dir.File("workspace");
@@ -48,8 +45,9 @@ TEST_F(DemoEndToEnd, ThePreparationMakesTheDemoWorkspaceOnceAndKeepsWhatExists) 
     EXPECT_NE(ReadFile(workspace + "/Barvella.ini").find(Sjis("WINDOWTITLE=カクテル・レシピ帳\r\n")),
               std::string::npos);
     EXPECT_NE(ReadFile(workspace + "/BarvellaTC.fvxcmt").find(Sjis("定番カクテル")), std::string::npos);
-    const int stored = Cocktails(workspace);
-    EXPECT_GE(stored, 50);
+    const char* count = "SELECT count(*) FROM TBL_COCKTAIL";
+    const std::string stored = Value(workspace, count);
+    EXPECT_GE(std::stoi(stored), 50);
 
     for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
         testsupport::WriteFile(file, "the user's own");
@@ -57,7 +55,7 @@ TEST_F(DemoEndToEnd, ThePreparationMakesTheDemoWorkspaceOnceAndKeepsWhatExists) 
     ASSERT_EQ(again.exitCode, 0) << again.err;
     for (const std::string& file : {settings, workspace + "/Barvella.ini", workspace + "/BarvellaTC.fvxcmt"})
         EXPECT_EQ(ReadFile(file), "the user's own") << file;
-    EXPECT_EQ(Cocktails(workspace), stored);
+    EXPECT_EQ(Value(workspace, count), stored);
 }
 
 TEST_F(DemoEndToEnd, TheSampleComesBackWholeThroughExportAndImportInEitherEncoding) {

@@ -6,8 +6,6 @@
 
 #include "core/csv.h"
 
-namespace {
-
 constexpr std::size_t kMaxFieldBytes = 4096, kMaxFields = 64;
 
 // Each record's fields.
@@ -18,8 +16,6 @@ std::vector<std::vector<std::string>> ReadAll(std::string_view bytes, int& error
     errorLine = reader.ErrorLine();
     return records;
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     int errorLine = 0;

@@ -13,8 +13,6 @@
 #include "store/schema.h"
 #include "test_support.h"
 
-namespace {
-
 const char* const kNames[] = {"Gin", "gin", "Rum's", "\x83\x41", "\x83\x61"};
 
 // Twelve cocktails over a few bases and ingredients whose names differ by case or trail byte;
@@ -40,12 +38,6 @@ CocktailStore& Store() {
     return *store;
 }
 
-bool Same(const std::string& a, const std::string& b) {
-    return cp932::CompareNames(a, b) == 0;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
     const std::string rest(reinterpret_cast<const char*>(data) + 4, size - 4);
@@ -58,12 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testsupport::FakePluginList list;
     for (int column = 0; column < 5; ++column) list.InsertColumn(column, "", ListColumnAlign::Left, 10);
     if (!FillCocktailList(Store(), list, conditions, [](const std::string&) {}).ok()) std::abort();
+    const auto same = [](const std::string& a, const std::string& b) { return cp932::CompareNames(a, b) == 0; };
     std::vector<std::string> expected;
     for (const CocktailRecord& c : Cocktails()) {
-        const bool base = conditions.baseName.empty() || Same(c.baseName, conditions.baseName);
+        const bool base = conditions.baseName.empty() || same(c.baseName, conditions.baseName);
         const bool material = conditions.materialName.empty() ||
                               std::any_of(c.materials.begin(), c.materials.end(),
-                                          [&](const auto& m) { return Same(m.first, conditions.materialName); });
+                                          [&](const auto& m) { return same(m.first, conditions.materialName); });
         if (base && material && (conditions.strong < 0 || c.strong == conditions.strong) &&
             (conditions.taste < 0 || c.taste == conditions.taste))
             expected.push_back(c.name);

@@ -3,8 +3,6 @@
 // one with the real main frame, the recording plug-in loaded and desktop seams that only record.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 

@@ -38,11 +38,10 @@ TEST_F(HostFrameTest, EditStartsTheEditorOnTheChosenPageAndLeavesTheWorkingDirec
 
 TEST(DesktopSeams, RefuseWhatCannotBeOpenedOrStarted) {
     const shell::Seams desktop = shell::DesktopSeams();
-    const std::filesystem::path script = std::filesystem::temp_directory_path() / "hostframe-not-a-program";
-    std::ofstream(script) << "echo started\n";
+    const testsupport::TempDirectory scratch;
+    testsupport::WriteFile(scratch.File("not-a-program"), "echo started\n");
     EXPECT_FALSE(desktop.openWithAssociatedProgram("/nonexistent/site/index.html"));
     EXPECT_FALSE(desktop.startProgram({"no-such-editor-anywhere", "page.html"}));
-    EXPECT_FALSE(desktop.startProgram({wxString(script.string()), "page.html"}));
+    EXPECT_FALSE(desktop.startProgram({wxString(scratch.File("not-a-program")), "page.html"}));
     EXPECT_TRUE(desktop.startProgram({"true", "page.html"}));
-    std::filesystem::remove(script);
 }

@@ -85,7 +85,6 @@ TEST_F(LoaderTest, AnExceptionOutOfACommandIsReportedAndThePluginStaysLoaded) {
 }
 
 TEST_F(LoaderTest, AFailedStartUpIsReportedAndKeepsThePlugin) {
-    doc->PluginName = "RecordingPlugin.so";
     SetResult("StartUp", "-1");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage("プラグインの初期化に失敗しました。"));
     SetResult("StartUp", "7");
@@ -94,7 +93,6 @@ TEST_F(LoaderTest, AFailedStartUpIsReportedAndKeepsThePlugin) {
 }
 
 TEST_F(LoaderTest, AnExceptionOutOfStartUpUnloadsThePluginThroughCleanUp) {
-    doc->PluginName = "RecordingPlugin.so";
     SetResult("StartUp", "throw");
     wxTEST_DIALOG(doc->LoadPlugin(), ExpectHostMessage(kException));
     EXPECT_FALSE(IsMapped(scratch.File("RecordingPlugin.so")));

@@ -82,11 +82,10 @@ TEST_F(HostFrameTest, FieldsRefuseWhatTheSettingsCannotHold) {
     page->m_editIndexFileName->SetValue(wxString(129, wxUniChar(0x3042)));
     wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
                   ExpectHostMessage("「インデックスファイル名称」は 256 バイト以内で入力してください。"));
-    // The entry page stays inside the output directory.
-    for (const char* index : {"../index.html", "sub/index.html", "..", "sub\\index.html"}) {
-        page->m_editIndexFileName->SetValue(index);
-        wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
-                      ExpectHostMessage("「インデックスファイル名称」には HTML出力ディレクトリの中のファイル名を"
-                                        "入力してください。「/」「\\」と「..」は使用できません。"));
-    }
+    // The entry page stays inside the output directory; which names leave it the generation
+    // tests show.
+    page->m_editIndexFileName->SetValue("../index.html");
+    wxTEST_DIALOG(EXPECT_FALSE(sheet.LeaveCurrentPage()),
+                  ExpectHostMessage("「インデックスファイル名称」には HTML出力ディレクトリの中のファイル名を"
+                                    "入力してください。「/」「\\」と「..」は使用できません。"));
 }

@@ -12,14 +12,12 @@ struct RealPluginTest : HostFrameTest {
 };
 
 TEST_F(RealPluginTest, JapaneseNamesGoFromTheWorkspaceToTheBrowsedSite) {
-    EXPECT_TRUE(std::filesystem::is_regular_file(startDirectory + "/Barvella.mdb"));
     const std::string site = scratch.File("サイト");
     std::filesystem::create_directory(site);
     doc->HTMLOutDirectory = *cp932::FromUtf8(site);
     doc->HTMLIndexFileName = cp932::Literal("目次.html");
     doc->BrowseHTMLAfterCreate = 1;
     wxTEST_DIALOG(Command(HostCommand::CreateHTML), wxExpectModal<wxMessageDialog>(wxID_OK));
-    EXPECT_TRUE(std::filesystem::is_regular_file(site + "/fvxmain.html"));
     EXPECT_EQ(shell.opened, std::vector<wxString>{wxString::FromUTF8(site + "/目次.html")});
     EXPECT_TRUE(wxFileExists(shell.opened.at(0)));
 }

@@ -27,10 +27,7 @@ TEST_F(SettingsTest, SavedSettingsReadBackByteForByteUpToTheBuffer) {
     CFolivexDoc reread("/elsewhere");
     reread.programDirectory = programDirectory;
     reread.LoadHostSettings();
-    EXPECT_EQ(reread.HTMLOutDirectory, doc->HTMLOutDirectory);
-    EXPECT_EQ(reread.HTMLIndexFileName, "index.html");
-    EXPECT_EQ(reread.HTMLEditorPath, std::string(259, 'e'));
-    EXPECT_EQ(reread.BrowseHTMLAfterCreate, 1);
-    EXPECT_EQ(reread.PluginName, "RecordingPlugin.so");
-    EXPECT_TRUE(reread.IsPluginLoaded());
+    EXPECT_EQ(std::tuple(reread.HTMLOutDirectory, reread.HTMLIndexFileName, reread.HTMLEditorPath,
+                         reread.BrowseHTMLAfterCreate, reread.PluginName, reread.IsPluginLoaded()),
+              std::tuple(doc->HTMLOutDirectory, "index.html", std::string(259, 'e'), 1, "RecordingPlugin.so", true));
 }

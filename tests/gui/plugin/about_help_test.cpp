@@ -12,8 +12,7 @@ TEST_F(RecordsTest, AboutShowsTheVersionAndHelpOpensTheWorkspaceManualElseTheIns
 
     std::vector<wxString> opened;
     shell::Current().openWithAssociatedProgram = [&opened](const wxString& path) {
-        opened.push_back(path);
-        return false;
+        return opened.push_back(path), false;
     };
     app.hostDirectory = dir.File("work space");
     std::filesystem::create_directory(app.hostDirectory);

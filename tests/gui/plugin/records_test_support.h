@@ -3,8 +3,6 @@
 // and an ampersand.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/listctrl.h>

@@ -13,8 +13,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 using namespace testsupport;
 
 long Files(const std::string& folder) {
@@ -65,5 +63,3 @@ TEST(AtomicFile, ReplacesTheFileOrALinksTargetWholeElseWritesInPlaceAndLeavesNoT
     EXPECT_EQ(std::tuple(fs::exists(target + ".Ab12Z9"), fs::exists(target + ".Cd34Y8"), fs::exists(target + ".bak")),
               std::tuple(false, true, true));
 }
-
-}  // namespace

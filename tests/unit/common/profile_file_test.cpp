@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // Files are read and written whole elsewhere; here they are their bytes.
 std::string Read(std::string_view bytes, std::string_view section, std::string_view key, std::size_t buffer = 256) {
     return profile::ReadStringFrom(bytes, section, key, "default", buffer);
@@ -50,5 +48,3 @@ TEST(ProfileFile, SetsMakeCrLfFilesAndKeepAnExistingFilesLinesAndLineEnds) {
         "BrowseHTMLAfterCreate=1\n[OTHER]\nA=1\nB=2\n");
     EXPECT_EQ(Set("[S]\r\nA=1", {{"S", "B", "2"}}), "[S]\r\nA=1\r\nB=2\r\n");
 }
-
-}  // namespace

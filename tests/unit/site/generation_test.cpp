@@ -1,11 +1,7 @@
-#include <gtest/gtest.h>
-
+#include "site/generation.h"
 #include "cp932.h"
 #include "paths.h"
-#include "site/generation.h"
 #include "site_fixture.h"
-
-namespace {
 
 using Names = std::vector<std::string>;
 
@@ -31,8 +27,6 @@ protected:
 
 const Names kFrames = {"index.html", "fvxmain.html", "fvxmenu.html", "fvxtop.html", "fvxtail.html"};
 
-}  // namespace
-
 // Each menu is finished after its list pages.
 TEST_F(Generation, AnEmptyStoreGivesTheWholeSiteInOrderWithAStatusPerStage) {
     Names expected = kFrames;
@@ -43,11 +37,10 @@ TEST_F(Generation, AnEmptyStoreGivesTheWholeSiteInOrderWithAStatusPerStage) {
     }
     expected.push_back("fvxall.html");  // also with its menu link off
     EXPECT_EQ(Run(out.path), expected);
-    EXPECT_TRUE(result.ok) << result.error;
-
-    EXPECT_EQ(statuses.size(), 10u) << "a status per stage, and the last says the run is done";
-    EXPECT_EQ(statuses.back(), "HTML生成を完了しました。");
-    EXPECT_EQ(position, GENERATION_RANGE);
+    // A status per stage, and the last says the run is done.
+    EXPECT_EQ(std::tuple(result.ok, statuses.size(), statuses.back(), position),
+              std::tuple(true, 10u, "HTML生成を完了しました。", GENERATION_RANGE))
+        << result.error;
 }
 
 TEST_F(Generation, CategoriesOffStillWriteFramesAllPageAndDetails) {
@@ -58,9 +51,8 @@ TEST_F(Generation, CategoriesOffStillWriteFramesAllPageAndDetails) {
     expected.push_back("fvxall.html");
     expected.push_back("fvxcocktail" + std::to_string(store.AddCocktail({.name = "Martini"})) + ".html");
     EXPECT_EQ(Run(out.path), expected);
-    EXPECT_TRUE(result.ok) << result.error;
-    EXPECT_EQ(statuses.size(), 10u);
-    EXPECT_EQ(position, GENERATION_RANGE);
+    EXPECT_EQ(std::tuple(result.ok, statuses.size(), position), std::tuple(true, 10u, GENERATION_RANGE))
+        << result.error;
 }
 
 TEST_F(Generation, AFailureKeepsEarlierPagesAndThoseOfEarlierRuns) {

@@ -1,6 +1,4 @@
 // The classic renderers as values: no file system, only the pages they put.
-#include <gtest/gtest.h>
-
 #include "site/classic/category_pages.h"
 #include "site/classic/cocktail_pages.h"
 #include "site/classic/frame_pages.h"

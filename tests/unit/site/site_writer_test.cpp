@@ -51,8 +51,7 @@ TEST_F(SiteWriterTest, ACutOffPageIsWrittenAsItIsAndFailsTheRunWithItsCause) {
     writer.PutCutOff({"cut.html", "<HTML>half"}, {"cannot be read", "X"});
     EXPECT_EQ(ReadFile(out.File("cut.html")), "<HTML>half");
     ASSERT_TRUE(writer.Failure());
-    EXPECT_EQ(writer.Failure()->what, "cannot be read");
-    EXPECT_EQ(writer.Failure()->cocktail, "X");
+    EXPECT_EQ(std::tuple(writer.Failure()->what, writer.Failure()->cocktail), std::tuple("cannot be read", "X"));
     EXPECT_FALSE(writer.Put({"later.html", "x"}));
 }
 
