@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include <SQLiteCpp/Database.h>
+#include <sqlite3.h>
 
 #include "cp932.h"
 #include "store/cocktail_store.h"
@@ -67,7 +68,7 @@ protected:
     SQLite::Database raw{path, SQLite::OPEN_READWRITE};
 };
 
-TEST_F(Store, OpeningNeverChangesAFileAndUsesAStoreMadeByAnotherToolAsItIs) {
+TEST_F(Store, AnEmptyFileIsNoStoreYetAndAStoreMadeByAnotherToolIsUsedOrRefusedAsItIs) {
     const std::string other = dir.File("other.mdb");
     std::unique_ptr<CocktailStore> opened;
     EXPECT_EQ(CocktailStore::Open(other, StoreAccess::Read, opened).outcome, StoreOutcome::NotFound);
@@ -77,6 +78,15 @@ TEST_F(Store, OpeningNeverChangesAFileAndUsesAStoreMadeByAnotherToolAsItIs) {
         SQLite::Database(other, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
         return ReadFile(other);
     };
+    // What an interrupted creation leaves: 0 bytes, or an SQLite file without any table.
+    for (const char* nothing : {"", "PRAGMA user_version = 7"}) {
+        const std::string before = make(nothing);
+        EXPECT_EQ(CocktailStore::Open(other, StoreAccess::Read, opened).outcome, StoreOutcome::NotFound);
+        EXPECT_EQ(ReadFile(other), before);
+        ASSERT_TRUE(CocktailStore::Open(other, StoreAccess::Change, opened).ok()) << nothing;
+        opened.reset();
+        std::filesystem::remove(other);
+    }
     std::string before = make(
         "CREATE TABLE tbl_cocktail (FLD_INDEX); CREATE TABLE TBL_STYLE (FLD_INDEX, FLD_NAME);"
         "CREATE TABLE TBL_MASTER (FLD_INDEX, FLD_NAME);"
@@ -201,14 +211,60 @@ TEST_F(Store, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFoldATrailBy
 }
 
 TEST_F(Store, AStoreHeldByAnotherProgramIsReportedAsInUseAndNothingIsStored) {
-    db().exec("BEGIN IMMEDIATE");
+    db().exec("BEGIN EXCLUSIVE");
+    const auto inUse = std::tuple(StoreOutcome::Busy, path + " is in use by another program");
     const StoreStatus busy = Add(Cocktail("Gimlet", "Gin", "Short"));
-    EXPECT_EQ(std::tuple(busy.outcome, busy.reason),
-              std::tuple(StoreOutcome::Busy, path + " is in use by another program"));
+    EXPECT_EQ(std::tuple(busy.outcome, busy.reason), inUse);
     std::unique_ptr<CocktailStore::Batch> batch;
     EXPECT_EQ(store->BeginBatch(batch).outcome, StoreOutcome::Busy);
+    std::unique_ptr<CocktailStore> reader;
+    const StoreStatus opening = CocktailStore::Open(path, StoreAccess::Read, reader);
+    EXPECT_EQ(std::tuple(opening.outcome, opening.reason), inUse) << "never called damaged";
     db().exec("ROLLBACK");
     EXPECT_EQ(State(), (Snapshot("00000", {{}, {}, {}})));
+}
+
+// Another program's edit, tried whenever a statement of the reader starts: it renumbers the
+// cocktails as deleting and re-inserting them does. A read that holds the store keeps it off.
+SQLite::Database* outsideEditor = nullptr;
+int outsideEdits = 0;
+int EditAtEachStatement(unsigned, void*, void*, void*) {
+    if (!outsideEditor) return 0;
+    try {
+        outsideEditor->exec(
+            "BEGIN IMMEDIATE; UPDATE TBL_COCKTAIL SET FLD_INDEX = FLD_INDEX + 100;"
+            "UPDATE TBL_MATERIAL SET FLD_COCKTAIL = FLD_COCKTAIL + 100; COMMIT");
+        ++outsideEdits;
+    } catch (const SQLite::Exception&) {
+        outsideEditor->exec("ROLLBACK");
+    }
+    return 0;
+}
+int TraceStatements(sqlite3* connection, const char**, const void*) {
+    return sqlite3_trace_v2(connection, SQLITE_TRACE_STMT, EditAtEachStatement, nullptr);
+}
+
+TEST_F(Store, BulkReadsSeeAnEditCommittedMeanwhileWhollyOrNotAtAll) {
+    for (const auto& record : {Cocktail("Daiquiri", "Rum", "Short"), Cocktail("Gimlet", "Gin", "Short")})
+        ASSERT_TRUE(Add(record).ok());
+    const auto trace = reinterpret_cast<void (*)()>(TraceStatements);
+    sqlite3_auto_extension(trace);
+    std::unique_ptr<CocktailStore> reader = OpenStore(path, StoreAccess::Read);
+    sqlite3_cancel_auto_extension(trace);
+    outsideEditor = &db();
+    StoreSnapshot snapshot;
+    ASSERT_TRUE(reader->ReadSnapshot(snapshot).ok());
+    ASSERT_EQ(snapshot.cocktails.size(), 2u);
+    EXPECT_TRUE(snapshot.cocktails[0].readable && snapshot.cocktails[1].readable);
+    Names visited;
+    const StoreStatus walk = reader->VisitCocktails([&](const CocktailRecord& record, std::string&) {
+        visited.push_back(record.name + " " + record.materials.at("lime"));
+        return true;
+    });
+    outsideEditor = nullptr;
+    EXPECT_TRUE(walk.ok()) << walk.reason;
+    EXPECT_EQ(visited, (Names{"Daiquiri 10ml", "Gimlet 10ml"}));
+    EXPECT_GE(outsideEdits, 2) << "the edit came through before each read took the store";
 }
 
 }  // namespace
