@@ -89,14 +89,11 @@ protected:
 };
 
 TEST_F(KilledChange, AChangeLeavesTheOldStateUntilItsCommitIsDone) {
+    // The memo is more than SQLite's page cache holds: pages reach the file before the commit,
+    // so a kill there leaves a journal that must be rolled back.
     const auto edit = [](CocktailStore& store) {
         CocktailRecord edited = Cocktail("Gimlet", "new method", {{"Gin", "60ml"}});
-        static_cast<void>(store.Replace("Gimlet", edited));
-    };
-    // More than SQLite's page cache holds: pages reach the file before the commit, so the
-    // kill leaves a journal that must be rolled back.
-    const auto bigEdit = [](CocktailStore& store) {
-        CocktailRecord edited = Cocktail("Gimlet", std::string(4 << 20, 'x'), {{"Gin", "60ml"}});
+        edited.memo.assign(4 << 20, 'x');
         static_cast<void>(store.Replace("Gimlet", edited));
     };
     const auto remove = [](CocktailStore& store) { static_cast<void>(store.Delete("Gimlet")); };
@@ -107,7 +104,7 @@ TEST_F(KilledChange, AChangeLeavesTheOldStateUntilItsCommitIsDone) {
     using Change = std::function<void(CocktailStore&)>;
     for (const auto& [trap, change, after] : {std::tuple<Trap, Change, std::string>{Trap::Commit, add, "old method 2"},
                                               {Trap::SixthRowChange, edit, "old method 2"},
-                                              {Trap::Commit, bigEdit, "old method 2"},
+                                              {Trap::Commit, edit, "old method 2"},
                                               {Trap::Commit, remove, "old method 2"},
                                               {Trap::AfterChange, edit, "new method 1"},
                                               {Trap::AfterChange, remove, "none"}}) {
@@ -121,7 +118,6 @@ TEST_F(KilledChange, AKilledCreationLeavesNoStoreAndTheNextOpenMakesAWholeOne) {
     KillDuring(Trap::Commit, [](CocktailStore&) {});
     EXPECT_FALSE(std::filesystem::exists(dir.File("Barvella.mdb")));
     std::unique_ptr<CocktailStore> store;
-    EXPECT_EQ(CocktailStore::Open(dir.File("Barvella.mdb"), StoreAccess::Read, store).outcome, StoreOutcome::NotFound);
     ASSERT_TRUE(CocktailStore::Open(dir.File("Barvella.mdb"), StoreAccess::Change, store).ok());
     EXPECT_EQ(Gimlet(), "none");
 }
