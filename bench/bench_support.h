@@ -3,6 +3,8 @@
 #pragma once
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -73,29 +75,36 @@ inline std::string Quoted(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
 }
 
-// A command line's wall time and the processor time of the processes it ran. A failed command
-// ends the benchmark: its figures would mean nothing.
+// A command line's wall time, the processor time and the peak memory of the processes it
+// ran. A failed command ends the benchmark: its figures would mean nothing.
 struct CommandRun {
     double wall = 0;
     double user = 0;
     double system = 0;
+    double peakMegabytes = 0;  // the largest resident set of any of its processes
 };
 
 inline CommandRun RunCommand(const std::string& command) {
     const auto seconds = [](const timeval& time) {
         return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
     };
-    rusage before{}, after{};
-    ::getrusage(RUSAGE_CHILDREN, &before);
     CommandRun run;
+    rusage usage{};
     run.wall = SecondsOf([&] {
-        if (std::system(command.c_str()) != 0) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        int status = -1;
+        if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+            WEXITSTATUS(status) != 0) {
             std::fprintf(stderr, "failed: %s\n", command.c_str());
             std::exit(1);
         }
     });
-    ::getrusage(RUSAGE_CHILDREN, &after);
-    run.user = seconds(after.ru_utime) - seconds(before.ru_utime);
-    run.system = seconds(after.ru_stime) - seconds(before.ru_stime);
+    run.user = seconds(usage.ru_utime);
+    run.system = seconds(usage.ru_stime);
+    run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024;
     return run;
 }

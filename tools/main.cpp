@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
             argv[1]);
         return 1;
     }
+    platform::UseBinaryStandardStreams();
     try {
         // CLI11 takes the arguments last first.
         std::vector<std::string> arguments = platform::CommandLineArguments(argc, argv);

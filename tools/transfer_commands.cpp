@@ -1,21 +1,34 @@
 #include "transfer_commands.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "atomic_file.h"
 #include "command.h"
 #include "core/cocktail_transfer.h"
-#include "cp932.h"
+#include "paths.h"
+#include "platform/file.h"
 #include "platform/workspace_lock.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// The most an import reads: a larger file is no cocktail collection.
+constexpr std::uint64_t kMaxImportBytes = std::uint64_t{1} << 30;
+constexpr const char* kStandardInput = "-";
+constexpr std::size_t kCopyChunk = 64 * 1024;
 
 struct TransferOptions {
     std::string directory = ".";
@@ -28,51 +41,99 @@ std::string Count(std::size_t count, const char* noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
-// `refused` names what each refusal counts: lines of the file, or cocktails of the import.
-[[noreturn]] void ReportRefusals(const std::string& file, const std::vector<LineRefusal>& refusals,
-                                 const char* refused) {
-    for (const LineRefusal& refusal : refusals)
-        std::fprintf(stderr, "%s:%d: %s\n", file.c_str(), refusal.line, refusal.reason.c_str());
-    throw CommandFailure("nothing was imported (" + Count(refusals.size(), refused) + " refused)");
+CommandFailure TooLarge(const std::string& name) {
+    return CommandFailure(name + " is larger than 1 GiB, more than an import reads");
 }
 
-bool IsUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80         ? 1
-                                   : lead >> 5 == 0x6  ? 2
-                                   : lead >> 4 == 0xE  ? 3
-                                   : lead >> 3 == 0x1E ? 4
-                                                       : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        i += length;
+// The file an import reads twice, once to check every line and then to store: a regular
+// file, or standard input kept in a temporary file for the second reading.
+class ImportFile {
+public:
+    explicit ImportFile(const std::string& name) : m_name(name), m_path(name) {
+        if (name == kStandardInput) {
+            KeepStandardInput();
+            return;
+        }
+        std::error_code error;
+        const fs::file_status status = fs::status(paths::Native(name), error);
+        if (error) throw CommandFailure("cannot read " + name + ": " + error.message());
+        if (status.type() != fs::file_type::regular)
+            throw CommandFailure("cannot read " + name + ": it is not a file (standard input is -)");
     }
-    return true;
-}
 
-// A file a spreadsheet program saved in Shift-JIS, read as UTF-8, would be refused line by
-// line; it is told by reading as CP932 throughout but not as UTF-8.
-bool IsCp932Only(std::string_view bytes) {
-    return !IsUtf8(bytes) && cp932::ToUtf8(bytes).has_value();
+    // The file from its start. Reading throws when the file cannot be read or is too large,
+    // so that no import stores what a short read left out.
+    csv::Source Read() {
+        m_stream = std::make_unique<std::ifstream>(paths::Native(m_path), std::ios::binary);
+        if (!*m_stream) throw CommandFailure("cannot read " + m_name + ": " + std::strerror(errno));
+        return [this, total = std::uint64_t{0}](char* buffer, std::size_t size) mutable {
+            m_stream->read(buffer, static_cast<std::streamsize>(size));
+            if (m_stream->bad()) throw CommandFailure("cannot read " + m_name + ": " + std::strerror(errno));
+            const auto got = static_cast<std::size_t>(m_stream->gcount());
+            if ((total += got) > kMaxImportBytes) throw TooLarge(m_name);
+            return got;
+        };
+    }
+
+private:
+    void KeepStandardInput() {
+        platform::File kept;
+        std::error_code error;
+        const std::string beside = paths::FromNative(fs::temp_directory_path(error) / "barvella-import");
+        if (error || !kept.OpenTemporaryBeside(beside, m_path))
+            throw CommandFailure("cannot keep standard input in a temporary file: " + kept.ErrorText());
+        m_removal.path = m_path;
+        std::vector<char> buffer(kCopyChunk);
+        std::uint64_t total = 0;
+        while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), stdin)) {
+            if ((total += got) > kMaxImportBytes) throw TooLarge("standard input");
+            if (!kept.Write(std::string_view(buffer.data(), got)))
+                throw CommandFailure("cannot keep standard input in " + m_path + ": " + kept.ErrorText());
+        }
+        if (std::ferror(stdin)) throw CommandFailure("cannot read standard input: " + std::string(std::strerror(errno)));
+        if (!kept.Close()) throw CommandFailure("cannot keep standard input in " + m_path + ": " + kept.ErrorText());
+    }
+
+    struct Removal {
+        std::string path;
+        ~Removal() {
+            if (!path.empty()) platform::RemoveFile(path);
+        }
+    };
+
+    std::string m_name, m_path;
+    Removal m_removal;  // of the kept standard input
+    std::unique_ptr<std::ifstream> m_stream;
+};
+
+// `refused` names what each refusal counts: lines of the file, or cocktails of the import.
+[[noreturn]] void ReportRefusals(const std::string& file, const Refusals& refusals, const char* refused) {
+    const std::vector<LineRefusal> listed = refusals.Listed();
+    for (const LineRefusal& refusal : listed)
+        std::fprintf(stderr, "%s:%d: %s\n", file.c_str(), refusal.line, refusal.reason.c_str());
+    if (refusals.count() > listed.size())
+        std::fprintf(stderr, "%s: %zu more refused, not shown\n", file.c_str(), refusals.count() - listed.size());
+    throw CommandFailure("nothing was imported (" + Count(refusals.count(), refused) + " refused)");
 }
 
 void Import(const TransferOptions& options) {
-    std::string bytes;
-    if (!fileio::ReadWholeFile(options.file, bytes))
-        throw CommandFailure("cannot read " + options.file + ": " + std::strerror(errno));
-    if (options.encoding == FileEncoding::Utf8 && IsCp932Only(bytes))
-        throw CommandFailure(options.file + " is Shift-JIS (CP932), not UTF-8: import it with --encoding cp932");
-    const CocktailFile file = ReadCocktailFile(bytes, options.encoding);
-    if (!file.refusals.empty()) ReportRefusals(options.file, file.refusals, "line");
+    ImportFile file(options.file);
+    {
+        CocktailFileReader check(file.Read(), options.encoding);
+        for (FileCocktail cocktail; check.Next(cocktail);) {
+        }
+        if (options.encoding == FileEncoding::Utf8 && check.LooksLikeCp932())
+            throw CommandFailure(options.file + " is Shift-JIS (CP932), not UTF-8: import it with --encoding cp932");
+        if (!check.refusals().empty()) ReportRefusals(options.file, check.refusals(), "line");
+    }
 
     if (platform::IsWorkspaceLocked(options.directory)) {
         throw CommandFailure("the workspace " + options.directory +
                              " is open in Folivex; nothing was imported, close Folivex and import again");
     }
     const std::unique_ptr<CocktailStore> store = OpenStore(options.directory, StoreAccess::Change);
-    const ImportResult result = ImportCocktails(*store, file.cocktails, options.skipExisting);
+    CocktailFileReader reader(file.Read(), options.encoding);
+    const ImportResult result = ImportCocktails(*store, reader, options.skipExisting);
     switch (result.outcome) {
         case ImportOutcome::Stored:
             break;
@@ -89,25 +150,28 @@ void Import(const TransferOptions& options) {
     std::printf("\n");
 }
 
+// Cocktail by cocktail to the file, which takes the place of the old one only when whole, or
+// to standard output.
 void Export(const TransferOptions& options) {
     const std::unique_ptr<CocktailStore> store = OpenStore(options.directory, StoreAccess::Read);
-    std::vector<CocktailRecord> cocktails;
-    const StoreStatus read = store->VisitCocktails([&](const CocktailRecord& record, std::string&) {
-        cocktails.push_back(record);
-        return true;
+    const bool toFile = !options.file.empty();
+    fileio::ReplacementFile output;
+    const auto unwritable = [&] {
+        return CommandFailure(toFile ? "cannot write " + options.file + ": " + output.ErrorText()
+                                     : "cannot write the standard output");
+    };
+    if (toFile && !output.Open(options.file)) throw unwritable();
+    CocktailFileWriter writer(options.encoding, [&](std::string_view bytes) {
+        return toFile ? output.Write(bytes) : std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    });
+    std::size_t exported = 0;
+    const StoreStatus read = store->VisitCocktails([&](const CocktailRecord& record, std::string& failure) {
+        ++exported;
+        return writer.Write(record, failure);
     });
     if (!read.ok()) throw CommandFailure("cannot export: " + read.reason);
-    std::string bytes;
-    std::string failure;
-    if (!WriteCocktailFile(cocktails, options.encoding, bytes, failure))
-        throw CommandFailure("cannot export: " + failure);
-    if (options.file.empty()) {
-        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-            throw CommandFailure("cannot write the standard output");
-        return;
-    }
-    if (!fileio::WriteFileAtomically(options.file, bytes)) throw CommandFailure("cannot write " + options.file);
-    std::printf("exported %s to %s\n", Count(cocktails.size(), "cocktail").c_str(), options.file.c_str());
+    if (!writer.Finish() || !(toFile ? output.Commit() : std::fflush(stdout) == 0)) throw unwritable();
+    if (toFile) std::printf("exported %s to %s\n", Count(exported, "cocktail").c_str(), options.file.c_str());
 }
 
 CLI::App* AddTransferCommand(CLI::App& app, const char* name, const char* description,
@@ -125,7 +189,7 @@ void AddImportCommand(CLI::App& app) {
     CLI::App* command =
         AddTransferCommand(app, "import", "Add every cocktail of a CSV file to a workspace, all or nothing", options);
     command->add_flag("--skip-existing", options->skipExisting, "Skip cocktails whose name is already stored");
-    command->add_option("FILE", options->file, "CSV file, one row per ingredient (see Barvella.txt)")->required();
+    command->add_option("FILE", options->file, "CSV file, one row per ingredient (see Barvella.txt); - reads standard input")->required();
     command->callback([options] { Import(*options); });
 }
 

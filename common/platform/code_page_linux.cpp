@@ -2,6 +2,8 @@
 
 #include <iconv.h>
 
+#include <cerrno>
+
 #include <mutex>
 
 namespace platform {
@@ -13,6 +15,8 @@ namespace {
 // (Not thread_local: a thread-local object with a destructor would keep the plug-in from
 // ever being unloaded.)
 class Conversion {
+    static constexpr std::size_t kShortText = 64 * 1024;
+
 public:
     Conversion(const char* to, const char* from) : m_cd(::iconv_open(to, from)) {}
     Conversion(const Conversion&) = delete;
@@ -25,17 +29,31 @@ public:
         if (!Opened()) return std::nullopt;
         const std::lock_guard<std::mutex> lock(m_mutex);
         ::iconv(m_cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-        std::string output(input.size() * 4 + 4, '\0');
+        // Room for the longest result of a short text; a long one grows its room as needed,
+        // so that a text of hundreds of megabytes costs about its own size again.
+        std::string output(input.size() <= kShortText ? input.size() * 4 + 4 : input.size() * 3 / 2, '\0');
         char* in = const_cast<char*>(input.data());
         std::size_t inLeft = input.size();
-        char* out = output.data();
-        std::size_t outLeft = output.size();
-        const std::size_t result = ::iconv(m_cd, &in, &inLeft, &out, &outLeft);
-        const bool flushed = result != static_cast<std::size_t>(-1) &&
-                             ::iconv(m_cd, nullptr, nullptr, &out, &outLeft) != static_cast<std::size_t>(-1);
+        std::size_t done = 0;
+        std::size_t irreversible = 0;
+        for (bool flushing = false;;) {
+            char* out = output.data() + done;
+            std::size_t outLeft = output.size() - done;
+            const std::size_t result = flushing ? ::iconv(m_cd, nullptr, nullptr, &out, &outLeft)
+                                                : ::iconv(m_cd, &in, &inLeft, &out, &outLeft);
+            done = output.size() - outLeft;
+            if (result == static_cast<std::size_t>(-1) && errno == E2BIG) {
+                output.resize(output.size() + output.size() / 2 + 16);
+                continue;
+            }
+            if (result == static_cast<std::size_t>(-1)) return std::nullopt;
+            irreversible += result;
+            if (flushing) break;
+            flushing = true;
+        }
         // glibc counts irreversible conversions in the result; any of them would change the text.
-        if (!flushed || result != 0 || inLeft != 0) return std::nullopt;
-        output.resize(output.size() - outLeft);
+        if (irreversible != 0 || inLeft != 0) return std::nullopt;
+        output.resize(done);
         return output;
     }
 

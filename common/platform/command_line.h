@@ -9,4 +9,8 @@ namespace platform {
 
 std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
+// Standard input and output carry bytes as they are; Windows would turn their line ends and
+// stop reading at a Ctrl+Z.
+void UseBinaryStandardStreams();
+
 }  // namespace platform

@@ -6,4 +6,6 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
     return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
 }
 
+void UseBinaryStandardStreams() {}
+
 }  // namespace platform

@@ -1,7 +1,11 @@
 #include "platform/command_line.h"
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #include <shellapi.h>
+
+#include <cstdio>
 
 #include "platform/wide_text.h"
 
@@ -14,6 +18,11 @@ std::vector<std::string> CommandLineArguments(int, char**) {
     for (int i = 1; i < count; ++i) utf8.push_back(ToUtf8(arguments[i]));
     ::LocalFree(arguments);
     return utf8;
+}
+
+void UseBinaryStandardStreams() {
+    ::_setmode(::_fileno(stdin), _O_BINARY);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
 }
 
 }  // namespace platform

@@ -71,6 +71,9 @@ bool RenameOver(const std::string& from, const std::string& to);
 
 bool RemoveFile(const std::string& path);
 
+// True when `fileName` is a name File::OpenTemporaryBeside gives beside a file named `name`.
+bool IsTemporaryNameOf(const std::string& fileName, const std::string& name);
+
 // True when `path` exists and may not be written: the user made it read-only.
 bool IsReadOnlyFile(const std::string& path);
 

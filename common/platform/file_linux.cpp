@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -130,6 +132,14 @@ bool RenameOver(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
+}
+
+bool IsTemporaryNameOf(const std::string& fileName, const std::string& name) {
+    // mkstemp's six letters and digits after a dot.
+    constexpr std::size_t kSuffix = 7;
+    return fileName.size() == name.size() + kSuffix && fileName.starts_with(name) && fileName[name.size()] == '.' &&
+           std::all_of(fileName.end() - kSuffix + 1, fileName.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 bool IsReadOnlyFile(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <string>
+#include <string_view>
 
 #include "platform/wide_text.h"
 
@@ -146,6 +147,20 @@ bool RenameOver(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) {
     return ::DeleteFileW(ToWide(path).c_str());
+}
+
+bool IsTemporaryNameOf(const std::string& fileName, const std::string& name) {
+    // "<name>.<process>-<counter>.tmp", as OpenTemporaryBeside makes it.
+    const std::string prefix = name + ".", suffix = ".tmp";
+    if (fileName.size() <= prefix.size() + suffix.size() || !fileName.starts_with(prefix) || !fileName.ends_with(suffix))
+        return false;
+    const std::string middle = fileName.substr(prefix.size(), fileName.size() - prefix.size() - suffix.size());
+    const std::size_t dash = middle.find('-');
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dash != std::string::npos && digits(std::string_view(middle).substr(0, dash)) &&
+           digits(std::string_view(middle).substr(dash + 1));
 }
 
 bool IsReadOnlyFile(const std::string& path) {

@@ -6,21 +6,16 @@
 
 namespace {
 
-ImportResult Unfinished(ImportOutcome outcome, std::string failure) {
-    ImportResult result;
-    result.outcome = outcome;
-    result.failure = std::move(failure);
-    return result;
-}
-
 ImportResult Unfinished(const StoreStatus& status) {
-    return Unfinished(status.outcome == StoreOutcome::Busy ? ImportOutcome::Locked : ImportOutcome::Failed,
-                      status.reason);
+    ImportResult result;
+    result.outcome = status.outcome == StoreOutcome::Busy ? ImportOutcome::Locked : ImportOutcome::Failed;
+    result.failure = status.reason;
+    return result;
 }
 
 }  // namespace
 
-ImportResult ImportCocktails(CocktailStore& store, const std::vector<FileCocktail>& cocktails, bool skipExisting) {
+ImportResult ImportCocktails(CocktailStore& store, CocktailFileReader& file, bool skipExisting) {
     ImportResult result;
     std::unique_ptr<CocktailStore::Batch> batch;
     if (StoreStatus begun = store.BeginBatch(batch); !begun.ok()) return Unfinished(begun);
@@ -29,25 +24,27 @@ ImportResult ImportCocktails(CocktailStore& store, const std::vector<FileCocktai
     if (StoreStatus read = store.ReadCocktailNames(names); !read.ok()) return Unfinished(read);
     const std::set<std::string, cp932::NameLess> stored(std::make_move_iterator(names.begin()),
                                                         std::make_move_iterator(names.end()));
-    for (const FileCocktail& cocktail : cocktails) {
+    FileCocktail cocktail;
+    while (file.Next(cocktail)) {
         if (stored.count(cocktail.record.name)) {
             if (skipExisting) {
                 ++result.skipped;
             } else {
-                result.refusals.push_back(
-                    {cocktail.line, "cocktail " + QuotedText(cocktail.record.name) + " is already stored"});
+                result.refusals.Add(cocktail.line, "cocktail " + QuotedText(cocktail.record.name) + " is already stored");
             }
             continue;
         }
-        CocktailRecord record = cocktail.record;
-        if (StoreStatus inserted = store.Insert(record); !inserted.ok()) {
+        // Once anything is refused, nothing will be committed: the rest is only checked.
+        if (!result.refusals.empty() || !file.refusals().empty()) continue;
+        if (StoreStatus inserted = store.Insert(cocktail.record); !inserted.ok()) {
             if (inserted.outcome == StoreOutcome::Busy) return Unfinished(inserted);
-            result.refusals.push_back({cocktail.line, "cocktail " + QuotedText(cocktail.record.name) +
-                                                          " cannot be stored: " + inserted.reason});
+            result.refusals.Add(cocktail.line, "cocktail " + QuotedText(cocktail.record.name) +
+                                                   " cannot be stored: " + inserted.reason);
             continue;
         }
         ++result.stored;
     }
+    result.refusals.Add(file.refusals());
     if (!result.refusals.empty()) {
         result.outcome = ImportOutcome::Refused;
         return result;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "core/cocktail_file.h"
 #include "store/cocktail_store.h"
@@ -12,13 +11,14 @@ enum class ImportOutcome { Stored, Refused, Locked, Failed };
 struct ImportResult {
     ImportOutcome outcome = ImportOutcome::Stored;
     int stored = 0;
-    int skipped = 0;                    // names already stored, with skipExisting
-    std::vector<LineRefusal> refusals;  // Refused: why, line by line
-    std::string failure;                // Locked and Failed: the store's reason
+    int skipped = 0;     // names already stored, with skipExisting
+    Refusals refusals;   // Refused: why, line by line, the file's own refusals among them
+    std::string failure; // Locked and Failed: the store's reason
 };
 
-// Adds the cocktails to the store in one batch: all or nothing. A name already stored is
-// refused, or skipped with `skipExisting`. Unless the outcome is Stored, the store and its
+// Adds the cocktails `file` reads to the store in one batch, as it reads them: all or
+// nothing. A name already stored is refused, or skipped with `skipExisting`; so is the
+// whole import when the file refuses a line. Unless the outcome is Stored, the store and its
 // name lists are left as they were. Locked: another program holds the store for longer than
 // its busy wait.
-ImportResult ImportCocktails(CocktailStore& store, const std::vector<FileCocktail>& cocktails, bool skipExisting);
+ImportResult ImportCocktails(CocktailStore& store, CocktailFileReader& file, bool skipExisting);

@@ -20,13 +20,21 @@ std::string NameMatches() {
     return std::string("FLD_NAME = ? COLLATE ") + kNameCollation;
 }
 
-// The one reading of a cocktail row with the names behind its base, style and author; a
-// missing row of those reads as NULL. The caller adds its WHERE or ORDER BY.
-constexpr const char* kCocktailSelect =
-    "SELECT C.FLD_INDEX, C.FLD_NAME, C.FLD_INITIAL, C.FLD_STRONG, C.FLD_TASTE, C.FLD_STYLE, C.FLD_BASE, "
-    "C.FLD_HOWTO, C.FLD_MEMO, C.FLD_PICTURE, C.FLD_MASTER, B.FLD_NAME, S.FLD_NAME, M.FLD_NAME "
-    "FROM TBL_COCKTAIL C LEFT JOIN TBL_BASE B ON B.FLD_INDEX = C.FLD_BASE "
-    "LEFT JOIN TBL_STYLE S ON S.FLD_INDEX = C.FLD_STYLE LEFT JOIN TBL_MASTER M ON M.FLD_INDEX = C.FLD_MASTER";
+// Every reading of cocktails selects `columns` of the cocktails (C) with the names behind
+// their base (B), style (S) and author (M); a missing row of those reads as NULL. The caller
+// adds its WHERE or ORDER BY.
+std::string SelectCocktails(const char* columns) {
+    return std::string("SELECT ") + columns +
+           " FROM TBL_COCKTAIL C LEFT JOIN TBL_BASE B ON B.FLD_INDEX = C.FLD_BASE "
+           "LEFT JOIN TBL_STYLE S ON S.FLD_INDEX = C.FLD_STYLE LEFT JOIN TBL_MASTER M ON M.FLD_INDEX = C.FLD_MASTER";
+}
+
+// A whole cocktail row, as ReadCocktailRow takes it.
+constexpr const char* kCocktailColumns =
+    "C.FLD_INDEX, C.FLD_NAME, C.FLD_INITIAL, C.FLD_STRONG, C.FLD_TASTE, C.FLD_STYLE, C.FLD_BASE, C.FLD_HOWTO, "
+    "C.FLD_MEMO, C.FLD_PICTURE, C.FLD_MASTER, B.FLD_NAME, S.FLD_NAME, M.FLD_NAME";
+// What a row of the host's list shows; SQLite leaves out the author's join it does not use.
+constexpr const char* kListRowColumns = "C.FLD_NAME, B.FLD_NAME, S.FLD_NAME, C.FLD_STRONG, C.FLD_TASTE";
 
 // Fills every field but the ingredients; false when the base, the style or the author the
 // row refers to is missing.
@@ -243,7 +251,7 @@ void RemoveCocktail(SQLite::Database& database, const CocktailRecord& stored, Ch
 // or cannot be read.
 bool ReadByName(SQLite::Database& database, const std::string& name, CocktailRecord& record) {
     SQLite::Statement query(
-        database, std::string(kCocktailSelect) + " WHERE C." + NameMatches() + " ORDER BY C.FLD_INDEX LIMIT 1");
+        database, SelectCocktails(kCocktailColumns) + " WHERE C." + NameMatches() + " ORDER BY C.FLD_INDEX LIMIT 1");
     query.bind(1, name);
     if (!query.executeStep()) return false;
     CocktailRecord read;
@@ -372,7 +380,7 @@ StoreStatus CocktailStore::ReadSnapshot(StoreSnapshot& snapshot) {
         loaded.bases = ReadNamedRows(*m_database, kBaseTable);
         loaded.styles = ReadNamedRows(*m_database, kStyleTable);
         loaded.masters = ReadNamedRows(*m_database, kMasterTable);
-        SQLite::Statement cocktails(*m_database, std::string(kCocktailSelect) + " ORDER BY C.FLD_INDEX");
+        SQLite::Statement cocktails(*m_database, SelectCocktails(kCocktailColumns) + " ORDER BY C.FLD_INDEX");
         while (cocktails.executeStep()) {
             StoredCocktail& c = loaded.cocktails.emplace_back();
             c.readable = ReadCocktailRow(cocktails, c, c.hasMaster);
@@ -400,7 +408,7 @@ StoreStatus CocktailStore::VisitCocktails(const CocktailVisitor& visit) {
     try {
         ReadTransaction read(*m_database);
         // Both walks go up by cocktail number, so each cocktail meets its ingredients in step.
-        SQLite::Statement cocktails(*m_database, std::string(kCocktailSelect) + " ORDER BY C.FLD_INDEX");
+        SQLite::Statement cocktails(*m_database, SelectCocktails(kCocktailColumns) + " ORDER BY C.FLD_INDEX");
         SQLite::Statement materials(*m_database, kMaterialSelect);
         bool moreMaterials = materials.executeStep();
         CocktailRecord record;
@@ -432,12 +440,7 @@ StoreStatus CocktailStore::VisitListRows(const SearchConditions& conditions,
                                          const std::function<void(const ListRow&)>& visit) {
     try {
         const Condition condition = ComposeCondition(conditions);
-        SQLite::Statement rows(
-            *m_database,
-            "SELECT C.FLD_NAME, B.FLD_NAME, S.FLD_NAME, C.FLD_STRONG, C.FLD_TASTE FROM TBL_COCKTAIL C "
-            "LEFT JOIN TBL_BASE B ON B.FLD_INDEX = C.FLD_BASE "
-            "LEFT JOIN TBL_STYLE S ON S.FLD_INDEX = C.FLD_STYLE" +
-                condition.sql);
+        SQLite::Statement rows(*m_database, SelectCocktails(kListRowColumns) + condition.sql);
         int position = 1;
         for (const auto& value : condition.values)
             std::visit([&](const auto& bound) { rows.bind(position++, bound); }, value);

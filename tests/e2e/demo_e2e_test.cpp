@@ -108,6 +108,7 @@ TEST_F(DemoEndToEnd, TheToolSaysItsVersionAndExplainsEveryMistakeInOneLine) {
             "--help)\n");
     refused("import --encoding latin1 x.csv", "--encoding: unknown encoding \"latin1\": use utf-8 or cp932\n");
     refused("import missing.csv", "barvella: cannot read missing.csv: No such file or directory\n");
+    refused("import /dev/zero", "barvella: cannot read /dev/zero: it is not a file (standard input is -)\n");
     // The sample in Shift-JIS, imported as if it were UTF-8.
     testsupport::WriteFile(dir.File("sjis.csv"), Sjis(ReadFile(sample)));
     refused("import --dir one sjis.csv",
@@ -119,6 +120,7 @@ TEST_F(DemoEndToEnd, TheToolSaysItsVersionAndExplainsEveryMistakeInOneLine) {
     const ShellOutcome one = run("import --dir one one.csv");
     EXPECT_EQ(one.out, "imported 1 cocktail\n") << one.err;
     refused("import --dir one one.csv", "one.csv:2: cocktail \"Gimlet\" is already stored\n");
+    EXPECT_EQ(run("import --dir two - <one.csv").out, "imported 1 cocktail\n");
     EXPECT_TRUE(run("import --dir one one.csv").err.ends_with("(1 cocktail refused)\n"));
 }
 

@@ -6,14 +6,32 @@
 
 #include "core/csv.h"
 
+namespace {
+
+constexpr std::size_t kMaxFieldBytes = 4096, kMaxFields = 64;
+
+std::vector<csv::Record> ReadAll(std::string_view bytes, int& errorLine) {
+    csv::Reader reader(csv::TextSource(bytes), kMaxFieldBytes, kMaxFields);
+    std::vector<csv::Record> records;
+    for (csv::Record record; reader.Next(record);) records.push_back(record);
+    errorLine = reader.ErrorLine();
+    return records;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const csv::Table table = csv::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    int errorLine = 0;
+    const auto records = ReadAll(std::string_view(reinterpret_cast<const char*>(data), size), errorLine);
     std::string written;
-    for (const csv::Record& record : table.records) csv::AppendRecord(written, record.fields);
-    const csv::Table again = csv::Parse(written);
-    if (again.errorLine != 0 || again.records.size() != table.records.size()) std::abort();
-    for (std::size_t i = 0; i < table.records.size(); ++i) {
-        if (again.records[i].fields != table.records[i].fields) std::abort();
+    csv::Writer writer([&written](std::string_view bytes) { return written.append(bytes), true; });
+    for (const csv::Record& record : records)
+        writer.Write(std::vector<std::string_view>(record.fields.begin(), record.fields.end()));
+    if (!writer.Finish()) std::abort();
+    const auto again = ReadAll(written, errorLine);
+    if (errorLine != 0 || again.size() != records.size()) std::abort();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (again[i].fields != records[i].fields) std::abort();
     }
     return 0;
 }

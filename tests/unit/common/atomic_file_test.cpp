@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -20,7 +21,7 @@ long Files(const std::string& folder) {
     return std::distance(fs::directory_iterator(folder), {});
 }
 
-TEST(AtomicFile, ReplacesTheFileOrALinksTargetWholeElseWritesInPlaceAndLeavesNoTemporaryFile) {
+TEST(AtomicFile, ReplacesTheFileOrALinksTargetWholeElseWritesInPlaceAndLeavesNoTemporaryFileOfItsOwnOrOfAKilledSave) {
     TempDirectory dir;
     const std::string path = dir.File("test.ini");
     const std::string folder = dir.File("program"), target = folder + "/Folivex.ini";
@@ -55,6 +56,14 @@ TEST(AtomicFile, ReplacesTheFileOrALinksTargetWholeElseWritesInPlaceAndLeavesNoT
     ::waitpid(child, &status, 0);
     fs::permissions(folder, perms::owner_all);
     EXPECT_EQ(std::tuple(status, ReadFile(path), Files(folder)), std::tuple(0, "[S]\r\nK=in place\r\n", 1L));
+
+    // What a killed save left goes at the next save; what a save may be writing now stays.
+    for (const char* suffix : {".Ab12Z9", ".Cd34Y8", ".bak"}) WriteFile(target + suffix, "left");
+    fs::last_write_time(target + ".Ab12Z9", fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    fs::last_write_time(target + ".bak", fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    ASSERT_TRUE(fileio::WriteFileAtomically(path, "V"));
+    EXPECT_EQ(std::tuple(fs::exists(target + ".Ab12Z9"), fs::exists(target + ".Cd34Y8"), fs::exists(target + ".bak")),
+              std::tuple(false, true, true));
 }
 
 }  // namespace
