@@ -1,5 +1,6 @@
 #include "cp932.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/code_page.h"
@@ -12,13 +13,20 @@ unsigned char FoldAscii(unsigned char byte) {
     return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
 }
 
+// ASCII is the same in both, and most texts (codes, quantities, addresses) are nothing else.
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 std::optional<std::string> FromUtf8(std::string_view utf8) {
+    if (IsAscii(utf8)) return std::string(utf8);
     return platform::Utf8ToCp932(utf8);
 }
 
 std::optional<std::string> ToUtf8(std::string_view sjis) {
+    if (IsAscii(sjis)) return std::string(sjis);
     return platform::Cp932ToUtf8(sjis);
 }
 

@@ -191,8 +191,10 @@ bool CocktailFileReader::ReadRow(int& line, Row& texts) {
     csv::Record record;
     while (m_records.Next(record)) {
         if (m_encoding == FileEncoding::Utf8) {
+            // Only the fields UTF-8 refuses tell whether the file is CP932.
             for (const std::string& field : record.fields) {
-                m_notUtf8 = m_notUtf8 || !IsUtf8(field);
+                if (IsUtf8(field)) continue;
+                m_notUtf8 = true;
                 m_notCp932 = m_notCp932 || !cp932::ToUtf8(field);
             }
         }

@@ -68,8 +68,8 @@ public:
     // on the way are refused.
     bool Next(FileCocktail& cocktail);
     const Refusals& refusals() const { return m_refusals; }
-    // Read as UTF-8, the file was refused, yet it reads as CP932 throughout: a file that a
-    // spreadsheet program saved in Shift-JIS.
+    // Read as UTF-8, the file was refused, yet every field that is not UTF-8 reads as CP932:
+    // a file that a spreadsheet program saved in Shift-JIS.
     bool LooksLikeCp932() const;
 
 private:
