@@ -5,6 +5,15 @@ if(FOLIVEX_GUI)
   target_compile_definitions(folivex_wx INTERFACE ${wxWidgets_DEFINITIONS})
   target_compile_options(folivex_wx INTERFACE ${wxWidgets_CXX_FLAGS})
   target_link_libraries(folivex_wx INTERFACE ${wxWidgets_LIBRARIES})
+  if(WIN32)
+    # wx is one DLL that the host, the plug-in and the GUI tests share: it sits beside them.
+    file(GLOB wx_dlls ${wxWidgets_LIBRARY_DIRS}/wx*.dll)
+    if(NOT wx_dlls)
+      message(FATAL_ERROR "no wx DLL in ${wxWidgets_LIBRARY_DIRS}")
+    endif()
+    file(COPY ${wx_dlls} DESTINATION ${FOLIVEX_PROGRAM_DIR})
+    file(COPY ${wx_dlls} DESTINATION ${CMAKE_BINARY_DIR}/tests)
+  endif()
 
   # The precompiled wx header, built once and reused by every target that uses wx.
   add_library(folivex_wx_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
@@ -39,8 +48,10 @@ function(folivex_add_test_executable name label)
   target_compile_definitions(${name} PRIVATE FOLIVEX_TEST_PROGRAM_DIR="${FOLIVEX_PROGRAM_DIR}"
                                              FOLIVEX_TEST_PLUGIN_DIR="${CMAKE_BINARY_DIR}/tests/plugins"
                                              FOLIVEX_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # Listing the cases under Wine on a busy machine takes longer than the 5 s CMake allows.
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
     PROPERTIES LABELS ${label} TIMEOUT 120)
 endfunction()

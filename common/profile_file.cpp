@@ -1,11 +1,9 @@
 #include "profile_file.h"
 
-#include <unistd.h>
-
 #include <vector>
 
-#include "atomic_file.h"
 #include "cp932.h"
+#include "platform/file.h"
 
 namespace profile {
 
@@ -145,7 +143,8 @@ std::string Cut(std::string_view value, std::size_t bufferSize) {
 
 bool ReadFile(const std::string& path, std::string& bytes) {
     bytes.clear();
-    return fileio::ReadWholeFile(path, bytes) || ::access(path.c_str(), F_OK) != 0;
+    bool missing = false;
+    return platform::ReadFileBytes(path, bytes, &missing) || missing;
 }
 
 std::string ReadStringFrom(std::string_view bytes, std::string_view section, std::string_view key,

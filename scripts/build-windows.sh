@@ -78,10 +78,10 @@ wx_configure_flags=(
   --disable-headerctrl --disable-hyperlink --disable-infobar --disable-notifmsg
   --disable-printarch --disable-postscript --disable-rearrangectrl --disable-splash
   --disable-splitter --disable-tipwindow --disable-wizarddlg --disable-aboutdlg
-  --disable-busyinfo --disable-coldlg --disable-fontdlg --disable-finddlg --disable-numberdlg
+  --disable-busyinfo --disable-fontdlg --disable-finddlg --disable-numberdlg
   --disable-tipdlg --disable-mdi --disable-mdidoc --disable-docview --disable-richmsgdlg
   --disable-addremovectrl --disable-bannerwindow --disable-richtooltip --disable-treebook
-  --disable-toolbook --disable-listbook --disable-choicebook --disable-dragimage
+  --disable-toolbook --disable-choicebook --disable-dragimage
   --disable-miniframe --disable-taskbarbutton --disable-taskbaricon --disable-uiactionsim
   --disable-privatefonts --disable-secretstore --disable-searchctrl --disable-bmpcombobox
   --disable-tests

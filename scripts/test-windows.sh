@@ -27,13 +27,15 @@ cleanup() {
 trap cleanup EXIT
 
 echo "test-windows: preparing the Wine prefix"
+# One wineserver for the whole run, not one started and stopped around every test program.
+wineserver -p
 timeout -k 10 300 wine wineboot --init >/dev/null 2>&1
 timeout -k 10 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 # The dialogs ask for IPAPGothic by name.
 ln -sf /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 echo "test-windows: unit and GUI tests under Wine"
-ctest --test-dir build-windows --output-on-failure --no-tests=error -L 'unit|gui'
+ctest --test-dir build-windows --output-on-failure --no-tests=error -j2 -L 'unit|gui'
 
 echo "test-windows: the site of barvella.exe against the snapshot"
 # shellcheck disable=SC2086

@@ -2,13 +2,12 @@
 
 #include <array>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
+#include <string_view>
 
 #include "atomic_file.h"
 #include "paths.h"
+#include "platform/file.h"
 #include "profile_file.h"
 
 namespace {
@@ -94,21 +93,18 @@ int ReadInteger(const std::string& text) {
     return static_cast<int>(value);
 }
 
-// Reads the comment in fixed chunks; each chunk counts only up to its first NUL byte.
+// The comment counts in fixed chunks, each only up to its first NUL byte. A file that is there
+// but cannot be read fails, so that no later save writes an empty comment over it.
 bool ReadComment(const std::string& path, std::string& comment) {
-    std::ifstream file(paths::Native(path), std::ios::binary);
-    if (!file) return true;
+    std::string bytes;
+    bool missing = false;
+    if (!platform::ReadFileBytes(path, bytes, &missing)) return missing;
+    const std::string_view all = bytes;
     std::string text;
-    char buffer[kCommentChunk + 1];
-    const auto chunk = static_cast<std::streamsize>(kCommentChunk);
-    std::streamsize got = 0;
-    do {
-        std::memset(buffer, 0, sizeof buffer);
-        file.read(buffer, chunk);
-        got = file.gcount();
-        if (got > 0) text.append(buffer, std::strlen(buffer));
-    } while (got == chunk);
-    if (file.bad()) return false;
+    for (std::size_t at = 0; at < all.size(); at += kCommentChunk) {
+        const std::string_view chunk = all.substr(at, kCommentChunk);
+        text.append(chunk.substr(0, chunk.find('\0')));
+    }
     comment = std::move(text);
     return true;
 }

@@ -138,16 +138,27 @@ bool StillNoStore(const std::string& path) {
 }
 
 // Puts the built store at `path` unless another program put a store there meanwhile; the
-// caller then opens whatever is there.
+// caller then opens whatever is there. A link never replaces a file: of two programs creating
+// at once, one puts its store in place and both open that one, and the other never deletes
+// the journal of a change the first has begun.
+bool PutInPlace(const std::string& temporary, const std::string& path) {
+    // A journal that was there before the missing store is left from a store deleted or never
+    // made; beside the new store it would be taken for the store's own.
+    if (Exists(path + kJournalSuffix) && !Exists(path)) platform::RemoveFile(path + kJournalSuffix);
+    std::error_code error;
+    std::filesystem::create_hard_link(paths::Native(temporary), paths::Native(path), error);
+    if (!error || !StillNoStore(path)) return true;
+    // An empty file, or a file system without links. Whatever journal the empty file has
+    // describes nothing of the new store.
+    platform::RemoveFile(path + kJournalSuffix);
+    return platform::RenameOver(temporary, path);
+}
+
 StoreStatus Create(const std::string& path) {
     std::string temporary;
     StoreStatus status = BuildEmptyStore(path, temporary);
-    if (status.ok() && StillNoStore(path)) {
-        // Whatever journal the empty file has describes nothing of the new store.
-        platform::RemoveFile(path + kJournalSuffix);
-        if (!platform::RenameOver(temporary, path))
-            status = Fail(StoreOutcome::Failed, SystemError(path, "create", "the new store cannot be put in place"));
-    }
+    if (status.ok() && !PutInPlace(temporary, path))
+        status = Fail(StoreOutcome::Failed, SystemError(path, "create", "the new store cannot be put in place"));
     platform::RemoveFile(temporary);
     platform::RemoveFile(temporary + kJournalSuffix);
     return status;

@@ -14,7 +14,7 @@ inline constexpr int kBusyTimeoutMilliseconds = 2000;
 
 // Opens `path` with the name collation and the busy wait set. A missing file, an empty one
 // and an SQLite file without any table are no database yet: NotFound for Read, and for
-// Change a complete empty store is built beside it and renamed into place, so an interrupted
+// Change a complete empty store is built beside it and put in place whole, so an interrupted
 // creation leaves either no store or a whole one.
 StoreStatus OpenDatabaseFile(const std::string& path, StoreAccess access, std::unique_ptr<SQLite::Database>& database);
 

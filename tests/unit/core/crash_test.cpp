@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 
 #include <SQLiteCpp/Database.h>
@@ -88,8 +89,11 @@ protected:
 };
 
 TEST_F(KilledChange, AChangeLeavesTheOldStateUntilItsCommitIsDone) {
+    // The memo is more than SQLite's page cache holds: pages reach the file before the commit,
+    // so a kill there leaves a journal that must be rolled back.
     const auto edit = [](CocktailStore& store) {
         CocktailRecord edited = Cocktail("Gimlet", "new method", {{"Gin", "60ml"}});
+        edited.memo.assign(4 << 20, 'x');
         static_cast<void>(store.Replace("Gimlet", edited));
     };
     const auto remove = [](CocktailStore& store) { static_cast<void>(store.Delete("Gimlet")); };
@@ -107,6 +111,15 @@ TEST_F(KilledChange, AChangeLeavesTheOldStateUntilItsCommitIsDone) {
         KillDuring(trap, change);
         EXPECT_EQ(Gimlet(), after);
     }
+}
+
+TEST_F(KilledChange, AKilledCreationLeavesNoStoreAndTheNextOpenMakesAWholeOne) {
+    std::filesystem::remove(dir.File("Barvella.mdb"));
+    KillDuring(Trap::Commit, [](CocktailStore&) {});
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Barvella.mdb")));
+    std::unique_ptr<CocktailStore> store;
+    ASSERT_TRUE(CocktailStore::Open(dir.File("Barvella.mdb"), StoreAccess::Change, store).ok());
+    EXPECT_EQ(Gimlet(), "none");
 }
 
 TEST(KilledSettingsSave, EachFileIsTheOldOrTheNewWhereverTheSaveIsKilled) {

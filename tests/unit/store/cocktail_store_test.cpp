@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include <SQLiteCpp/Database.h>
+#include <sqlite3.h>
 
 #include "cp932.h"
 #include "store/cocktail_store.h"
@@ -67,16 +68,20 @@ protected:
     SQLite::Database raw{path, SQLite::OPEN_READWRITE};
 };
 
-TEST_F(Store, OpeningNeverChangesAFileAndUsesAStoreMadeByAnotherToolAsItIs) {
+TEST_F(Store, AnEmptyFileIsNoStoreYetAndAStoreMadeByAnotherToolIsUsedOrRefusedAsItIs) {
     const std::string other = dir.File("other.mdb");
     std::unique_ptr<CocktailStore> opened;
-    EXPECT_EQ(CocktailStore::Open(other, StoreAccess::Read, opened).outcome, StoreOutcome::NotFound);
-    EXPECT_FALSE(std::filesystem::exists(other));
-
     const auto make = [&](const char* sql) {
         SQLite::Database(other, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
         return ReadFile(other);
     };
+    // What an interrupted creation leaves: 0 bytes, or an SQLite file without any table.
+    for (const char* nothing : {"", "PRAGMA user_version = 7"}) {
+        make(nothing);
+        EXPECT_EQ(CocktailStore::Open(other, StoreAccess::Read, opened).outcome, StoreOutcome::NotFound);
+        ASSERT_TRUE(CocktailStore::Open(other, StoreAccess::Change, opened).ok()) << nothing;
+        std::filesystem::remove(other);
+    }
     std::string before = make(
         "CREATE TABLE tbl_cocktail (FLD_INDEX); CREATE TABLE TBL_STYLE (FLD_INDEX, FLD_NAME);"
         "CREATE TABLE TBL_MASTER (FLD_INDEX, FLD_NAME);"
@@ -118,9 +123,7 @@ TEST_F(Store, InsertingAddsRowsOnlyForNamesNewWhateverTheirCaseAndAReadKeepsNoth
     EXPECT_EQ((Names{ingredients[1], ingredients[2]}), (Names{"soda", Sjis("ライム")}));
 
     ASSERT_TRUE(Add(Cocktail("Empty", "Gin", "Short"), {}).ok());
-    const StoreStatus empty = store->ReadCocktail("Empty", read);
-    EXPECT_EQ(std::tuple(empty.outcome, empty.reason),
-              std::tuple(StoreOutcome::NotFound, "no readable cocktail named \"Empty\" is stored"))
+    EXPECT_EQ(store->ReadCocktail("Empty", read).outcome, StoreOutcome::NotFound)
         << "a cocktail is read through its ingredients";
 }
 
@@ -201,14 +204,48 @@ TEST_F(Store, NamesWithApostrophesMatchRegardlessOfAsciiCaseButNeverFoldATrailBy
 }
 
 TEST_F(Store, AStoreHeldByAnotherProgramIsReportedAsInUseAndNothingIsStored) {
-    db().exec("BEGIN IMMEDIATE");
-    const StoreStatus busy = Add(Cocktail("Gimlet", "Gin", "Short"));
-    EXPECT_EQ(std::tuple(busy.outcome, busy.reason),
-              std::tuple(StoreOutcome::Busy, path + " is in use by another program"));
-    std::unique_ptr<CocktailStore::Batch> batch;
-    EXPECT_EQ(store->BeginBatch(batch).outcome, StoreOutcome::Busy);
+    db().exec("BEGIN EXCLUSIVE");
+    // Busy, never damaged: a change, and an open as export and generate make it.
+    std::unique_ptr<CocktailStore> reader;
+    for (const StoreStatus& busy :
+         {Add(Cocktail("Gimlet", "Gin", "Short")), CocktailStore::Open(path, StoreAccess::Read, reader)})
+        EXPECT_EQ(std::tuple(busy.outcome, busy.reason),
+                  std::tuple(StoreOutcome::Busy, path + " is in use by another program"));
     db().exec("ROLLBACK");
     EXPECT_EQ(State(), (Snapshot("00000", {{}, {}, {}})));
+}
+
+// Another program's edit, tried as each statement of a reader starts: it renumbers the
+// cocktails as deleting and re-inserting them does. A read that holds the store keeps it out.
+sqlite3* outsideEditor = nullptr;
+int outsideEdits = 0;
+int EditAtEachStatement(unsigned, void*, void*, void*) {
+    outsideEdits += sqlite3_exec(outsideEditor,
+                                 "BEGIN IMMEDIATE; UPDATE TBL_COCKTAIL SET FLD_INDEX = FLD_INDEX + 100;"
+                                 "UPDATE TBL_MATERIAL SET FLD_COCKTAIL = FLD_COCKTAIL + 100; COMMIT",
+                                 nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_exec(outsideEditor, "ROLLBACK", nullptr, nullptr, nullptr);  // a commit the reader held off
+    return 0;
+}
+int TraceStatements(sqlite3* connection, const char**, const void*) {
+    return sqlite3_trace_v2(connection, SQLITE_TRACE_STMT, EditAtEachStatement, nullptr);
+}
+
+TEST_F(Store, BulkReadsSeeAnEditCommittedMeanwhileWhollyOrNotAtAll) {
+    for (const auto& record : {Cocktail("Daiquiri", "Rum", "Short"), Cocktail("Gimlet", "Gin", "Short")})
+        ASSERT_TRUE(Add(record).ok());
+    outsideEditor = db().getHandle();
+    sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceStatements));
+    const auto reader = OpenStore(path, StoreAccess::Read);
+    sqlite3_reset_auto_extension();
+    StoreSnapshot snapshot;
+    EXPECT_TRUE(reader->ReadSnapshot(snapshot).ok());
+    Names read;
+    for (const StoredCocktail& cocktail : snapshot.cocktails) read.push_back(cocktail.readable ? cocktail.name : "-");
+    const auto visit = [&](const CocktailRecord& record, std::string&) { return read.push_back(record.name), true; };
+    EXPECT_TRUE(reader->VisitCocktails(visit).ok());
+    EXPECT_EQ(read, (Names{"Daiquiri", "Gimlet", "Daiquiri", "Gimlet"}));
+    EXPECT_GE(outsideEdits, 2) << "each read began after an edit";
 }
 
 }  // namespace
