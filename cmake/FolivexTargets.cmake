@@ -1,13 +1,20 @@
 if(FOLIVEX_GUI)
   # wxWidgets as one interface target.
   add_library(folivex_wx INTERFACE)
+  if(WIN32)
+    # Everything else is linked statically, and -static hides wx's import library from -l: it
+    # is named by its path.
+    list(TRANSFORM wxWidgets_LIBRARIES REPLACE "^-l(wx_.*)$" "${wxWidgets_LIBRARY_DIRS}/lib\\1.dll.a")
+    list(REMOVE_ITEM wxWidgets_LIBRARIES -static)
+  endif()
   target_include_directories(folivex_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
   target_compile_definitions(folivex_wx INTERFACE ${wxWidgets_DEFINITIONS})
   target_compile_options(folivex_wx INTERFACE ${wxWidgets_CXX_FLAGS})
   target_link_libraries(folivex_wx INTERFACE ${wxWidgets_LIBRARIES})
   if(WIN32)
     # wx is one DLL that the host, the plug-in and the GUI tests share: it sits beside them.
-    file(GLOB wx_dlls ${wxWidgets_LIBRARY_DIRS}/wx*.dll)
+    # Its installation puts it in bin/, beside lib/.
+    file(GLOB wx_dlls ${wxWidgets_LIBRARY_DIRS}/../bin/wx*.dll)
     if(NOT wx_dlls)
       message(FATAL_ERROR "no wx DLL in ${wxWidgets_LIBRARY_DIRS}")
     endif()
@@ -20,9 +27,12 @@ if(FOLIVEX_GUI)
   target_link_libraries(folivex_wx_pch PUBLIC folivex_wx)
   target_precompile_headers(folivex_wx_pch PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
   # Executables compile with -fPIE, which a header built -fPIC does not fit: they get their own.
+  # (Windows code has neither.)
   add_library(folivex_wx_pch_exe STATIC ${CMAKE_CURRENT_LIST_DIR}/wx_pch.cpp)
   set_target_properties(folivex_wx_pch_exe PROPERTIES POSITION_INDEPENDENT_CODE OFF)
-  target_compile_options(folivex_wx_pch_exe PRIVATE -fPIE)
+  if(NOT WIN32)
+    target_compile_options(folivex_wx_pch_exe PRIVATE -fPIE)
+  endif()
   target_link_libraries(folivex_wx_pch_exe PUBLIC folivex_wx)
   target_precompile_headers(folivex_wx_pch_exe PRIVATE ${CMAKE_CURRENT_LIST_DIR}/wx_pch.h)
 

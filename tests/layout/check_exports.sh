@@ -7,7 +7,7 @@ expected=$(printf '%s\n' About AddItem CleanUp ClearList CopyItem CreateHTML Del
 case "$1" in
   *.dll)
     actual=$(x86_64-w64-mingw32-objdump -p "$1" |
-      awk '/^\[Ordinal\/Name Pointer\] Table/ { table = 1; next } table && /^\t\[/ { print $NF; next } table { exit }' |
+      awk '/^\[Ordinal\/Name Pointer\] Table/ { table = 1; next } table && /^\t\[/ { print $NF; next } { table = 0 }' |
       sort) ;;
   *) actual=$(nm -D --defined-only "$1" | awk '{print $3}' | sort) ;;
 esac

@@ -310,17 +310,30 @@ bool CCocktailDialog::OnOK() {
 
 // The name is the record's key: it stays in every mode but add. Only the name goes back,
 // so nothing else the user typed is lost.
-void CCocktailDialog::OnKeyFieldChange(wxCommandEvent&) {
-    if (m_bTransferring || m_nMode == ModeAdd) return;
+void CCocktailDialog::OnKeyFieldChange(wxCommandEvent& event) {
+    if (m_bTransferring || m_nMode == ModeAdd || IsUndoneChange(event)) return;
     Warn(U("変更はできません。"));
     const TransferScope transferring(m_bTransferring);
     m_editName->ChangeValue(cp932::ToWx(m_strName));
+    NoteUndone(event);
 }
 
-void CCocktailDialog::OnReadOnlyFieldChange(wxCommandEvent&) {
-    if (m_bTransferring || m_nMode != ModeView) return;
+void CCocktailDialog::OnReadOnlyFieldChange(wxCommandEvent& event) {
+    if (m_bTransferring || m_nMode != ModeView || IsUndoneChange(event)) return;
     Warn(U("変更はできません。"));
     TransferDataToWindow();
+    NoteUndone(event);
+}
+
+bool CCocktailDialog::IsUndoneChange(const wxCommandEvent& event) const {
+    const auto* field = dynamic_cast<const wxTextEntry*>(event.GetEventObject());
+    return event.GetId() == m_undoneId && field != nullptr && field->GetValue() == m_undoneText;
+}
+
+void CCocktailDialog::NoteUndone(const wxCommandEvent& event) {
+    const auto* field = dynamic_cast<const wxTextEntry*>(event.GetEventObject());
+    m_undoneId = field != nullptr ? event.GetId() : wxID_NONE;
+    m_undoneText = field != nullptr ? field->GetValue() : wxString();
 }
 
 // A refusal cannot be shown while the focus moves, so the reading waits for that to end. A

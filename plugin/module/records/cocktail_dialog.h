@@ -108,6 +108,10 @@ private:
     void OnCharHook(wxKeyEvent& event);
     void OnKeyFieldChange(wxCommandEvent& event);
     void OnReadOnlyFieldChange(wxCommandEvent& event);
+    // Windows reports a change made by a program twice, the second time once the field shows
+    // its old text again: that report is no change.
+    bool IsUndoneChange(const wxCommandEvent& event) const;
+    void NoteUndone(const wxCommandEvent& event);
     void OnQuantityKillFocus(wxFocusEvent& event);
     void OnInitialKeyDown(wxKeyEvent& event);
 
@@ -124,6 +128,8 @@ private:
 
     // Set while members go into the controls: the guards leave those changes alone.
     bool m_bTransferring = false;
+    int m_undoneId = wxID_NONE;  // the field whose change was last undone, and its text since
+    wxString m_undoneText;
     std::vector<TypedLimit> m_typedLimits;
     // CP932 name and quantity text of every row ever added; a row's item data indexes it.
     std::vector<std::pair<std::string, std::string>> m_rowTexts;

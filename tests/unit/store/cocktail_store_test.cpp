@@ -80,6 +80,7 @@ TEST_F(Store, AnEmptyFileIsNoStoreYetAndAStoreMadeByAnotherToolIsUsedOrRefusedAs
         make(nothing);
         EXPECT_EQ(CocktailStore::Open(other, StoreAccess::Read, opened).outcome, StoreOutcome::NotFound);
         ASSERT_TRUE(CocktailStore::Open(other, StoreAccess::Change, opened).ok()) << nothing;
+        opened.reset();  // an open file cannot be removed on Windows
         std::filesystem::remove(other);
     }
     std::string before = make(
