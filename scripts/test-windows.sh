@@ -31,8 +31,13 @@ echo "test-windows: preparing the Wine prefix"
 wineserver -p
 timeout -k 10 300 wine wineboot --init >/dev/null 2>&1
 timeout -k 10 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-# The dialogs ask for IPAPGothic by name.
+# The dialogs ask for IPAPGothic by name; the main window uses the system's own face, which a
+# Japanese Windows draws Japanese with and Wine does not: it is given IPAPGothic too.
 ln -sf /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+for face in 'MS Shell Dlg' 'MS Shell Dlg 2' Tahoma 'MS UI Gothic'; do
+  timeout -k 10 60 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v "$face" /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
+done
 
 echo "test-windows: unit and GUI tests under Wine"
 ctest --test-dir build-windows --output-on-failure --no-tests=error -j2 -L 'unit|gui'
