@@ -29,6 +29,14 @@ std::string SelectCocktails(const char* columns) {
            "LEFT JOIN TBL_STYLE S ON S.FLD_INDEX = C.FLD_STYLE LEFT JOIN TBL_MASTER M ON M.FLD_INDEX = C.FLD_MASTER";
 }
 
+// The one text column `sql` selects, row by row.
+std::vector<std::string> ReadTexts(SQLite::Database& database, const char* sql) {
+    SQLite::Statement query(database, sql);
+    std::vector<std::string> texts;
+    while (query.executeStep()) texts.push_back(query.getColumn(0).getString());
+    return texts;
+}
+
 // A whole cocktail row, as ReadCocktailRow takes it.
 constexpr const char* kCocktailColumns =
     "C.FLD_INDEX, C.FLD_NAME, C.FLD_INITIAL, C.FLD_STRONG, C.FLD_TASTE, C.FLD_STYLE, C.FLD_BASE, C.FLD_HOWTO, "
@@ -345,9 +353,7 @@ StoreStatus CocktailStore::ReadMaterialNames(std::vector<std::string>& names) {
         // The engine drops equal bytes and the few names that still match are merged here:
         // every record dialog reads this, and a DISTINCT under the name collation costs a
         // comparison call per ingredient row and step of its tree.
-        SQLite::Statement query(*m_database, "SELECT DISTINCT FLD_NAME FROM TBL_MATERIAL");
-        std::vector<std::string> loaded;
-        while (query.executeStep()) loaded.push_back(query.getColumn(0).getString());
+        std::vector<std::string> loaded = ReadTexts(*m_database, "SELECT DISTINCT FLD_NAME FROM TBL_MATERIAL");
         std::sort(loaded.begin(), loaded.end(),
                   [](const std::string& a, const std::string& b) { return cp932::CompareNames(a, b) < 0; });
         loaded.erase(
@@ -363,10 +369,7 @@ StoreStatus CocktailStore::ReadMaterialNames(std::vector<std::string>& names) {
 
 StoreStatus CocktailStore::ReadCocktailNames(std::vector<std::string>& names) {
     try {
-        SQLite::Statement query(*m_database, "SELECT FLD_NAME FROM TBL_COCKTAIL");
-        std::vector<std::string> loaded;
-        while (query.executeStep()) loaded.push_back(query.getColumn(0).getString());
-        names = std::move(loaded);
+        names = ReadTexts(*m_database, "SELECT FLD_NAME FROM TBL_COCKTAIL");
         return StoreStatus::Ok();
     } catch (const std::exception& error) {
         return Failure(error);
